@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "platform/qt_prompts.h"
+#include "settings/main.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    application.setApplicationName("XaL_CampaignEdit");
+    xal::gui::InstallQtPrompts();
+    xal::gui::Main();
+    return application.exec();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "model/campaign.h"
+#include "model/conversions.h"
+
+namespace xal {
+
+// The size of every campaign file.
+inline constexpr std::size_t kCampaignFileSize = 31944;
+
+// Reads a whole file as bytes (one character per byte). A missing file is created
+// empty and read as empty; a file that cannot be opened raises the file error.
+std::string ReadWholeFile(const std::string& path);
+
+// A text field's value: everything before the first zero byte, blanks trimmed.
+std::string FieldText(const std::string& field);
+
+// Exactly two bytes as a little-endian 16-bit number; any other length gives 0.
+Long Word16Value(const std::string& twoBytes);
+
+// Fills a campaign (normally a new, empty one) from campaign file contents. A failure
+// raises the run-time error and leaves what was set before it in the campaign.
+void ParseCampaign(const std::string& contents, Campaign& campaign);
+// Fills modMain's CurrentCampaign.
+void ParseCampaign(const std::string& contents);
+
+}  // namespace xal

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/scenario.h"
+
+namespace xal {
+
+// The in-memory campaign: its own settings and its scenarios. A plain holder of
+// values; the commands keep NrOfScenarios in step with the collection.
+class Campaign {
+public:
+    const std::shared_ptr<xal::Scenarios>& Scenarios() const { return scenarios_; }
+    void SetScenarios(std::shared_ptr<xal::Scenarios> value) { scenarios_ = std::move(value); }
+    Byte NrOfScenarios() const { return nrOfScenarios_; }
+    void SetNrOfScenarios(Byte value) { nrOfScenarios_ = value; }
+    Byte Country() const { return country_; }
+    void SetCountry(Byte value) { country_ = value; }
+    Long Prestige() const { return prestige_; }
+    void SetPrestige(Long value) { prestige_ = value; }
+    const std::string& CampaignName() const { return campaignName_; }
+    void SetCampaignName(const std::string& value) { campaignName_ = value; }
+    // The campaign file's folder, ending with the path separator.
+    const std::string& CampaignFolder() const { return campaignFolder_; }
+    void SetCampaignFolder(const std::string& value) { campaignFolder_ = value; }
+    const std::string& CampaignTXT() const { return campaignTXT_; }
+    void SetCampaignTXT(const std::string& value) { campaignTXT_ = value; }
+    const std::string& DefeatMOV() const { return defeatMOV_; }
+    void SetDefeatMOV(const std::string& value) { defeatMOV_ = value; }
+    const std::string& VictoryMOV() const { return victoryMOV_; }
+    void SetVictoryMOV(const std::string& value) { victoryMOV_ = value; }
+
+    // The scenario at a 0-based position (item position + 1).
+    std::shared_ptr<Scenario> ScenarioAt(Byte scenarioNr) const {
+        return scenarios_->Item(static_cast<long>(scenarioNr) + 1);
+    }
+
+private:
+    std::shared_ptr<xal::Scenarios> scenarios_ = std::make_shared<xal::Scenarios>();
+    Byte nrOfScenarios_ = 0;
+    Byte country_ = 0;
+    Long prestige_ = 0;
+    std::string campaignName_;
+    std::string campaignFolder_;
+    std::string campaignTXT_;
+    std::string defeatMOV_;
+    std::string victoryMOV_;
+};
+
+}  // namespace xal

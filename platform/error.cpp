@@ -1,0 +1,45 @@
+#include "platform/error.h"
+
+namespace xal {
+
+RunTimeError::RunTimeError(int number, std::string description)
+    : std::runtime_error(description), number_(number), description_(std::move(description)) {}
+
+std::string RunTimeError::Report() const {
+    return std::to_string(number_) + "\r\n" + description_;
+}
+
+std::string StandardDescription(int number) {
+    switch (number) {
+        case ErrorNumber::InvalidArgument:
+            return "Invalid procedure call or argument";
+        case ErrorNumber::Overflow:
+            return "Overflow";
+        case ErrorNumber::SubscriptOutOfRange:
+            return "Subscript out of range";
+        case ErrorNumber::TypeMismatch:
+            return "Type mismatch";
+        case ErrorNumber::BadFileName:
+            return "Bad file name or number";
+        case ErrorNumber::FileNotFound:
+            return "File not found";
+        case ErrorNumber::DiskFull:
+            return "Disk full";
+        case ErrorNumber::PermissionDenied:
+            return "Permission denied";
+        case ErrorNumber::PathFileAccessError:
+            return "Path/File access error";
+        case ErrorNumber::PathNotFound:
+            return "Path not found";
+        case ErrorNumber::FileDialogCancelled:
+            return "Cancel was selected.";
+        default:
+            return "Application-defined or object-defined error";
+    }
+}
+
+void Raise(int number) { throw RunTimeError(number, StandardDescription(number)); }
+
+void Raise(int number, const std::string& description) { throw RunTimeError(number, description); }
+
+}  // namespace xal

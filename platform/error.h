@@ -1,0 +1,47 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace xal {
+
+// Error numbers of the run-time errors the program raises, tests or reports.
+namespace ErrorNumber {
+inline constexpr int InvalidArgument = 5;  // "Invalid procedure call or argument"
+inline constexpr int Overflow = 6;
+inline constexpr int SubscriptOutOfRange = 9;  // a collection position that does not exist
+inline constexpr int TypeMismatch = 13;
+inline constexpr int BadFileName = 52;
+inline constexpr int FileNotFound = 53;
+inline constexpr int DiskFull = 61;
+inline constexpr int PermissionDenied = 70;
+inline constexpr int PathFileAccessError = 75;
+inline constexpr int PathNotFound = 76;
+inline constexpr int FileDialogCancelled = 32755;
+}  // namespace ErrorNumber
+
+// The one run-time error of the program: a number and a description.
+class RunTimeError : public std::runtime_error {
+public:
+    RunTimeError(int number, std::string description);
+
+    int Number() const { return number_; }
+    const std::string& Description() const { return description_; }
+
+    // "number" CR LF "description", as every command reports a failure.
+    std::string Report() const;
+
+private:
+    int number_;
+    std::string description_;
+};
+
+// Raises the error with its standard description.
+[[noreturn]] void Raise(int number);
+// Raises the error with a description of its own.
+[[noreturn]] void Raise(int number, const std::string& description);
+
+// The standard description of an error number.
+std::string StandardDescription(int number);
+
+}  // namespace xal

@@ -1,0 +1,126 @@
+#include "platform/file_system.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <system_error>
+
+#include "platform/error.h"
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace xal::platform {
+
+const std::string& PathSeparator() {
+#ifdef _WIN32
+    static const std::string separator = "\\";
+#else
+    static const std::string separator = "/";
+#endif
+    return separator;
+}
+
+void RaiseFileError(int errnoValue) {
+    switch (errnoValue) {
+        case ENOENT:
+        case ENOTDIR:
+            Raise(ErrorNumber::PathNotFound);
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            Raise(ErrorNumber::DiskFull);
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            Raise(ErrorNumber::PermissionDenied);
+        case ENAMETOOLONG:
+        case EINVAL:
+            Raise(ErrorNumber::BadFileName);
+        default:
+            Raise(ErrorNumber::PathFileAccessError);
+    }
+}
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+bool FlushToDisk(std::FILE* file) {
+    if (std::fflush(file) != 0) return false;
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+std::string TemporaryPathBeside(const std::string& path) {
+    static std::mt19937_64 random{std::random_device{}()};
+    std::filesystem::path target(path);
+    auto name = "." + target.filename().string() + "." + std::to_string(random() % 1000000000) + ".tmp";
+    return (target.parent_path() / name).string();
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::string& path, bool createMissing) {
+    if (path.empty()) Raise(ErrorNumber::BadFileName);
+    if (IsFolder(path)) Raise(ErrorNumber::PathFileAccessError);
+    FileHandle file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        int error = errno;
+        if (error != ENOENT) RaiseFileError(error);
+        if (!createMissing) Raise(ErrorNumber::FileNotFound);
+        FileHandle created(std::fopen(path.c_str(), "wb"));
+        if (!created) RaiseFileError(errno);
+        return {};
+    }
+    std::string bytes;
+    char buffer[65536];
+    std::size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
+    if (std::ferror(file.get())) Raise(ErrorNumber::PathFileAccessError);
+    return bytes;
+}
+
+void ReplaceFileContents(const std::string& path, const std::string& bytes) {
+    if (path.empty()) Raise(ErrorNumber::BadFileName);
+    if (IsFolder(path)) Raise(ErrorNumber::PathFileAccessError);
+    const std::string temporary = TemporaryPathBeside(path);
+    auto fail = [&](int error) {
+        std::remove(temporary.c_str());
+        RaiseFileError(error);
+    };
+    {
+        FileHandle file(std::fopen(temporary.c_str(), "wb"));
+        if (!file) RaiseFileError(errno);
+        if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) fail(errno);
+        if (!FlushToDisk(file.get())) fail(errno);
+#ifndef _WIN32
+        struct stat old {};
+        if (stat(path.c_str(), &old) == 0) fchmod(fileno(file.get()), old.st_mode & 07777);
+#endif
+        if (std::fclose(file.release()) != 0) fail(errno);
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, path, ec);
+    if (ec) fail(ec.default_error_condition().value());
+}
+
+}  // namespace xal::platform

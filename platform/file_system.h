@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace xal::platform {
+
+// The path separator of this platform: "\" on Windows, "/" elsewhere.
+const std::string& PathSeparator();
+
+// Reads a whole file as bytes. A missing file is created empty when createMissing is
+// set (and read as empty); otherwise it raises "File not found". Other failures raise
+// the matching file error.
+std::string ReadFileBytes(const std::string& path, bool createMissing);
+
+// Makes the bytes the whole contents of the file without ever leaving a half-written
+// file: they go to a temporary file in the same folder, which is flushed to disk and
+// renamed over the target. On any failure the temporary file is removed, the old file
+// stays as it was and the matching file error is raised. An existing file keeps its
+// permissions.
+void ReplaceFileContents(const std::string& path, const std::string& bytes);
+
+// Raises the file error that matches an errno value.
+[[noreturn]] void RaiseFileError(int errnoValue);
+
+}  // namespace xal::platform

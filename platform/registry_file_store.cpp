@@ -1,0 +1,104 @@
+#ifndef _WIN32
+#include "platform/registry_file_store.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "platform/error.h"
+#include "platform/file_system.h"
+
+namespace xal::platform {
+namespace {
+
+// Holds an exclusive advisory lock on "<store>.lock" while it lives.
+class StoreLock {
+public:
+    explicit StoreLock(const std::string& storePath) {
+        std::error_code ec;
+        std::filesystem::create_directories(std::filesystem::path(storePath).parent_path(), ec);
+        fd_ = ::open((storePath + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+    }
+    ~StoreLock() {
+        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+    }
+    StoreLock(const StoreLock&) = delete;
+    StoreLock& operator=(const StoreLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
+// Reads the store while the lock is held; a damaged file is set aside, never overwritten.
+RegFile Load(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return {};
+    std::string text;
+    try {
+        text = ReadFileBytes(path, false);
+    } catch (const RunTimeError&) {
+        return {};
+    }
+    std::string why;
+    if (auto parsed = ParseRegFile(text, &why)) return *parsed;
+
+    const std::string aside = path + ".bad";
+    std::filesystem::rename(path, aside, ec);
+    static bool told = false;
+    if (!told) {
+        told = true;
+        std::cerr << "XaL_CampaignEdit: the settings file " << path << " could not be read (" << why
+                  << "); it was kept as " << aside << " and the settings start afresh.\n";
+    }
+    return {};
+}
+
+std::unique_ptr<RegistryFileStore>& StoreSlot() {
+    static std::unique_ptr<RegistryFileStore> store;
+    return store;
+}
+
+}  // namespace
+
+std::string RegistryFileStore::DefaultPath() {
+    std::filesystem::path base;
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config && *config && std::filesystem::path(config).is_absolute()) {
+        base = config;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = std::filesystem::path(home && *home ? home : ".") / ".config";
+    }
+    return (base / "xal-campaign-edit" / "HKEY_LOCAL_MACHINE.reg").string();
+}
+
+RegFile RegistryFileStore::Read() const {
+    StoreLock lock(path_);
+    return Load(path_);
+}
+
+void RegistryFileStore::Change(const std::function<void(RegFile&)>& change) const {
+    StoreLock lock(path_);
+    RegFile file = Load(path_);
+    change(file);
+    ReplaceFileContents(path_, FormatRegFile(file));
+}
+
+RegistryFileStore& ActiveRegistryStore() {
+    auto& store = StoreSlot();
+    if (!store) store = std::make_unique<RegistryFileStore>(RegistryFileStore::DefaultPath());
+    return *store;
+}
+
+void SetRegistryStorePath(const std::string& path) {
+    StoreSlot() = std::make_unique<RegistryFileStore>(path);
+}
+
+}  // namespace xal::platform
+#endif

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The registry primitives, with the meaning of the Windows ANSI registry calls: on
+// Windows they are advapi32 itself; elsewhere a file store in Wine's registry format.
+namespace xal::platform::registry {
+
+using Handle = std::uintptr_t;
+
+inline constexpr std::uint32_t kLocalMachine = 0x80000002u;  // HKEY_LOCAL_MACHINE
+
+// Results, as the Windows calls return them.
+inline constexpr long kSuccess = 0;
+inline constexpr long kFileNotFound = 2;
+inline constexpr long kInvalidHandle = 6;
+inline constexpr long kMoreData = 234;
+
+// Access rights used by the program.
+inline constexpr std::uint32_t kQueryValue = 0x0001;
+inline constexpr std::uint32_t kAllSpecificRights = 0x003F;
+
+// RegCreateKeyExA: creates the key with its missing parents, or opens it.
+long CreateKey(std::uint32_t root, const std::string& path, std::uint32_t access, Handle* key);
+// RegOpenKeyExA: opens an existing key.
+long OpenKey(std::uint32_t root, const std::string& path, std::uint32_t access, Handle* key);
+// RegQueryValueExA: with no data buffer, gives the type and size; with one, the data
+// (kMoreData and the size needed when the buffer is too small).
+long QueryValue(Handle key, const std::string& name, std::uint32_t* type, unsigned char* data,
+                std::uint32_t* size);
+// RegSetValueExA.
+long SetValue(Handle key, const std::string& name, std::uint32_t type, const unsigned char* data,
+              std::uint32_t size);
+// RegCloseKey.
+long CloseKey(Handle key);
+
+}  // namespace xal::platform::registry

@@ -1,0 +1,107 @@
+#ifndef _WIN32
+#include <cstring>
+#include <map>
+
+#include "platform/registry_file_store.h"
+#include "platform/registry_primitives.h"
+#include "platform/error.h"
+
+// The registry primitives over the file store. A handle names a key path; the store is
+// read again on every call, so another editor's writes are seen at once.
+namespace xal::platform::registry {
+namespace {
+
+std::map<Handle, std::string>& OpenKeys() {
+    static std::map<Handle, std::string> keys;
+    return keys;
+}
+
+Handle NewHandle(const std::string& path) {
+    static Handle next = 0x1000;
+    OpenKeys()[++next] = path;
+    return next;
+}
+
+const std::string* KeyPath(Handle key) {
+    auto it = OpenKeys().find(key);
+    return it == OpenKeys().end() ? nullptr : &it->second;
+}
+
+// "a\\b\" and "a\b" name the same key.
+std::string NormalPath(const std::string& path) {
+    std::string out;
+    for (char c : path)
+        if (c != '\\' || (!out.empty() && out.back() != '\\')) out += c;
+    while (!out.empty() && out.back() == '\\') out.pop_back();
+    return out;
+}
+
+}  // namespace
+
+long CreateKey(std::uint32_t root, const std::string& path, std::uint32_t, Handle* key) {
+    *key = 0;
+    if (root != kLocalMachine) return kInvalidHandle;
+    const std::string normal = NormalPath(path);
+    try {
+        ActiveRegistryStore().Change([&](RegFile& file) { file.EnsureKey(normal); });
+    } catch (const RunTimeError&) {
+        return 5;  // ERROR_ACCESS_DENIED
+    }
+    *key = NewHandle(normal);
+    return kSuccess;
+}
+
+long OpenKey(std::uint32_t root, const std::string& path, std::uint32_t, Handle* key) {
+    *key = 0;
+    if (root != kLocalMachine) return kInvalidHandle;
+    const std::string normal = NormalPath(path);
+    if (!ActiveRegistryStore().Read().KeyExists(normal)) return kFileNotFound;
+    *key = NewHandle(normal);
+    return kSuccess;
+}
+
+long QueryValue(Handle key, const std::string& name, std::uint32_t* type, unsigned char* data,
+                std::uint32_t* size) {
+    const std::string* path = KeyPath(key);
+    if (!path) return kInvalidHandle;
+    RegFile file = ActiveRegistryStore().Read();
+    RegFileKey* found = file.FindKey(*path);
+    RegFileValue* value = found ? found->FindValue(name) : nullptr;
+    if (!value) return kFileNotFound;
+    if (type) *type = value->type;
+    const auto needed = static_cast<std::uint32_t>(value->data.size());
+    if (data) {
+        if (!size || *size < needed) {
+            if (size) *size = needed;
+            return kMoreData;
+        }
+        std::memcpy(data, value->data.data(), needed);
+    }
+    if (size) *size = needed;
+    return kSuccess;
+}
+
+long SetValue(Handle key, const std::string& name, std::uint32_t type, const unsigned char* data,
+              std::uint32_t size) {
+    const std::string* path = KeyPath(key);
+    if (!path) return kInvalidHandle;
+    RegFileValue value{name, type, data ? std::string(reinterpret_cast<const char*>(data), size) : std::string()};
+    try {
+        ActiveRegistryStore().Change([&](RegFile& file) {
+            RegFileKey& target = file.EnsureKey(*path);
+            if (RegFileValue* existing = target.FindValue(name)) {
+                *existing = value;
+            } else {
+                target.values.push_back(value);
+            }
+        });
+    } catch (const RunTimeError&) {
+        return 5;  // ERROR_ACCESS_DENIED
+    }
+    return kSuccess;
+}
+
+long CloseKey(Handle key) { return OpenKeys().erase(key) ? kSuccess : kInvalidHandle; }
+
+}  // namespace xal::platform::registry
+#endif

@@ -1,0 +1,25 @@
+# Shared by the set-up scripts: installs Debian packages that are missing.
+set -euo pipefail
+
+XAL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export XAL_ROOT
+
+# Packages every build needs.
+XAL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+  libcli11-dev nlohmann-json3-dev libbenchmark-dev)
+
+xal_install() {
+  local missing=()
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+xal_jobs() { nproc 2>/dev/null || echo 2; }

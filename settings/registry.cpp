@@ -1,0 +1,149 @@
+#include "settings/registry.h"
+
+#include <exception>
+#include <functional>
+
+#include "model/conversions.h"
+#include "platform/error.h"
+#include "platform/prompts.h"
+
+namespace xal {
+namespace reg = platform::registry;
+
+namespace {
+
+// Runs an operation, turning any failure into the operation's own message box.
+template <typename Result>
+Result Guarded(const char* operation, const std::function<Result()>& body) {
+    try {
+        return body();
+    } catch (const RunTimeError& error) {
+        platform::ShowMessage("Error: " + std::to_string(error.Number()) + ". " + error.Description(),
+                              platform::MessageButtons::Ok, platform::MessageIcon::None, operation);
+    } catch (const std::bad_alloc&) {
+        platform::ShowMessage("Error: 7. Out of memory", platform::MessageButtons::Ok,
+                              platform::MessageIcon::None, operation);
+    }
+    return Result{};
+}
+
+std::string AsText(const RegistryValue& value) {
+    if (value.IsText()) return value.Text();
+    if (value.IsInteger()) return DecimalText(value.Integer());
+    if (value.IsBytes()) return std::string(value.Bytes().begin(), value.Bytes().end());
+    return {};
+}
+
+std::int32_t AsInteger(const RegistryValue& value) {
+    if (value.IsInteger()) return value.Integer();
+    if (value.IsEmpty()) return 0;
+    if (value.IsText()) {
+        if (auto number = ReadNumber(value.Text())) return ToLong(*number);
+    }
+    Raise(ErrorNumber::TypeMismatch);
+}
+
+std::vector<unsigned char> AsBytes(const RegistryValue& value) {
+    if (value.IsBytes()) return value.Bytes();
+    if (value.IsText()) return {value.Text().begin(), value.Text().end()};
+    if (value.IsEmpty()) return {};
+    Raise(ErrorNumber::TypeMismatch);
+}
+
+RegistryValue ReadOpenKey(reg::Handle key, const std::string& valueName) {
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    if (reg::QueryValue(key, valueName, &type, nullptr, &size) != reg::kSuccess) return {};
+    switch (type) {
+        case RegType::Sz: {
+            if (size == 0) return std::string();
+            std::string buffer(size, '\0');
+            if (reg::QueryValue(key, valueName, &type, reinterpret_cast<unsigned char*>(buffer.data()),
+                                &size) != reg::kSuccess)
+                return {};
+            std::string text = buffer.substr(0, buffer.find('\0'));
+            return text.substr(0, size);
+        }
+        case RegType::Binary: {
+            if (size == 0) return std::vector<unsigned char>();
+            std::vector<unsigned char> bytes(size);
+            if (reg::QueryValue(key, valueName, &type, bytes.data(), &size) != reg::kSuccess) return {};
+            return bytes;
+        }
+        case RegType::Dword: {
+            std::int32_t number = 0;
+            std::uint32_t numberSize = sizeof number;
+            if (reg::QueryValue(key, valueName, &type, reinterpret_cast<unsigned char*>(&number),
+                                &numberSize) != reg::kSuccess)
+                return {};
+            return number;
+        }
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+void RegistryCreateNewKey(std::uint32_t root, const std::string& keyPath) {
+    Guarded<int>("RegistryCreateNewKey", [&] {
+        reg::Handle key = 0;
+        if (reg::CreateKey(root, keyPath, reg::kAllSpecificRights, &key) == reg::kSuccess)
+            reg::CloseKey(key);
+        return 0;
+    });
+}
+
+RegistryValue RegistryGetKeyValue(std::uint32_t root, const std::string& keyPath,
+                                  const std::string& valueName) {
+    return Guarded<RegistryValue>("RegistryGetKeyValue", [&]() -> RegistryValue {
+        reg::Handle key = 0;
+        if (reg::OpenKey(root, keyPath, reg::kQueryValue, &key) != reg::kSuccess) return {};
+        RegistryValue result;
+        try {
+            result = ReadOpenKey(key, valueName);
+        } catch (...) {
+            reg::CloseKey(key);
+            throw;
+        }
+        reg::CloseKey(key);
+        return result;
+    });
+}
+
+void RegistrySetKeyValue(std::uint32_t root, const std::string& keyPath,
+                         const std::string& valueName, const RegistryValue& value,
+                         std::uint32_t valueType) {
+    Guarded<int>("RegistrySetKeyValue", [&] {
+        reg::Handle key = 0;
+        reg::CreateKey(root, keyPath, reg::kAllSpecificRights, &key);
+        struct Closer {
+            reg::Handle key;
+            ~Closer() { reg::CloseKey(key); }
+        } closer{key};
+        switch (valueType) {
+            case RegType::Sz: {
+                std::string text = AsText(value) + '\0';
+                reg::SetValue(key, valueName, valueType, reinterpret_cast<const unsigned char*>(text.data()),
+                              static_cast<std::uint32_t>(text.size()));
+                break;
+            }
+            case RegType::Binary: {
+                std::vector<unsigned char> bytes = AsBytes(value);
+                reg::SetValue(key, valueName, valueType, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+                break;
+            }
+            case RegType::Dword: {
+                std::int32_t number = AsInteger(value);
+                reg::SetValue(key, valueName, valueType, reinterpret_cast<const unsigned char*>(&number),
+                              sizeof number);
+                break;
+            }
+            default:
+                break;
+        }
+        return 0;
+    });
+}
+
+}  // namespace xal

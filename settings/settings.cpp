@@ -1,0 +1,96 @@
+#include "settings/settings.h"
+
+#include <cmath>
+
+#include "model/conversions.h"
+#include "model/mod_main.h"
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "settings/registry.h"
+
+namespace xal {
+namespace {
+
+using namespace settings_keys;
+
+// A stored value counts as missing when it is absent, empty, or of a kind the setting
+// cannot use (raw bytes).
+bool Missing(const RegistryValue& value) { return value.IsMissing() || value.IsBytes(); }
+
+RegistryValue Read(const char* name) {
+    return RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, name);
+}
+
+void WriteText(const char* name, const std::string& text) {
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, name, text, RegType::Sz);
+}
+
+std::string TextSetting(const char* name, const std::string& defaultText) {
+    RegistryValue stored = Read(name);
+    if (Missing(stored)) {
+        WriteText(name, defaultText);
+        return defaultText;
+    }
+    return stored.IsText() ? stored.Text() : DecimalText(stored.Integer());
+}
+
+// The game's folder from the game's own key, with the path separator appended.
+std::string GameFolderFromGameKey() {
+    RegistryValue directory = RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kGameKey, kGameDirectory);
+    std::string folder = directory.IsText() ? directory.Text() : std::string();
+    const std::string& separator = platform::PathSeparator();
+    if (!folder.empty() && !folder.ends_with(separator)) folder += separator;
+    return folder;
+}
+
+// The stored increment, or nothing when it cannot be used as a 32-bit number (text that
+// is not a number, or a number beyond the 32-bit range such as 1E20).
+std::optional<std::int32_t> StoredIncrement(const RegistryValue& stored) {
+    if (stored.IsInteger()) return stored.Integer();
+    if (!stored.IsText()) return std::nullopt;
+    auto number = ReadNumber(stored.Text());
+    if (!number) return std::nullopt;
+    double rounded = RoundHalfEven(*number);
+    if (rounded < -2147483648.0 || rounded > 2147483647.0) return std::nullopt;
+    return ToLong(rounded);
+}
+
+}  // namespace
+
+void LoadSettings() {
+    SettingsRecord& settings = modMain::Settings;
+
+    RegistryValue editor = Read(kScenarioEditor);
+    if (Missing(editor)) {
+        RegistryCreateNewKey(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey);
+        WriteText(kScenarioEditor, "");
+        settings.ScenarioEditorPath.clear();
+    } else {
+        settings.ScenarioEditorPath = editor.IsText() ? editor.Text() : DecimalText(editor.Integer());
+    }
+
+    RegistryValue gameFolder = Read(kGameFolder);
+    if (Missing(gameFolder)) {
+        settings.GameFolder = GameFolderFromGameKey();
+        WriteText(kGameFolder, settings.GameFolder);
+    } else {
+        settings.GameFolder = gameFolder.IsText() ? gameFolder.Text() : DecimalText(gameFolder.Integer());
+    }
+
+    settings.ScnFileSeparator = TextSetting(kScnFileSeparator, "");
+    settings.ScnInfoFileSeparator = TextSetting(kScnInfoFileSeparator, "i");
+    settings.ScnBVFileSeparator = TextSetting(kScnBVFileSeparator, "v");
+    settings.ScnVFileSeparator = TextSetting(kScnVFileSeparator, "v");
+    settings.ScnTVFileSeparator = TextSetting(kScnTVFileSeparator, "v");
+    settings.ScnLFileSeparator = TextSetting(kScnLFileSeparator, "l");
+
+    auto increment = StoredIncrement(Read(kPrestigeIncrement));
+    if (!increment) {
+        RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, kPrestigeIncrement, "1000",
+                            RegType::Dword);
+        increment = kDefaultPrestigeIncrement;
+    }
+    settings.PrestigeIncrement = *increment;
+}
+
+}  // namespace xal

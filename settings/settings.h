@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace xal {
+
+// The program's settings, loaded once at start-up; the options dialog changes them.
+struct SettingsRecord {
+    std::string ScenarioEditorPath;
+    std::string GameFolder;
+    std::string ScnFileSeparator;
+    std::string ScnInfoFileSeparator;
+    std::string ScnBVFileSeparator;
+    std::string ScnVFileSeparator;
+    std::string ScnTVFileSeparator;
+    std::string ScnLFileSeparator;
+    std::int32_t PrestigeIncrement = 0;
+};
+
+namespace settings_keys {
+inline constexpr const char* kSettingsKey = "Software\\XaL Campaign Editor";
+inline constexpr const char* kGameKey = "Software\\Ostrand\\Xandor's Legion\\1.0";
+inline constexpr const char* kGameDirectory = "Directory";
+inline constexpr const char* kScenarioEditor = "RH XaL Scenario Editor";
+inline constexpr const char* kGameFolder = "XaL Path";
+inline constexpr const char* kScnFileSeparator = "Scn File Separator";
+inline constexpr const char* kScnInfoFileSeparator = "Scn Info File Separator";
+inline constexpr const char* kScnBVFileSeparator = "Scn Brilliant Victory File Separator";
+inline constexpr const char* kScnVFileSeparator = "Scn Victory File Separator";
+inline constexpr const char* kScnTVFileSeparator = "Scn Tactical Victory File Separator";
+inline constexpr const char* kScnLFileSeparator = "Scn Loss File Separator";
+inline constexpr const char* kPrestigeIncrement = "Prestige Increment";
+inline constexpr std::int32_t kDefaultPrestigeIncrement = 1000;
+}  // namespace settings_keys
+
+// Fills modMain's Settings from the registry, writing the default of every missing
+// value back. Never fails: a value that cannot be used takes its default.
+void LoadSettings();
+
+}  // namespace xal

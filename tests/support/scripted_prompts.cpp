@@ -1,0 +1,131 @@
+#include "support/scripted_prompts.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace xal::test {
+namespace {
+
+const char* KindName(int kind) {
+    static const char* names[] = {"message box", "file dialog", "process start", "modal dialog"};
+    return names[kind];
+}
+
+}  // namespace
+
+ScriptedPrompts::ScriptedPrompts() {
+    oldMessage_ = platform::SetMessageHandler([this](const platform::MessageRequest& request) {
+        auto expected = Next(Kind::Message, request.text);
+        if (!expected) return request.buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
+                                                                                : platform::MessageAnswer::Cancel;
+        EXPECT_EQ(expected->message.text, request.text);
+        if (expected->checkDetails) {
+            EXPECT_EQ(expected->message.title, request.title) << "title of: " << request.text;
+            EXPECT_EQ(expected->message.buttons, request.buttons) << "buttons of: " << request.text;
+            EXPECT_EQ(expected->message.icon, request.icon) << "icon of: " << request.text;
+        }
+        return expected->answer;
+    });
+    oldFilePick_ = platform::SetFilePickHandler(
+        [this](const platform::FilePickRequest& request) -> std::optional<platform::FilePickResult> {
+            filePicks_.push_back(request);
+            auto expected = Next(Kind::FilePick, request.title);
+            if (!expected) return std::nullopt;
+            EXPECT_EQ(expected->message.text, request.title);
+            if (!expected->path) return std::nullopt;
+            std::string title = *expected->path;
+            auto slash = title.find_last_of("/\\");
+            if (slash != std::string::npos) title = title.substr(slash + 1);
+            return platform::FilePickResult{*expected->path, title};
+        });
+    oldProcess_ = platform::SetProcessHandler([this](const std::string& commandLine) {
+        auto expected = Next(Kind::Process, commandLine);
+        if (!expected) return false;
+        EXPECT_EQ(expected->message.text, commandLine);
+        return expected->started;
+    });
+    oldDialog_ = platform::SetDialogHandler([this](const std::string& name, void* dialog) {
+        auto expected = Next(Kind::Dialog, name);
+        if (!expected) return;
+        EXPECT_EQ(expected->message.text, name);
+        if (expected->dialogAnswer) expected->dialogAnswer(dialog);
+    });
+}
+
+ScriptedPrompts::Expectation ScriptedPrompts::Make(Kind kind, const std::string& text) {
+    Expectation e;
+    e.kind = kind;
+    e.message.text = text;
+    return e;
+}
+
+ScriptedPrompts::~ScriptedPrompts() {
+    if (!verified_) VerifyDone();
+    platform::SetMessageHandler(oldMessage_);
+    platform::SetFilePickHandler(oldFilePick_);
+    platform::SetProcessHandler(oldProcess_);
+    platform::SetDialogHandler(oldDialog_);
+}
+
+std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::Next(Kind kind, const std::string& what) {
+    if (expected_.empty()) {
+        ADD_FAILURE() << "unexpected " << KindName(static_cast<int>(kind)) << ": " << what;
+        return std::nullopt;
+    }
+    Expectation next = std::move(expected_.front());
+    expected_.pop_front();
+    if (next.kind != kind) {
+        ADD_FAILURE() << "expected a " << KindName(static_cast<int>(next.kind)) << " (" << next.message.text
+                      << ") but got a " << KindName(static_cast<int>(kind)) << ": " << what;
+        return std::nullopt;
+    }
+    return next;
+}
+
+ScriptedPrompts& ScriptedPrompts::ExpectMessage(const std::string& text, platform::MessageAnswer answer) {
+    Expectation e = Make(Kind::Message, text);
+    e.answer = answer;
+    expected_.push_back(std::move(e));
+    return *this;
+}
+
+ScriptedPrompts& ScriptedPrompts::ExpectMessage(const platform::MessageRequest& request,
+                                                platform::MessageAnswer answer) {
+    Expectation e = Make(Kind::Message, request.text);
+    e.message = request;
+    e.checkDetails = true;
+    e.answer = answer;
+    expected_.push_back(std::move(e));
+    return *this;
+}
+
+ScriptedPrompts& ScriptedPrompts::ExpectFilePick(const std::string& title, std::optional<std::string> fullPath) {
+    Expectation e = Make(Kind::FilePick, title);
+    e.path = std::move(fullPath);
+    expected_.push_back(std::move(e));
+    return *this;
+}
+
+ScriptedPrompts& ScriptedPrompts::ExpectProcess(const std::string& commandLine, bool started) {
+    Expectation e = Make(Kind::Process, commandLine);
+    e.started = started;
+    expected_.push_back(std::move(e));
+    return *this;
+}
+
+ScriptedPrompts& ScriptedPrompts::ExpectDialog(const std::string& name, std::function<void(void*)> answer) {
+    Expectation e = Make(Kind::Dialog, name);
+    e.dialogAnswer = std::move(answer);
+    expected_.push_back(std::move(e));
+    return *this;
+}
+
+void ScriptedPrompts::VerifyDone() {
+    verified_ = true;
+    for (const auto& e : expected_)
+        ADD_FAILURE() << "expected " << KindName(static_cast<int>(e.kind)) << " never came: " << e.message.text;
+    expected_.clear();
+}
+
+}  // namespace xal::test

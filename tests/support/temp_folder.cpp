@@ -1,0 +1,38 @@
+#include "support/temp_folder.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace xal::test {
+
+TempFolder::TempFolder() {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() /
+            ("xal-test-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempFolder::File(const std::string& name) const {
+    return name.empty() ? (path_ / "").string() : (path_ / name).string();
+}
+
+void TempFolder::Write(const std::string& name, const std::string& bytes) const {
+    std::filesystem::create_directories((path_ / name).parent_path());
+    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string TempFolder::Read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+}  // namespace xal::test
