@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "model/conversions.h"
+#include "platform/error.h"
+
+namespace xal {
+namespace {
+
+TEST(ToByte, AcceptsZeroTo255AndOverflowsOutside) {
+    EXPECT_EQ(ToByte(0), 0);
+    EXPECT_EQ(ToByte(255), 255);
+    for (long long bad : {-1LL, 256LL}) {
+        try {
+            ToByte(bad);
+            ADD_FAILURE() << bad << " converted";
+        } catch (const RunTimeError& error) {
+            EXPECT_EQ(error.Number(), ErrorNumber::Overflow);
+        }
+    }
+}
+
+TEST(RoundHalfEven, RoundsHalvesToTheEvenNeighbour) {
+    EXPECT_EQ(RoundHalfEven(12.5), 12);
+    EXPECT_EQ(RoundHalfEven(13.5), 14);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+    EXPECT_EQ(RoundHalfEven(-3.5), -4);
+    EXPECT_EQ(RoundHalfEven(2.4), 2);
+    EXPECT_EQ(RoundHalfEven(2.6), 3);
+    EXPECT_EQ(ToLong(2147483647.4), 2147483647);
+    EXPECT_THROW(ToLong(2147483648.0), RunTimeError);
+}
+
+TEST(ReadNumber, AcceptsDecimalNumbersOnly) {
+    EXPECT_EQ(ReadNumber("1000"), 1000);
+    EXPECT_EQ(ReadNumber(" -50 "), -50);
+    EXPECT_EQ(ReadNumber("+7"), 7);
+    EXPECT_EQ(ReadNumber("12.5"), 12.5);
+    EXPECT_EQ(ReadNumber(".5"), 0.5);
+    EXPECT_EQ(ReadNumber("1e3"), 1000);
+    EXPECT_EQ(ReadNumber("1E20"), 1e20);
+    for (const char* text : {"", " ", "-", "abc", "1,5", "12a", "0x10", "inf", "nan", "1e", "."})
+        EXPECT_FALSE(ReadNumber(text).has_value()) << text;
+}
+
+}  // namespace
+}  // namespace xal
