@@ -8,7 +8,7 @@ namespace xal::gui {
 class frmMain : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit frmMain(QWidget* parent = nullptr);
 
     // "XaL Campaign Editor - 1.00": product name, major version, minor version in two digits.

@@ -10,7 +10,7 @@ namespace xal {
 // The in-memory campaign: its own settings and its scenarios. A plain holder of
 // values; the commands keep NrOfScenarios in step with the collection.
 class Campaign {
-public:
+  public:
     const std::shared_ptr<xal::Scenarios>& Scenarios() const { return scenarios_; }
     void SetScenarios(std::shared_ptr<xal::Scenarios> value) { scenarios_ = std::move(value); }
     Byte NrOfScenarios() const { return nrOfScenarios_; }
@@ -36,7 +36,7 @@ public:
         return scenarios_->Item(static_cast<long>(scenarioNr) + 1);
     }
 
-private:
+  private:
     std::shared_ptr<xal::Scenarios> scenarios_ = std::make_shared<xal::Scenarios>();
     Byte nrOfScenarios_ = 0;
     Byte country_ = 0;

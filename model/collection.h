@@ -19,7 +19,7 @@ class Collection {
         std::string key;
     };
 
-public:
+  public:
     using Pointer = std::shared_ptr<T>;
 
     Pointer Item(long position) const { return items_[IndexOfPosition(position)].item; }
@@ -33,7 +33,7 @@ public:
 
     // Enumerates the items in order.
     class Iterator {
-    public:
+      public:
         explicit Iterator(typename std::vector<Entry>::const_iterator it) : it_(it) {}
         const Pointer& operator*() const { return it_->item; }
         Iterator& operator++() {
@@ -42,13 +42,13 @@ public:
         }
         bool operator==(const Iterator& other) const = default;
 
-    private:
+      private:
         typename std::vector<Entry>::const_iterator it_;
     };
     Iterator begin() const { return Iterator(items_.begin()); }
     Iterator end() const { return Iterator(items_.end()); }
 
-protected:
+  protected:
     Pointer Append(Pointer item, const std::string& key) {
         if (!key.empty()) {
             for (const auto& entry : items_)
@@ -59,7 +59,7 @@ protected:
         return item;
     }
 
-private:
+  private:
     std::size_t IndexOfPosition(long position) const {
         if (position < 1 || position > Count()) Raise(ErrorNumber::SubscriptOutOfRange);
         return static_cast<std::size_t>(position - 1);

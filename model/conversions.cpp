@@ -65,6 +65,8 @@ std::optional<double> ReadNumber(const std::string& text) {
     return value;
 }
 
-std::string DecimalText(long long value) { return std::to_string(value); }
+std::string DecimalText(long long value) {
+    return std::to_string(value);
+}
 
 }  // namespace xal

@@ -10,7 +10,7 @@ namespace xal {
 
 // One scenario of a campaign with its four outcomes.
 class Scenario {
-public:
+  public:
     static constexpr Byte UnitsByte = 150;
 
     const std::shared_ptr<xal::Victories>& Victories() const { return victories_; }
@@ -28,7 +28,7 @@ public:
     const std::string& ScenarioName() const { return scenarioName_; }
     void SetScenarioName(const std::string& value) { scenarioName_ = value; }
 
-private:
+  private:
     std::shared_ptr<xal::Victories> victories_ = std::make_shared<xal::Victories>();
     Byte nrOfUnits_ = 0;
     Long prestige_ = 0;
@@ -40,7 +40,7 @@ private:
 
 // The scenarios of a campaign in playing order.
 class Scenarios : public Collection<Scenario> {
-public:
+  public:
     Pointer Add(const std::string& scenarioName, Byte scenarioNr, const std::string& scenarioMOV,
                 const std::string& scenarioTXT, Long prestige, Byte nrOfUnits,
                 const std::string& sKey = {});

@@ -10,7 +10,7 @@ namespace xal {
 // One outcome of a scenario: where the campaign goes next, the prestige awarded and
 // the text and movie shown. OnEndGoTo 254 ends the campaign.
 class Victory {
-public:
+  public:
     static constexpr Byte EndOfCampaign = 254;
 
     Byte OnEndGoTo() const { return onEndGoTo_; }
@@ -22,7 +22,7 @@ public:
     const std::string& VictoryMOV() const { return victoryMOV_; }
     void SetVictoryMOV(const std::string& value) { victoryMOV_ = value; }
 
-private:
+  private:
     Byte onEndGoTo_ = 0;
     Long prestige_ = 0;
     std::string victoryTXT_;
@@ -31,7 +31,7 @@ private:
 
 // The four outcomes of a scenario: brilliant victory, victory, tactical victory, loss.
 class Victories : public Collection<Victory> {
-public:
+  public:
     Pointer Add(const std::string& victoryMOV, const std::string& victoryTXT, Long prestige,
                 Byte onEndGoTo, const std::string& sKey = {});
 };

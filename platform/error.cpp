@@ -38,8 +38,12 @@ std::string StandardDescription(int number) {
     }
 }
 
-void Raise(int number) { throw RunTimeError(number, StandardDescription(number)); }
+void Raise(int number) {
+    throw RunTimeError(number, StandardDescription(number));
+}
 
-void Raise(int number, const std::string& description) { throw RunTimeError(number, description); }
+void Raise(int number, const std::string& description) {
+    throw RunTimeError(number, description);
+}
 
 }  // namespace xal

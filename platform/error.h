@@ -22,7 +22,7 @@ inline constexpr int FileDialogCancelled = 32755;
 
 // The one run-time error of the program: a number and a description.
 class RunTimeError : public std::runtime_error {
-public:
+  public:
     RunTimeError(int number, std::string description);
 
     int Number() const { return number_; }
@@ -31,7 +31,7 @@ public:
     // "number" CR LF "description", as every command reports a failure.
     std::string Report() const;
 
-private:
+  private:
     int number_;
     std::string description_;
 };

@@ -73,7 +73,8 @@ bool FlushToDisk(std::FILE* file) {
 std::string TemporaryPathBeside(const std::string& path) {
     static std::mt19937_64 random{std::random_device{}()};
     std::filesystem::path target(path);
-    auto name = "." + target.filename().string() + "." + std::to_string(random() % 1000000000) + ".tmp";
+    auto name =
+        "." + target.filename().string() + "." + std::to_string(random() % 1000000000) + ".tmp";
     return (target.parent_path() / name).string();
 }
 
@@ -94,7 +95,8 @@ std::string ReadFileBytes(const std::string& path, bool createMissing) {
     std::string bytes;
     char buffer[65536];
     std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        bytes.append(buffer, count);
     if (std::ferror(file.get())) Raise(ErrorNumber::PathFileAccessError);
     return bytes;
 }

@@ -24,8 +24,9 @@ ProcessHandler& CurrentProcessHandler() {
 }
 
 MessageAnswer FirstButton(MessageButtons buttons) {
-    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
-                                                                                : MessageAnswer::Yes;
+    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
+               ? MessageAnswer::Ok
+               : MessageAnswer::Yes;
 }
 
 }  // namespace

@@ -75,9 +75,10 @@ std::optional<platform::FilePickResult> PickQtFile(const platform::FilePickReque
     if (QFileInfo(start).isRelative()) start = ToQString(request.initialFolder) + start;
     QString filter = CaseBlindFilter(request);
     QWidget* parent = QApplication::activeWindow();
-    QString chosen = request.save
-                         ? QFileDialog::getSaveFileName(parent, ToQString(request.title), start, filter)
-                         : QFileDialog::getOpenFileName(parent, ToQString(request.title), start, filter);
+    QString chosen =
+        request.save
+            ? QFileDialog::getSaveFileName(parent, ToQString(request.title), start, filter)
+            : QFileDialog::getOpenFileName(parent, ToQString(request.title), start, filter);
     if (chosen.isEmpty()) return std::nullopt;
     chosen = QDir::toNativeSeparators(chosen);
     return platform::FilePickResult{FromQString(chosen), FromQString(QFileInfo(chosen).fileName())};

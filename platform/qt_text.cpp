@@ -8,7 +8,8 @@ QString ToQString(const std::string& bytes) {
     QString text;
     text.reserve(static_cast<qsizetype>(bytes.size()));
     for (char byte : bytes)
-        text += QChar(static_cast<char16_t>(windows1252::ToUnicode(static_cast<unsigned char>(byte))));
+        text +=
+            QChar(static_cast<char16_t>(windows1252::ToUnicode(static_cast<unsigned char>(byte))));
     return text;
 }
 

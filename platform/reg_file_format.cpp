@@ -50,14 +50,30 @@ bool ReadDelimited(const std::string& line, std::size_t& pos, char close, std::s
         if (pos >= line.size()) return false;
         char e = line[pos++];
         switch (e) {
-            case 'a': out += '\a'; break;
-            case 'b': out += '\b'; break;
-            case 't': out += '\t'; break;
-            case 'n': out += '\n'; break;
-            case 'v': out += '\v'; break;
-            case 'f': out += '\f'; break;
-            case 'r': out += '\r'; break;
-            case 'e': out += '\x1b'; break;
+            case 'a':
+                out += '\a';
+                break;
+            case 'b':
+                out += '\b';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'v':
+                out += '\v';
+                break;
+            case 'f':
+                out += '\f';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 'e':
+                out += '\x1b';
+                break;
             case 'x': {
                 char32_t unit = 0;
                 int digits = 0;
@@ -70,8 +86,8 @@ bool ReadDelimited(const std::string& line, std::size_t& pos, char close, std::s
             default:
                 if (e >= '0' && e <= '7') {
                     unsigned value = static_cast<unsigned>(e - '0');
-                    for (int digits = 1; digits < 3 && pos < line.size() && line[pos] >= '0' &&
-                                         line[pos] <= '7';
+                    for (int digits = 1;
+                         digits < 3 && pos < line.size() && line[pos] >= '0' && line[pos] <= '7';
                          ++digits)
                         value = value * 8 + static_cast<unsigned>(line[pos++] - '0');
                     out += AnsiByte(value);
@@ -139,7 +155,8 @@ bool ParseValueData(const std::string& text, RegFileValue& value) {
     if (text.starts_with("\"")) return quotedText(RegType::Sz);
     if (text.starts_with("str(")) {
         auto close = text.find("):");
-        if (close == std::string::npos || close + 2 >= text.size() || text[close + 2] != '"') return false;
+        if (close == std::string::npos || close + 2 >= text.size() || text[close + 2] != '"')
+            return false;
         auto type = std::strtoul(text.substr(4, close - 4).c_str(), nullptr, 16);
         pos = close + 2;
         return quotedText(static_cast<std::uint32_t>(type));
@@ -165,7 +182,8 @@ bool ParseValueData(const std::string& text, RegFileValue& value) {
         if (close == std::string::npos || close <= 4) return false;
         for (std::size_t i = 4; i < close; ++i)
             if (HexDigit(text[i]) < 0) return false;
-        value.type = static_cast<std::uint32_t>(std::strtoul(text.substr(4, close - 4).c_str(), nullptr, 16));
+        value.type = static_cast<std::uint32_t>(
+            std::strtoul(text.substr(4, close - 4).c_str(), nullptr, 16));
         std::string bytes;
         if (!ReadHexList(text.substr(close + 2), bytes)) return false;
         if (IsTextType(value.type)) return Utf16ToAnsi(bytes, value.data);
@@ -176,9 +194,8 @@ bool ParseValueData(const std::string& text, RegFileValue& value) {
 }
 
 void AppendEscaped(std::string& out, const std::string& ansi, char close = '"') {
-    static const char kEscapes[32] = {0,   0,   0, 0, 0, 0, 0, 'a', 'b', 't', 'n',
-                                      'v', 'f', 'r', 0, 0, 0, 0, 0,   0,   0,   0,
-                                      0,   0,   0, 0, 0, 'e', 0, 0,  0,   0};
+    static const char kEscapes[32] = {0, 0, 0, 0, 0, 0, 0, 'a', 'b', 't', 'n', 'v', 'f', 'r', 0, 0,
+                                      0, 0, 0, 0, 0, 0, 0, 0,   0,   0,   0,   'e', 0,   0,   0, 0};
     for (std::size_t i = 0; i < ansi.size(); ++i) {
         char32_t c = windows1252::ToUnicode(static_cast<unsigned char>(ansi[i]));
         char next = i + 1 < ansi.size() ? ansi[i + 1] : '\0';
@@ -191,7 +208,8 @@ void AppendEscaped(std::string& out, const std::string& ansi, char close = '"') 
             out += kEscapes[c];
         } else if (c < 32) {
             bool octalFollows = next >= '0' && next <= '7';
-            std::snprintf(buffer, sizeof buffer, octalFollows ? "\\%03o" : "\\%o", static_cast<unsigned>(c));
+            std::snprintf(buffer, sizeof buffer, octalFollows ? "\\%03o" : "\\%o",
+                          static_cast<unsigned>(c));
             out += buffer;
         } else if (c < 127) {
             out += static_cast<char>(c);
@@ -222,8 +240,7 @@ void AppendHexList(std::string& out, const std::string& bytes) {
 // A text value that ends in its one terminating zero and holds no other zero.
 bool IsPlainText(const RegFileValue& value) {
     if (value.data.empty() || value.data.back() != '\0') return false;
-    return value.type == RegType::MultiSz ||
-           value.data.find('\0') == value.data.size() - 1;
+    return value.type == RegType::MultiSz || value.data.find('\0') == value.data.size() - 1;
 }
 
 void AppendValue(std::string& out, const RegFileValue& value) {
@@ -246,7 +263,8 @@ void AppendValue(std::string& out, const RegFileValue& value) {
         out += '"';
     } else if (value.type == RegType::Dword && value.data.size() == 4) {
         std::uint32_t number = 0;
-        for (int i = 3; i >= 0; --i) number = number * 256 + static_cast<unsigned char>(value.data[i]);
+        for (int i = 3; i >= 0; --i)
+            number = number * 256 + static_cast<unsigned char>(value.data[i]);
         std::snprintf(buffer, sizeof buffer, "dword:%08x", number);
         out += buffer;
     } else if (value.type == RegType::Binary) {
@@ -291,7 +309,8 @@ bool RegFile::KeyExists(const std::string& path) const {
 }
 
 RegFileKey& RegFile::EnsureKey(const std::string& path) {
-    for (std::size_t pos = path.find('\\'); pos != std::string::npos; pos = path.find('\\', pos + 1))
+    for (std::size_t pos = path.find('\\'); pos != std::string::npos;
+         pos = path.find('\\', pos + 1))
         if (!FindKey(path.substr(0, pos))) keys.push_back({path.substr(0, pos), {}});
     if (auto* key = FindKey(path)) return *key;
     keys.push_back({path, {}});
@@ -313,7 +332,8 @@ std::optional<RegFile> ParseRegFile(const std::string& text, std::string* error)
         if (error) *error = "line " + std::to_string(lineIndex + 1) + ": " + why;
         return std::nullopt;
     };
-    if (lines.empty() || lines[0] != kHeader) return fail(0, "missing header \"WINE REGISTRY Version 2\"");
+    if (lines.empty() || lines[0] != kHeader)
+        return fail(0, "missing header \"WINE REGISTRY Version 2\"");
 
     RegFileKey* current = nullptr;
     for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -335,7 +355,9 @@ std::optional<RegFile> ParseRegFile(const std::string& text, std::string* error)
         while (!line.empty() && line.back() == '\\' && i + 1 < lines.size()) {
             line.pop_back();
             std::string next = lines[++i];
-            line += next.substr(next.find_first_not_of(" \t") == std::string::npos ? next.size() : next.find_first_not_of(" \t"));
+            line += next.substr(next.find_first_not_of(" \t") == std::string::npos
+                                    ? next.size()
+                                    : next.find_first_not_of(" \t"));
         }
         RegFileValue value;
         std::size_t pos = 1;
@@ -343,7 +365,8 @@ std::optional<RegFile> ParseRegFile(const std::string& text, std::string* error)
             if (!ReadQuoted(line, pos, value.name)) return fail(i, "unterminated value name");
         }
         if (pos >= line.size() || line[pos] != '=') return fail(i, "missing \"=\"");
-        if (!ParseValueData(line.substr(pos + 1), value)) return fail(i, "value data not understood");
+        if (!ParseValueData(line.substr(pos + 1), value))
+            return fail(i, "value data not understood");
         if (auto* existing = current->FindValue(value.name)) {
             *existing = value;
         } else {

@@ -18,7 +18,7 @@ namespace {
 
 // Holds an exclusive advisory lock on "<store>.lock" while it lives.
 class StoreLock {
-public:
+  public:
     explicit StoreLock(const std::string& storePath) {
         std::error_code ec;
         std::filesystem::create_directories(std::filesystem::path(storePath).parent_path(), ec);
@@ -31,7 +31,7 @@ public:
     StoreLock(const StoreLock&) = delete;
     StoreLock& operator=(const StoreLock&) = delete;
 
-private:
+  private:
     int fd_ = -1;
 };
 

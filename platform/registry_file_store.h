@@ -14,7 +14,7 @@ namespace xal::platform {
 // values. A file that cannot be parsed is set aside as "<name>.bad" (said once on
 // standard error) and the store starts empty.
 class RegistryFileStore {
-public:
+  public:
     explicit RegistryFileStore(std::string path) : path_(std::move(path)) {}
 
     // $XDG_CONFIG_HOME/xal-campaign-edit/HKEY_LOCAL_MACHINE.reg, ~/.config/... without it.
@@ -27,7 +27,7 @@ public:
     // Applies a change to the current contents and writes the result.
     void Change(const std::function<void(RegFile&)>& change) const;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -2,9 +2,9 @@
 #include <cstring>
 #include <map>
 
+#include "platform/error.h"
 #include "platform/registry_file_store.h"
 #include "platform/registry_primitives.h"
-#include "platform/error.h"
 
 // The registry primitives over the file store. A handle names a key path; the store is
 // read again on every call, so another editor's writes are seen at once.
@@ -85,7 +85,8 @@ long SetValue(Handle key, const std::string& name, std::uint32_t type, const uns
               std::uint32_t size) {
     const std::string* path = KeyPath(key);
     if (!path) return kInvalidHandle;
-    RegFileValue value{name, type, data ? std::string(reinterpret_cast<const char*>(data), size) : std::string()};
+    RegFileValue value{
+        name, type, data ? std::string(reinterpret_cast<const char*>(data), size) : std::string()};
     try {
         ActiveRegistryStore().Change([&](RegFile& file) {
             RegFileKey& target = file.EnsureKey(*path);
@@ -101,7 +102,9 @@ long SetValue(Handle key, const std::string& name, std::uint32_t type, const uns
     return kSuccess;
 }
 
-long CloseKey(Handle key) { return OpenKeys().erase(key) ? kSuccess : kInvalidHandle; }
+long CloseKey(Handle key) {
+    return OpenKeys().erase(key) ? kSuccess : kInvalidHandle;
+}
 
 }  // namespace xal::platform::registry
 #endif

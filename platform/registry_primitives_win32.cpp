@@ -6,8 +6,12 @@
 namespace xal::platform::registry {
 namespace {
 
-HKEY RootKey(std::uint32_t root) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root))); }
-HKEY AsKey(Handle key) { return reinterpret_cast<HKEY>(key); }
+HKEY RootKey(std::uint32_t root) {
+    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
+}
+HKEY AsKey(Handle key) {
+    return reinterpret_cast<HKEY>(key);
+}
 
 }  // namespace
 
@@ -42,7 +46,9 @@ long SetValue(Handle key, const std::string& name, std::uint32_t type, const uns
     return RegSetValueExA(AsKey(key), name.c_str(), 0, type, data, size);
 }
 
-long CloseKey(Handle key) { return RegCloseKey(AsKey(key)); }
+long CloseKey(Handle key) {
+    return RegCloseKey(AsKey(key));
+}
 
 }  // namespace xal::platform::registry
 #endif

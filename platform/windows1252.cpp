@@ -54,7 +54,11 @@ std::optional<std::string> FromUtf8(const std::string& utf8) {
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         auto lead = static_cast<unsigned char>(utf8[i]);
-        int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 0;
+        int length = lead < 0x80         ? 1
+                     : (lead >> 5) == 6  ? 2
+                     : (lead >> 4) == 14 ? 3
+                     : (lead >> 3) == 30 ? 4
+                                         : 0;
         if (length == 0 || i + length > utf8.size()) return std::nullopt;
         char32_t c = length == 1 ? lead : lead & (0x7F >> length);
         for (int k = 1; k < length; ++k) {

@@ -26,6 +26,8 @@ void Main() {
     window->show();
 }
 
-frmMain* MainWindow() { return MainWindowSlot().data(); }
+frmMain* MainWindow() {
+    return MainWindowSlot().data();
+}
 
 }  // namespace xal::gui

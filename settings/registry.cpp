@@ -18,8 +18,9 @@ Result Guarded(const char* operation, const std::function<Result()>& body) {
     try {
         return body();
     } catch (const RunTimeError& error) {
-        platform::ShowMessage("Error: " + std::to_string(error.Number()) + ". " + error.Description(),
-                              platform::MessageButtons::Ok, platform::MessageIcon::None, operation);
+        platform::ShowMessage(
+            "Error: " + std::to_string(error.Number()) + ". " + error.Description(),
+            platform::MessageButtons::Ok, platform::MessageIcon::None, operation);
     } catch (const std::bad_alloc&) {
         platform::ShowMessage("Error: 7. Out of memory", platform::MessageButtons::Ok,
                               platform::MessageIcon::None, operation);
@@ -58,7 +59,8 @@ RegistryValue ReadOpenKey(reg::Handle key, const std::string& valueName) {
         case RegType::Sz: {
             if (size == 0) return std::string();
             std::string buffer(size, '\0');
-            if (reg::QueryValue(key, valueName, &type, reinterpret_cast<unsigned char*>(buffer.data()),
+            if (reg::QueryValue(key, valueName, &type,
+                                reinterpret_cast<unsigned char*>(buffer.data()),
                                 &size) != reg::kSuccess)
                 return {};
             std::string text = buffer.substr(0, buffer.find('\0'));
@@ -67,7 +69,8 @@ RegistryValue ReadOpenKey(reg::Handle key, const std::string& valueName) {
         case RegType::Binary: {
             if (size == 0) return std::vector<unsigned char>();
             std::vector<unsigned char> bytes(size);
-            if (reg::QueryValue(key, valueName, &type, bytes.data(), &size) != reg::kSuccess) return {};
+            if (reg::QueryValue(key, valueName, &type, bytes.data(), &size) != reg::kSuccess)
+                return {};
             return bytes;
         }
         case RegType::Dword: {
@@ -124,19 +127,21 @@ void RegistrySetKeyValue(std::uint32_t root, const std::string& keyPath,
         switch (valueType) {
             case RegType::Sz: {
                 std::string text = AsText(value) + '\0';
-                reg::SetValue(key, valueName, valueType, reinterpret_cast<const unsigned char*>(text.data()),
+                reg::SetValue(key, valueName, valueType,
+                              reinterpret_cast<const unsigned char*>(text.data()),
                               static_cast<std::uint32_t>(text.size()));
                 break;
             }
             case RegType::Binary: {
                 std::vector<unsigned char> bytes = AsBytes(value);
-                reg::SetValue(key, valueName, valueType, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+                reg::SetValue(key, valueName, valueType, bytes.data(),
+                              static_cast<std::uint32_t>(bytes.size()));
                 break;
             }
             case RegType::Dword: {
                 std::int32_t number = AsInteger(value);
-                reg::SetValue(key, valueName, valueType, reinterpret_cast<const unsigned char*>(&number),
-                              sizeof number);
+                reg::SetValue(key, valueName, valueType,
+                              reinterpret_cast<const unsigned char*>(&number), sizeof number);
                 break;
             }
             default:

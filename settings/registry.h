@@ -16,7 +16,7 @@ inline constexpr std::uint32_t HKEY_LOCAL_MACHINE_ROOT = platform::registry::kLo
 // What a registry read returns and a write is given: no value, text, bytes or a
 // 32-bit integer. Texts are Windows-1252 bytes.
 class RegistryValue {
-public:
+  public:
     RegistryValue() = default;
     RegistryValue(std::string text) : value_(std::move(text)) {}
     RegistryValue(const char* text) : value_(std::string(text)) {}
@@ -29,7 +29,9 @@ public:
     bool IsInteger() const { return std::holds_alternative<std::int32_t>(value_); }
 
     const std::string& Text() const { return std::get<std::string>(value_); }
-    const std::vector<unsigned char>& Bytes() const { return std::get<std::vector<unsigned char>>(value_); }
+    const std::vector<unsigned char>& Bytes() const {
+        return std::get<std::vector<unsigned char>>(value_);
+    }
     std::int32_t Integer() const { return std::get<std::int32_t>(value_); }
 
     // A missing value and the empty text look alike to the callers.
@@ -37,7 +39,7 @@ public:
 
     bool operator==(const RegistryValue&) const = default;
 
-private:
+  private:
     std::variant<std::monostate, std::string, std::vector<unsigned char>, std::int32_t> value_;
 };
 

@@ -15,7 +15,9 @@ using namespace settings_keys;
 
 // A stored value counts as missing when it is absent, empty, or of a kind the setting
 // cannot use (raw bytes).
-bool Missing(const RegistryValue& value) { return value.IsMissing() || value.IsBytes(); }
+bool Missing(const RegistryValue& value) {
+    return value.IsMissing() || value.IsBytes();
+}
 
 RegistryValue Read(const char* name) {
     return RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, name);
@@ -36,7 +38,8 @@ std::string TextSetting(const char* name, const std::string& defaultText) {
 
 // The game's folder from the game's own key, with the path separator appended.
 std::string GameFolderFromGameKey() {
-    RegistryValue directory = RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kGameKey, kGameDirectory);
+    RegistryValue directory =
+        RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kGameKey, kGameDirectory);
     std::string folder = directory.IsText() ? directory.Text() : std::string();
     const std::string& separator = platform::PathSeparator();
     if (!folder.empty() && !folder.ends_with(separator)) folder += separator;
@@ -66,7 +69,8 @@ void LoadSettings() {
         WriteText(kScenarioEditor, "");
         settings.ScenarioEditorPath.clear();
     } else {
-        settings.ScenarioEditorPath = editor.IsText() ? editor.Text() : DecimalText(editor.Integer());
+        settings.ScenarioEditorPath =
+            editor.IsText() ? editor.Text() : DecimalText(editor.Integer());
     }
 
     RegistryValue gameFolder = Read(kGameFolder);
@@ -74,7 +78,8 @@ void LoadSettings() {
         settings.GameFolder = GameFolderFromGameKey();
         WriteText(kGameFolder, settings.GameFolder);
     } else {
-        settings.GameFolder = gameFolder.IsText() ? gameFolder.Text() : DecimalText(gameFolder.Integer());
+        settings.GameFolder =
+            gameFolder.IsText() ? gameFolder.Text() : DecimalText(gameFolder.Integer());
     }
 
     settings.ScnFileSeparator = TextSetting(kScnFileSeparator, "");

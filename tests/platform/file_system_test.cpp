@@ -32,7 +32,8 @@ TEST(ReplaceFileContents, KeepsTheOldFilesPermissions) {
     folder.Write("a.txt", "old");
     std::filesystem::permissions(folder.File("a.txt"), std::filesystem::perms(0640));
     ReplaceFileContents(folder.File("a.txt"), "new");
-    EXPECT_EQ(std::filesystem::status(folder.File("a.txt")).permissions(), std::filesystem::perms(0640));
+    EXPECT_EQ(std::filesystem::status(folder.File("a.txt")).permissions(),
+              std::filesystem::perms(0640));
 }
 
 TEST(ReplaceFileContents, FailsWithoutTouchingAnything) {
@@ -50,11 +51,13 @@ TEST(ReadFileBytes, ReadsBytesAndCreatesAMissingFileOnlyWhenAsked) {
     test::TempFolder folder;
     folder.Write("bytes", std::string("\0\xff\r\n", 4));
     EXPECT_EQ(ReadFileBytes(folder.File("bytes"), false), std::string("\0\xff\r\n", 4));
-    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(folder.File("none"), false); }), ErrorNumber::FileNotFound);
+    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(folder.File("none"), false); }),
+              ErrorNumber::FileNotFound);
     EXPECT_FALSE(std::filesystem::exists(folder.File("none")));
     EXPECT_EQ(ReadFileBytes(folder.File("new.txt"), true), "");
     EXPECT_TRUE(std::filesystem::exists(folder.File("new.txt")));
-    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(folder.File("missing/new.txt"), true); }), ErrorNumber::PathNotFound);
+    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(folder.File("missing/new.txt"), true); }),
+              ErrorNumber::PathNotFound);
 }
 
 }  // namespace

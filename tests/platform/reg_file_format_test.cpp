@@ -31,7 +31,8 @@ TEST(RegFileFormat, ReadsTheRegistryWineWrote) {
     RegFile file = WinePrefixRegistry();
     EXPECT_EQ(file.metaLines, std::vector<std::string>{"#arch=win64"});
 
-    auto& directory = ValueOf(file, "Software\\Wow6432Node\\Ostrand\\Xandor's Legion\\1.0", "Directory");
+    auto& directory =
+        ValueOf(file, "Software\\Wow6432Node\\Ostrand\\Xandor's Legion\\1.0", "Directory");
     EXPECT_EQ(directory.type, RegType::Sz);
     EXPECT_EQ(directory.data, std::string("C:\\Games\\Legion\0", 16));
 
@@ -45,8 +46,12 @@ TEST(RegFileFormat, ReadsTheRegistryWineWrote) {
     EXPECT_EQ(ValueOf(file, app, "Expand").type, RegType::ExpandSz);
     EXPECT_EQ(ValueOf(file, app, "Multi").data, std::string("one\0two\0three\0\0", 15));
     EXPECT_EQ(ValueOf(file, app, "Empty").data, std::string("\0", 1));
-    EXPECT_EQ(ValueOf(file, app, "HexAfter").data, std::string("\xe9" "a\x80" "b\0", 5));
-    EXPECT_EQ(ValueOf(file, app, "Tricky").data, std::string("say \"hi\" back\\slash \xe9 \x80 end\0", 28));
+    EXPECT_EQ(ValueOf(file, app, "HexAfter").data, std::string("\xe9"
+                                                               "a\x80"
+                                                               "b\0",
+                                                               5));
+    EXPECT_EQ(ValueOf(file, app, "Tricky").data,
+              std::string("say \"hi\" back\\slash \xe9 \x80 end\0", 28));
     EXPECT_EQ(ValueOf(file, app, "Name \"quoted\" \\ back").data, std::string("x\0", 2));
     EXPECT_EQ(ValueOf(file, app, "LongBlob").data.size(), 64u);
     EXPECT_EQ(ValueOf(file, app, "LongBlob").data[63], '\x3f');
@@ -75,7 +80,8 @@ TEST(RegFileFormat, WritesWhatItReadsBackExactly) {
         ASSERT_EQ(again->keys[k].values.size(), file.keys[k].values.size()) << file.keys[k].path;
         for (std::size_t v = 0; v < file.keys[k].values.size(); ++v) {
             EXPECT_EQ(again->keys[k].values[v].type, file.keys[k].values[v].type);
-            EXPECT_EQ(again->keys[k].values[v].data, file.keys[k].values[v].data) << file.keys[k].values[v].name;
+            EXPECT_EQ(again->keys[k].values[v].data, file.keys[k].values[v].data)
+                << file.keys[k].values[v].name;
         }
     }
     EXPECT_NE(text.find("[Software\\\\XaL Campaign Editor]\n"), std::string::npos);

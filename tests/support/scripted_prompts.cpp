@@ -17,8 +17,10 @@ const char* KindName(int kind) {
 ScriptedPrompts::ScriptedPrompts() {
     oldMessage_ = platform::SetMessageHandler([this](const platform::MessageRequest& request) {
         auto expected = Next(Kind::Message, request.text);
-        if (!expected) return request.buttons == platform::MessageButtons::Ok ? platform::MessageAnswer::Ok
-                                                                                : platform::MessageAnswer::Cancel;
+        if (!expected)
+            return request.buttons == platform::MessageButtons::Ok
+                       ? platform::MessageAnswer::Ok
+                       : platform::MessageAnswer::Cancel;
         EXPECT_EQ(expected->message.text, request.text);
         if (expected->checkDetails) {
             EXPECT_EQ(expected->message.title, request.title) << "title of: " << request.text;
@@ -27,18 +29,18 @@ ScriptedPrompts::ScriptedPrompts() {
         }
         return expected->answer;
     });
-    oldFilePick_ = platform::SetFilePickHandler(
-        [this](const platform::FilePickRequest& request) -> std::optional<platform::FilePickResult> {
-            filePicks_.push_back(request);
-            auto expected = Next(Kind::FilePick, request.title);
-            if (!expected) return std::nullopt;
-            EXPECT_EQ(expected->message.text, request.title);
-            if (!expected->path) return std::nullopt;
-            std::string title = *expected->path;
-            auto slash = title.find_last_of("/\\");
-            if (slash != std::string::npos) title = title.substr(slash + 1);
-            return platform::FilePickResult{*expected->path, title};
-        });
+    oldFilePick_ = platform::SetFilePickHandler([this](const platform::FilePickRequest& request)
+                                                    -> std::optional<platform::FilePickResult> {
+        filePicks_.push_back(request);
+        auto expected = Next(Kind::FilePick, request.title);
+        if (!expected) return std::nullopt;
+        EXPECT_EQ(expected->message.text, request.title);
+        if (!expected->path) return std::nullopt;
+        std::string title = *expected->path;
+        auto slash = title.find_last_of("/\\");
+        if (slash != std::string::npos) title = title.substr(slash + 1);
+        return platform::FilePickResult{*expected->path, title};
+    });
     oldProcess_ = platform::SetProcessHandler([this](const std::string& commandLine) {
         auto expected = Next(Kind::Process, commandLine);
         if (!expected) return false;
@@ -68,7 +70,8 @@ ScriptedPrompts::~ScriptedPrompts() {
     platform::SetDialogHandler(oldDialog_);
 }
 
-std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::Next(Kind kind, const std::string& what) {
+std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::Next(Kind kind,
+                                                                  const std::string& what) {
     if (expected_.empty()) {
         ADD_FAILURE() << "unexpected " << KindName(static_cast<int>(kind)) << ": " << what;
         return std::nullopt;
@@ -76,14 +79,16 @@ std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::Next(Kind kind, con
     Expectation next = std::move(expected_.front());
     expected_.pop_front();
     if (next.kind != kind) {
-        ADD_FAILURE() << "expected a " << KindName(static_cast<int>(next.kind)) << " (" << next.message.text
-                      << ") but got a " << KindName(static_cast<int>(kind)) << ": " << what;
+        ADD_FAILURE() << "expected a " << KindName(static_cast<int>(next.kind)) << " ("
+                      << next.message.text << ") but got a " << KindName(static_cast<int>(kind))
+                      << ": " << what;
         return std::nullopt;
     }
     return next;
 }
 
-ScriptedPrompts& ScriptedPrompts::ExpectMessage(const std::string& text, platform::MessageAnswer answer) {
+ScriptedPrompts& ScriptedPrompts::ExpectMessage(const std::string& text,
+                                                platform::MessageAnswer answer) {
     Expectation e = Make(Kind::Message, text);
     e.answer = answer;
     expected_.push_back(std::move(e));
@@ -100,7 +105,8 @@ ScriptedPrompts& ScriptedPrompts::ExpectMessage(const platform::MessageRequest& 
     return *this;
 }
 
-ScriptedPrompts& ScriptedPrompts::ExpectFilePick(const std::string& title, std::optional<std::string> fullPath) {
+ScriptedPrompts& ScriptedPrompts::ExpectFilePick(const std::string& title,
+                                                 std::optional<std::string> fullPath) {
     Expectation e = Make(Kind::FilePick, title);
     e.path = std::move(fullPath);
     expected_.push_back(std::move(e));
@@ -114,7 +120,8 @@ ScriptedPrompts& ScriptedPrompts::ExpectProcess(const std::string& commandLine, 
     return *this;
 }
 
-ScriptedPrompts& ScriptedPrompts::ExpectDialog(const std::string& name, std::function<void(void*)> answer) {
+ScriptedPrompts& ScriptedPrompts::ExpectDialog(const std::string& name,
+                                               std::function<void(void*)> answer) {
     Expectation e = Make(Kind::Dialog, name);
     e.dialogAnswer = std::move(answer);
     expected_.push_back(std::move(e));
@@ -124,7 +131,8 @@ ScriptedPrompts& ScriptedPrompts::ExpectDialog(const std::string& name, std::fun
 void ScriptedPrompts::VerifyDone() {
     verified_ = true;
     for (const auto& e : expected_)
-        ADD_FAILURE() << "expected " << KindName(static_cast<int>(e.kind)) << " never came: " << e.message.text;
+        ADD_FAILURE() << "expected " << KindName(static_cast<int>(e.kind))
+                      << " never came: " << e.message.text;
     expected_.clear();
 }
 

@@ -14,7 +14,7 @@ namespace xal::test {
 // and modal dialog must have been expected, in order, and is answered as scripted. A
 // prompt that nobody expected, or an expected one that never came, fails the test.
 class ScriptedPrompts {
-public:
+  public:
     ScriptedPrompts();
     ~ScriptedPrompts();
     ScriptedPrompts(const ScriptedPrompts&) = delete;
@@ -39,7 +39,7 @@ public:
     // What the prompts asked, for checks beyond the script.
     const std::vector<platform::FilePickRequest>& FilePicks() const { return filePicks_; }
 
-private:
+  private:
     enum class Kind { Message, FilePick, Process, Dialog };
     struct Expectation {
         Kind kind = Kind::Message;

@@ -7,7 +7,7 @@ namespace xal::test {
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -21,7 +21,7 @@ public:
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

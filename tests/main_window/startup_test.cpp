@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include "main_window/frm_main.h"
+#include "model/mod_main.h"
+#include "settings/main.h"
+#include "support/registry_sandbox.h"
+#include "support/scripted_prompts.h"
+#include "support/test_application.h"
+
+namespace xal {
+namespace {
+
+TEST(Startup, MainLoadsTheSettingsAndShowsTheTitledWindow) {
+    test::EnsureApplication();
+    test::RegistrySandbox sandbox;
+    test::ScriptedPrompts prompts;
+    modMain::CurrentCampaign.reset();
+
+    gui::Main();
+
+    ASSERT_NE(gui::MainWindow(), nullptr);
+    EXPECT_TRUE(gui::MainWindow()->isVisible());
+    EXPECT_EQ(gui::MainWindow()->windowTitle(), "XaL Campaign Editor - 1.00");
+    ASSERT_NE(modMain::CurrentCampaign, nullptr);
+    EXPECT_EQ(modMain::CurrentCampaign->NrOfScenarios(), 0);
+    EXPECT_EQ(modMain::Settings.PrestigeIncrement, 1000);
+    EXPECT_TRUE(
+        sandbox.Stored(settings_keys::kSettingsKey, settings_keys::kPrestigeIncrement).has_value());
+    gui::MainWindow()->close();
+}
+
+}  // namespace
+}  // namespace xal

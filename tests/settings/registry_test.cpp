@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "settings/registry.h"
+#include "support/registry_sandbox.h"
+#include "support/scripted_prompts.h"
+
+namespace xal {
+namespace {
+
+constexpr const char* kKey = "Software\\XaL Campaign Editor";
+
+class RegistryTest : public ::testing::Test {
+  protected:
+    RegistryValue Get(const std::string& name) {
+        return RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, name);
+    }
+
+    test::RegistrySandbox sandbox;
+    test::ScriptedPrompts prompts;  // every operation here must stay silent
+};
+
+TEST_F(RegistryTest, MissingKeysAndValuesReadAsEmpty) {
+    EXPECT_TRUE(Get("Anything").IsEmpty());
+    RegistryCreateNewKey(HKEY_LOCAL_MACHINE_ROOT, kKey);
+    EXPECT_TRUE(Get("Anything").IsEmpty());
+    EXPECT_TRUE(RegistryValue().IsMissing());
+    EXPECT_TRUE(RegistryValue("").IsMissing());
+}
+
+TEST_F(RegistryTest, TextIsCutAtItsFirstZeroAndReadWholeWithoutTerminator) {
+    sandbox.Plant(kKey, "Embedded", RegType::Sz, std::string("ab\0cd\0", 6));
+    sandbox.Plant(kKey, "Size zero", RegType::Sz, "");
+    sandbox.Plant(kKey, "Terminator only", RegType::Sz, std::string("\0", 1));
+    sandbox.Plant(kKey, "No terminator", RegType::Sz, "abc");
+    EXPECT_EQ(Get("Embedded"), RegistryValue("ab"));
+    EXPECT_EQ(Get("Size zero"), RegistryValue(""));
+    EXPECT_EQ(Get("Terminator only"), RegistryValue(""));
+    EXPECT_EQ(Get("No terminator"), RegistryValue("abc"));
+}
+
+TEST_F(RegistryTest, NumbersBytesAndUnhandledTypes) {
+    sandbox.Plant(kKey, "Dword", RegType::Dword, std::string("\xe8\x03\0\0", 4));
+    sandbox.Plant(kKey, "Expand", RegType::ExpandSz, std::string("%PATH%\0", 7));
+    sandbox.Plant(kKey, "Bytes", RegType::Binary, "\x01\x02");
+    sandbox.Plant(kKey, "No bytes", RegType::Binary, "");
+    EXPECT_EQ(Get("Dword"), RegistryValue(std::int32_t{1000}));
+    EXPECT_TRUE(Get("Expand").IsEmpty());
+    EXPECT_EQ(Get("Bytes"), RegistryValue(std::vector<unsigned char>{1, 2}));
+    EXPECT_EQ(Get("No bytes"), RegistryValue(std::vector<unsigned char>{}));
+}
+
+TEST_F(RegistryTest, WritesStoreTheTypeAndBytesOfTheWindowsCalls) {
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "As dword", "1000", RegType::Dword);
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "As text", std::int32_t{250}, RegType::Sz);
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "As bytes", std::vector<unsigned char>{0, 9},
+                        RegType::Binary);
+    EXPECT_EQ(sandbox.Stored(kKey, "As dword")->type, RegType::Dword);
+    EXPECT_EQ(sandbox.Stored(kKey, "As dword")->data, std::string("\xe8\x03\0\0", 4));
+    EXPECT_EQ(sandbox.Stored(kKey, "As text")->data, std::string("250\0", 4));
+    EXPECT_EQ(sandbox.Stored(kKey, "As bytes")->data, std::string("\0\x09", 2));
+    EXPECT_EQ(Get("As dword"), RegistryValue(std::int32_t{1000}));
+    EXPECT_EQ(Get("As text"), RegistryValue("250"));
+}
+
+TEST_F(RegistryTest, AnUnknownTypeCreatesTheKeyAndWritesNothing) {
+    const std::string key = "Software\\New\\Deep";
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, key, "Odd", "x", 2);
+    EXPECT_TRUE(platform::ActiveRegistryStore().Read().KeyExists(key));
+    EXPECT_FALSE(sandbox.Stored(key, "Odd").has_value());
+}
+
+TEST_F(RegistryTest, AValueThatCannotBeConvertedIsReportedByTheOperation) {
+    prompts.ExpectMessage({"Error: 13. Type mismatch", platform::MessageButtons::Ok,
+                           platform::MessageIcon::None, "RegistrySetKeyValue"},
+                          platform::MessageAnswer::Ok);
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "Number", "abc", RegType::Dword);
+    EXPECT_FALSE(sandbox.Stored(kKey, "Number").has_value());
+}
+
+}  // namespace
+}  // namespace xal

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "model/mod_main.h"
+#include "settings/registry.h"
+#include "settings/settings.h"
+#include "support/registry_sandbox.h"
+#include "support/scripted_prompts.h"
+
+namespace xal {
+namespace {
+
+using namespace settings_keys;
+
+class LoadSettingsTest : public ::testing::Test {
+  protected:
+    void SetUp() override { modMain::Settings = SettingsRecord{}; }
+    void Store(const char* name, const RegistryValue& value, std::uint32_t type,
+               const char* key = kSettingsKey) {
+        RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, key, name, value, type);
+    }
+    RegistryValue Stored(const char* name) {
+        return RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, name);
+    }
+
+    test::RegistrySandbox sandbox;
+    test::ScriptedPrompts prompts;
+    const SettingsRecord& settings = modMain::Settings;
+};
+
+TEST_F(LoadSettingsTest, FirstStartWritesTheNineDefaults) {
+    Store(kGameDirectory, "/games/legion", RegType::Sz, kGameKey);
+    LoadSettings();
+    EXPECT_EQ(settings.ScenarioEditorPath, "");
+    EXPECT_EQ(settings.GameFolder, "/games/legion/");
+    EXPECT_EQ(settings.ScnFileSeparator, "");
+    EXPECT_EQ(settings.ScnInfoFileSeparator, "i");
+    EXPECT_EQ(settings.ScnBVFileSeparator, "v");
+    EXPECT_EQ(settings.ScnVFileSeparator, "v");
+    EXPECT_EQ(settings.ScnTVFileSeparator, "v");
+    EXPECT_EQ(settings.ScnLFileSeparator, "l");
+    EXPECT_EQ(settings.PrestigeIncrement, 1000);
+
+    platform::RegFile file = platform::ActiveRegistryStore().Read();
+    auto* ours = file.FindKey(kSettingsKey);
+    ASSERT_NE(ours, nullptr);
+    std::vector<std::string> names;
+    for (const auto& value : ours->values) names.push_back(value.name);
+    EXPECT_EQ(names, (std::vector<std::string>{kScenarioEditor, kGameFolder, kScnFileSeparator,
+                                               kScnInfoFileSeparator, kScnBVFileSeparator,
+                                               kScnVFileSeparator, kScnTVFileSeparator,
+                                               kScnLFileSeparator, kPrestigeIncrement}));
+    EXPECT_EQ(sandbox.Stored(kSettingsKey, kScenarioEditor)->data, std::string("\0", 1));
+    EXPECT_EQ(sandbox.Stored(kSettingsKey, kGameFolder)->data, std::string("/games/legion/\0", 15));
+    EXPECT_EQ(sandbox.Stored(kSettingsKey, kPrestigeIncrement)->type, RegType::Dword);
+    EXPECT_EQ(Stored(kPrestigeIncrement), RegistryValue(std::int32_t{1000}));
+    EXPECT_TRUE(sandbox.Stored(kGameKey, kGameDirectory).has_value())
+        << "the game's key is never removed";
+}
+
+TEST_F(LoadSettingsTest, GameFolderFromTheGameKeyOrAsStored) {
+    Store(kGameDirectory, "/games/legion/", RegType::Sz, kGameKey);
+    LoadSettings();
+    EXPECT_EQ(settings.GameFolder, "/games/legion/") << "a separator already there is not doubled";
+
+    Store(kGameFolder, "/elsewhere", RegType::Sz);
+    LoadSettings();
+    EXPECT_EQ(settings.GameFolder, "/elsewhere") << "a stored XaL Path is taken exactly as stored";
+}
+
+TEST_F(LoadSettingsTest, NoGameKeyLeavesTheFolderEmptyAndTriesAgainNextTime) {
+    LoadSettings();
+    EXPECT_EQ(settings.GameFolder, "");
+    EXPECT_EQ(sandbox.Stored(kSettingsKey, kGameFolder)->data, std::string("\0", 1));
+    Store(kGameDirectory, "/games/legion", RegType::Sz, kGameKey);
+    LoadSettings();
+    EXPECT_EQ(settings.GameFolder, "/games/legion/");
+}
+
+TEST_F(LoadSettingsTest, AnEmptiedSeparatorReturnsAsItsDefault) {
+    Store(kScnInfoFileSeparator, "", RegType::Sz);
+    Store(kScnFileSeparator, "", RegType::Sz);
+    Store(kScnLFileSeparator, "_loss", RegType::Sz);
+    LoadSettings();
+    EXPECT_EQ(settings.ScnInfoFileSeparator, "i");
+    EXPECT_EQ(settings.ScnFileSeparator, "");
+    EXPECT_EQ(settings.ScnLFileSeparator, "_loss");
+}
+
+TEST_F(LoadSettingsTest, PrestigeIncrementAsTextNumberOrNonsense) {
+    struct Case {
+        RegistryValue stored;
+        std::uint32_t type;
+        std::int32_t expected;
+        bool rewritten;
+    };
+    const Case cases[] = {
+        {"2500", RegType::Sz, 2500, false},
+        {std::int32_t{700}, RegType::Dword, 700, false},
+        {"-50", RegType::Sz, -50, false},
+        {"99999", RegType::Sz, 99999, false},
+        {"12.5", RegType::Sz, 12, false},
+        {"abc", RegType::Sz, 1000, true},
+        {"1E20", RegType::Sz, 1000, true},
+        {std::vector<unsigned char>{1, 2}, RegType::Binary, 1000, true},
+    };
+    for (const auto& c : cases) {
+        Store(kPrestigeIncrement, c.stored, c.type);
+        LoadSettings();
+        EXPECT_EQ(settings.PrestigeIncrement, c.expected);
+        if (c.rewritten) {
+            EXPECT_EQ(Stored(kPrestigeIncrement), RegistryValue(std::int32_t{1000}));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace xal

@@ -1,0 +1,16 @@
+#include "support/test_application.h"
+
+#include <QApplication>
+
+namespace xal::test {
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "xal-widget-test";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);  // lives until the test program ends
+}
+
+}  // namespace xal::test

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace xal::test {
+
+// The one QApplication of a widget test program, on the offscreen platform unless
+// another is asked for.
+void EnsureApplication();
+
+}  // namespace xal::test
