@@ -6,7 +6,19 @@ xal_install "${XAL_BUILD_PACKAGES[@]}"
 
 build="$XAL_ROOT/build"
 cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXAL_BUILD_TESTS=OFF
-cmake --build "$build" -j "$(xal_jobs)" --target XaL_CampaignEdit xal-cam 2>/dev/null ||
-  cmake --build "$build" -j "$(xal_jobs)"
+cmake --build "$build" -j "$(xal_jobs)"
+
+# With no game installed, point the settings at the demo game folder, as the game's own
+# installer would: its key is written only when the store names no game folder at all.
+store="${XDG_CONFIG_HOME:-$HOME/.config}/xal-campaign-edit/HKEY_LOCAL_MACHINE.reg"
+if ! grep -qiF "[Software\\\\Ostrand\\\\Xandor's Legion\\\\1.0]" "$store" 2>/dev/null &&
+   ! grep -qE '^"XaL Path"="[^"]' "$store" 2>/dev/null; then
+  demo="$XAL_ROOT/examples/game"
+  mkdir -p "$(dirname "$store")"
+  [ -s "$store" ] || printf 'WINE REGISTRY Version 2\n' > "$store"
+  printf '\n[Software\\\\Ostrand\\\\Xandor%sLegion\\\\1.0]\n"Directory"="%s"\n' "'s " \
+    "$(printf '%s' "$demo" | sed 's/\\/\\\\/g; s/"/\\"/g')" >> "$store"
+  echo "No game found: using the demo game folder $demo (change it in Tools > Options)."
+fi
 
 exec "$build/app/XaL_CampaignEdit" "$@"
