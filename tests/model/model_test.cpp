@@ -3,18 +3,12 @@
 #include "model/campaign.h"
 #include "model/conversions.h"
 #include "platform/error.h"
+#include "support/error_of.h"
 
 namespace xal {
 namespace {
 
-int ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RunTimeError& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using test::ErrorOf;
 
 TEST(CampaignModel, NewObjectsAreEmpty) {
     Campaign campaign;

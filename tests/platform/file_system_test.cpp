@@ -4,19 +4,13 @@
 
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "support/error_of.h"
 #include "support/temp_folder.h"
 
 namespace xal::platform {
 namespace {
 
-int ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RunTimeError& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using test::ErrorOf;
 
 TEST(ReplaceFileContents, ReplacesALongerFileWithExactlyTheNewBytes) {
     test::TempFolder folder;
