@@ -8,3 +8,19 @@ build="$XAL_ROOT/build-tests"
 cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j "$(xal_jobs)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(xal_jobs)"
+
+# A short fuzzing run of the campaign reader, when clang and its fuzzer runtime are here.
+xal_install clang libclang-rt-dev 2>/dev/null || xal_install clang libclang-rt-14-dev 2>/dev/null || true
+if command -v clang++ >/dev/null; then
+  fuzz="$XAL_ROOT/build-fuzz"
+  if cmake -S "$XAL_ROOT" -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+       -DXAL_BUILD_GUI=OFF -DXAL_BUILD_TESTS=OFF -DXAL_BUILD_BENCHMARKS=OFF -DXAL_BUILD_FUZZER=ON >/dev/null &&
+     cmake --build "$fuzz" -j "$(xal_jobs)" --target campaign_fuzzer; then
+    mkdir -p "$fuzz/corpus"
+    "$fuzz/fuzz/campaign_fuzzer" -max_total_time="${XAL_FUZZ_SECONDS:-30}" -max_len=40000 \
+      "$fuzz/corpus" 2>"$fuzz/fuzz.log" || { tail -40 "$fuzz/fuzz.log"; exit 1; }
+    echo "Fuzzing: $(grep -c . "$fuzz/fuzz.log") lines of libFuzzer output, no finding."
+  else
+    echo "Fuzzing skipped: this clang cannot build the fuzzer."
+  fi
+fi

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "model/campaign.h"
+
+namespace xal::test {
+
+// A campaign of `count` scenarios in which every modelled field holds a value of its own.
+Campaign DistinctCampaign(int count);
+
+// Checks that two campaigns agree in every field the campaign file holds.
+void ExpectSameFileFields(const Campaign& expected, const Campaign& actual);
+
+// A little-endian 16-bit number as it stands in the file.
+inline int Word16At(const std::string& bytes, std::size_t position) {
+    return static_cast<unsigned char>(bytes[position]) +
+           256 * static_cast<unsigned char>(bytes[position + 1]);
+}
+
+}  // namespace xal::test
