@@ -1,0 +1,17 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <string>
+
+namespace xal::cli {
+
+// Each subcommand adds itself to the tool and runs when chosen; it returns the exit status.
+void AddDumpCommand(CLI::App& app, int& status);
+void AddBuildCommand(CLI::App& app, int& status);
+
+// Runs a command body: a run-time error is printed as "error N: description (file)" on
+// standard error and gives status 1.
+int RunReportingErrors(const std::string& file, const std::function<void()>& body);
+
+}  // namespace xal::cli

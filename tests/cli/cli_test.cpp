@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <random>
+
+#include "../campaign_file/campaign_fixtures.h"
+#include "campaign_file/campaign_layout.h"
+#include "campaign_file/campaign_reader.h"
+#include "campaign_file/campaign_writer.h"
+#include "support/temp_folder.h"
+
+namespace xal {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs xal-cam with the given arguments (already quoted for the shell) in the folder.
+Outcome RunTool(const test::TempFolder& folder, const std::string& arguments) {
+    const std::string out = folder.File("stdout.txt");
+    const std::string err = folder.File("stderr.txt");
+    const std::string command = std::string("cd '") + folder.Path().string() + "' && '" +
+                                XAL_CAM_PATH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+    int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.Read("stdout.txt"),
+            folder.Read("stderr.txt")};
+}
+
+// A campaign whose texts use the code page's upper half, including the five bytes it
+// leaves undefined.
+Campaign HighByteCampaign() {
+    Campaign campaign = test::DistinctCampaign(3);
+    campaign.SetCampaignTXT("\x80\x81\x8d\x8f\x90\x9d\xff.txt");
+    campaign.Scenarios()->Item(2)->SetScenarioName("\xe9t\xe9 \xa0\x9f.scn");
+    return campaign;
+}
+
+TEST(XalCam, DumpPrintsTheCampaignAndBuildGivesTheSameBytesBack) {
+    test::TempFolder folder;
+    const std::string original = BuildCampaignFile(HighByteCampaign());
+    folder.Write("camp1.cam", original);
+
+    Outcome dump = RunTool(folder, "dump camp1.cam");
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(dump.err, "");
+    auto json = nlohmann::json::parse(dump.out);
+    EXPECT_EQ(json["CampaignName"], "camp1");
+    EXPECT_EQ(json["CampaignFolder"], "");
+    EXPECT_EQ(json["NrOfScenarios"], 3);
+    EXPECT_EQ(json["CampaignTXT"], "\u20ac\u0081\u008d\u008f\u0090\u009d\u00ff.txt");
+    ASSERT_EQ(json["Scenarios"].size(), 3u);
+    EXPECT_EQ(json["Scenarios"][1]["ScenarioName"], "\u00e9t\u00e9 \u00a0\u0178.scn");
+    EXPECT_EQ(json["Scenarios"][1]["ScenarioNr"], 1);
+    EXPECT_EQ(json["Scenarios"][1]["NrOfUnits"], 150);
+    ASSERT_EQ(json["Scenarios"][0]["Victories"].size(), 4u);
+    std::vector<std::string> keys;
+    auto ordered = nlohmann::ordered_json::parse(dump.out);
+    for (const auto& [key, value] : ordered["Scenarios"][0]["Victories"][0].items())
+        keys.push_back(key);
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"OnEndGoTo", "Prestige", "VictoryTXT", "VictoryMOV"}));
+
+    folder.Write("camp1.json", dump.out);
+    Outcome build = RunTool(folder, "build camp1.json -o again.cam");
+    ASSERT_EQ(build.status, 0) << build.err;
+    EXPECT_EQ(folder.Read("again.cam"), original);
+}
+
+TEST(XalCam, ForeignBytesGiveTheFileTheReaderAndWriterMake) {
+    test::TempFolder folder;
+    std::string noisy = BuildCampaignFile(test::DistinctCampaign(50));
+    std::mt19937 random(11);
+    for (char& byte : noisy)
+        if (byte == '\0') byte = static_cast<char>(1 + random() % 255);
+    noisy[layout::kScenarioCount] = 50;
+    std::filesystem::create_directory(folder.Path() / "camps");
+    folder.Write("camps/c.cam", noisy);
+
+    Outcome dump = RunTool(folder, "dump camps/c.cam");
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    auto json = nlohmann::json::parse(dump.out);
+    EXPECT_EQ(json["CampaignName"], "c");
+    EXPECT_EQ(json["CampaignFolder"], "camps/");
+    EXPECT_EQ(json["Scenarios"].size(), 50u);
+
+    folder.Write("c.json", dump.out);
+    Outcome build = RunTool(folder, "build c.json -o c.cam");
+    ASSERT_EQ(build.status, 0) << build.err;
+    Campaign read;
+    ParseCampaign(noisy, read);
+    EXPECT_EQ(folder.Read("c.cam"), BuildCampaignFile(read));
+}
+
+TEST(XalCam, AFileThatIsNotThereFailsAndIsNotCreated) {
+    test::TempFolder folder;
+    Outcome dump = RunTool(folder, "dump missing.cam");
+    EXPECT_EQ(dump.status, 1);
+    EXPECT_EQ(dump.out, "");
+    EXPECT_EQ(dump.err, "error 53: File not found (missing.cam)\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "missing.cam"));
+
+    Outcome build = RunTool(folder, "build missing.json -o out.cam");
+    EXPECT_EQ(build.status, 1);
+    EXPECT_EQ(build.err, "error 53: File not found (missing.json)\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "out.cam"));
+}
+
+TEST(XalCam, ReaderFailuresCarryTheirNumbers) {
+    test::TempFolder folder;
+    std::string none(kCampaignFileSize, '\0');
+    folder.Write("none.cam", none);
+    folder.Write("short.cam", BuildCampaignFile(test::DistinctCampaign(2)).substr(0, 700));
+    EXPECT_EQ(RunTool(folder, "dump none.cam").err, "error 6: Overflow (none.cam)\n");
+    Outcome cut = RunTool(folder, "dump short.cam");
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_EQ(cut.out, "");
+    EXPECT_EQ(cut.err, "error 5: Invalid procedure call or argument (short.cam)\n");
+}
+
+// Dumps a small campaign, lets `change` spoil its JSON and builds it over an existing file.
+Outcome BuildChanged(const test::TempFolder& folder,
+                     const std::function<void(nlohmann::json&)>& change) {
+    folder.Write("in.cam", BuildCampaignFile(test::DistinctCampaign(2)));
+    auto json = nlohmann::json::parse(RunTool(folder, "dump in.cam").out);
+    change(json);
+    folder.Write("in.json", json.dump());
+    folder.Write("old.cam", "the last good file");
+    Outcome build = RunTool(folder, "build in.json -o old.cam");
+    EXPECT_EQ(folder.Read("old.cam"), "the last good file") << "nothing is written on a failure";
+    return build;
+}
+
+TEST(XalCam, BuildRefusesBadJsonNamingTheField) {
+    test::TempFolder folder;
+    struct Case {
+        std::function<void(nlohmann::json&)> change;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {[](auto& j) { j.erase("Country"); }, "Country: missing"},
+        {[](auto& j) { j["Prestige"] = "many"; }, "Prestige: not a whole number"},
+        {[](auto& j) { j["Scenarios"][1]["Victories"][2]["VictoryTXT"] = "\u03a9.txt"; },
+         "Scenarios[1].Victories[2].VictoryTXT: holds a character Windows-1252 cannot hold"},
+        {[](auto& j) { j["Scenarios"][0].erase("Victories"); }, "Scenarios[0].Victories: missing"},
+        {[](auto& j) { j["Scenarios"][0]["NrOfUnits"] = 256; },
+         "Scenarios[0].NrOfUnits: outside 0 to 255"},
+        {[](auto& j) { j = nlohmann::json::array(); }, "NrOfScenarios: missing"},
+    };
+    for (const Case& c : cases) {
+        Outcome build = BuildChanged(folder, c.change);
+        EXPECT_EQ(build.status, 1) << c.message;
+        EXPECT_EQ(build.err, "error: " + c.message + " (in.json)\n");
+    }
+    folder.Write("in.json", "{ not json");
+    Outcome garbage = RunTool(folder, "build in.json -o old.cam");
+    EXPECT_EQ(garbage.status, 1);
+    EXPECT_NE(garbage.err.find("not JSON"), std::string::npos) << garbage.err;
+}
+
+TEST(XalCam, BuildReportsTheWritersFailuresAndKeepsTheOldFile) {
+    test::TempFolder folder;
+    Outcome noScenarios = BuildChanged(folder, [](auto& j) { j["NrOfScenarios"] = 0; });
+    EXPECT_EQ(noScenarios.err, "error 6: Overflow (in.json)\n");
+    Outcome fewerScenarios = BuildChanged(folder, [](auto& j) { j["Scenarios"].erase(1); });
+    EXPECT_EQ(fewerScenarios.err, "error 9: Subscript out of range (in.json)\n");
+    Outcome prestige = BuildChanged(folder, [](auto& j) { j["Scenarios"][1]["Prestige"] = 65536; });
+    EXPECT_EQ(prestige.err, "error 5: Invalid procedure call or argument (in.json)\n");
+    Outcome outcomes =
+        BuildChanged(folder, [](auto& j) { j["Scenarios"][0]["Victories"].erase(3); });
+    EXPECT_EQ(outcomes.status, 1);
+    EXPECT_EQ(outcomes.err.rfind("error 9: ", 0), 0u) << outcomes.err;
+
+    std::filesystem::create_directory(folder.Path() / "taken.cam");
+    folder.Write("in.json", RunTool(folder, "dump in.cam").out);
+    Outcome folderInTheWay = RunTool(folder, "build in.json -o taken.cam");
+    EXPECT_EQ(folderInTheWay.status, 1);
+    EXPECT_NE(folderInTheWay.err.find("(taken.cam)"), std::string::npos) << folderInTheWay.err;
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "taken.cam"));
+    Outcome noFolder = RunTool(folder, "build in.json -o no/such/out.cam");
+    EXPECT_EQ(noFolder.err, "error 76: Path not found (no/such/out.cam)\n");
+}
+
+TEST(XalCam, UsageErrorsExitWithTwo) {
+    test::TempFolder folder;
+    EXPECT_EQ(RunTool(folder, "").status, 2);
+    EXPECT_EQ(RunTool(folder, "unpack x.cam").status, 2);
+    EXPECT_EQ(RunTool(folder, "build x.json").status, 2) << "the output is required";
+    EXPECT_EQ(RunTool(folder, "dump").status, 2);
+    Outcome help = RunTool(folder, "--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("dump"), std::string::npos);
+    Outcome version = RunTool(folder, "--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("xal-cam 1.", 0), 0u) << version.out;
+}
+
+}  // namespace
+}  // namespace xal
