@@ -17,7 +17,7 @@ if command -v clang++ >/dev/null; then
        -DXAL_BUILD_GUI=OFF -DXAL_BUILD_TESTS=OFF -DXAL_BUILD_BENCHMARKS=OFF -DXAL_BUILD_FUZZER=ON >/dev/null &&
      cmake --build "$fuzz" -j "$(xal_jobs)" --target campaign_fuzzer; then
     mkdir -p "$fuzz/corpus"
-    "$fuzz/fuzz/campaign_fuzzer" -max_total_time="${XAL_FUZZ_SECONDS:-30}" -max_len=40000 \
+    "$fuzz/fuzz/campaign_fuzzer" -artifact_prefix="$fuzz/" -max_total_time="${XAL_FUZZ_SECONDS:-30}" -max_len=40000 \
       "$fuzz/corpus" 2>"$fuzz/fuzz.log" || { tail -40 "$fuzz/fuzz.log"; exit 1; }
     echo "Fuzzing: $(grep -c . "$fuzz/fuzz.log") lines of libFuzzer output, no finding."
   else
