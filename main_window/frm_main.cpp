@@ -1,12 +1,29 @@
 #include "main_window/frm_main.h"
 
+#include <QCloseEvent>
+
+#include "campaign_file/campaign_reader.h"
+#include "campaign_file/open_save_commands.h"
+#include "main_window/placeholder_dialog.h"
+#include "model/mod_main.h"
+#include "platform/error.h"
+#include "platform/prompts.h"
+#include "platform/qt_text.h"
 #include "version.h"
 
 namespace xal::gui {
 
+void DropDownList::showPopup() {
+    emit droppedDown();
+    QComboBox::showPopup();
+}
+
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmMain");
-    setWindowTitle(WindowTitle());
+    BuildLayout();
+    ConnectCommands();
+    ConnectDisplayHandlers();
+    Form_Load();
 }
 
 QString frmMain::WindowTitle() {
@@ -14,6 +31,142 @@ QString frmMain::WindowTitle() {
         .arg(version::ProductName)
         .arg(version::Major)
         .arg(version::Minor, 2, 10, QChar('0'));
+}
+
+void frmMain::Form_Load() {
+    setWindowTitle(WindowTitle());
+    if (modMain::Settings.ScenarioEditorPath.empty()) cmdEditScenario->setEnabled(false);
+    LoadCountries();
+    SetPrestigeCommandTexts();
+}
+
+void frmMain::SetPrestigeCommandTexts() {
+    const QString increment = ToQString(DecimalText(modMain::Settings.PrestigeIncrement));
+    const QString texts[4] = {"Increase prestige of all scenarios by " + increment,
+                              "Decrease prestige of all scenarios by " + increment,
+                              "Increase prestige of selected scenario by " + increment,
+                              "Decrease prestige of selected scenario by " + increment};
+    QAction* items[4] = {mnuCamp_Up, mnuCamp_Down, mnuScn_Up, mnuScn_Down};
+    for (int i = 0; i < 4; ++i) items[i]->setText(texts[i]);
+    const char* keys[4] = {"CAMP_UP", "CAMP_DOWN", "SCN_UP", "SCN_DOWN"};
+    for (int i = 0; i < 4; ++i) ToolbarButton(keys[i])->setToolTip(texts[i]);
+}
+
+void frmMain::LoadCountries() {
+    // Filling the list is not a pick: the campaign's country stays as it is.
+    DisplayScope filling(*this);
+    try {
+        const std::string contents = ReadWholeFile(modMain::Settings.GameFolder + "GUI97.txt");
+        std::size_t p = 0;  // the position after the previous line feed
+        for (int k = 1; k <= 20; ++k) {
+            const std::size_t q = contents.find('\n', p);
+            if (q == std::string::npos || q < p + 1) Raise(ErrorNumber::InvalidArgument);
+            cbxCountry->addItem(ToQString(contents.substr(p, q - p - 1)), k);
+            p = q + 1;
+        }
+        cbxCountry->setCurrentIndex(-1);
+    } catch (const RunTimeError&) {
+        cbxCountry->setCurrentIndex(-1);
+        platform::ShowMessage(
+            "Cannot find the Xandor's Legion folder.\r\nPlease select the correct folder in "
+            "'Options' and then close and restart the program.",
+            platform::MessageButtons::Ok, platform::MessageIcon::Critical,
+            version::FileDescription);
+        mnuOptions_Click();
+    }
+}
+
+void frmMain::MarkChanged() {
+    mnuSave->setEnabled(true);
+    ToolbarButton("SAVE")->setEnabled(true);
+}
+
+bool frmMain::HasUnsavedChanges() const {
+    return mnuSave->isEnabled();
+}
+
+void frmMain::SetSaved() {
+    mnuSave->setEnabled(false);
+    ToolbarButton("SAVE")->setEnabled(false);
+}
+
+void frmMain::ShowCampaignState(bool changed) {
+    fraMain->setTitle(ToQString(modMain::CurrentCampaign->CampaignName()) + ".cam");
+    fraMain->setVisible(true);
+    mnuSaveAs->setEnabled(true);
+    mnuSave->setEnabled(changed);
+    mnuReport->setEnabled(true);
+    ToolbarButton("SAVE")->setEnabled(changed);
+    ToolbarButton("REPORT")->setEnabled(true);
+    for (QAction* item : {mnuCamp_Up, mnuCamp_Down, mnuScn_Up, mnuScn_Down}) item->setEnabled(true);
+    for (const char* key : {"CAMP_UP", "CAMP_DOWN", "SCN_UP", "SCN_DOWN"})
+        ToolbarButton(key)->setEnabled(true);
+}
+
+frmMain::SaveQuestion frmMain::AskSaveChanges() {
+    if (!HasUnsavedChanges()) return SaveQuestion::Continue;
+    auto answer = platform::ShowMessage("Save " + modMain::CurrentCampaign->CampaignName() + ".cam",
+                                        platform::MessageButtons::YesNoCancel,
+                                        platform::MessageIcon::Question, version::FileDescription);
+    if (answer == platform::MessageAnswer::Cancel) return SaveQuestion::Abort;
+    if (answer == platform::MessageAnswer::Yes) SaveCampaign(*this, false);
+    return SaveQuestion::Continue;
+}
+
+void frmMain::ConnectCommands() {
+    connect(mnuNew, &QAction::triggered, this, [this] { mnuNew_Click(); });
+    connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
+    connect(mnuSave, &QAction::triggered, this, [this] { SaveCampaign(*this, false); });
+    connect(mnuSaveAs, &QAction::triggered, this, [this] { SaveCampaign(*this, true); });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuOptions, &QAction::triggered, this, [this] { mnuOptions_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(tbMain, &QToolBar::actionTriggered, this,
+            [this](QAction* button) { tbMain_ButtonClick(button->data().toString()); });
+}
+
+void frmMain::tbMain_ButtonClick(const QString& key) {
+    const std::pair<const char*, QAction*> routes[] = {{"NEW", mnuNew},
+                                                       {"OPEN", mnuOpen},
+                                                       {"SAVE", mnuSave},
+                                                       {"REPORT", mnuReport},
+                                                       {"OPTIONS", mnuOptions},
+                                                       {"CAMP_UP", mnuCamp_Up},
+                                                       {"CAMP_DOWN", mnuCamp_Down},
+                                                       {"SCN_UP", mnuScn_Up},
+                                                       {"SCN_DOWN", mnuScn_Down},
+                                                       {"HELP", mnuAbout}};
+    for (const auto& [routeKey, item] : routes) {
+        if (key == routeKey) {
+            item->trigger();
+            return;
+        }
+    }
+}
+
+void frmMain::mnuNew_Click() {
+    if (AskSaveChanges() == SaveQuestion::Abort) return;
+    ShowPlaceholderDialog("frmNew", "New campaign", this);
+}
+
+void frmMain::mnuOpen_Click() {
+    if (AskSaveChanges() == SaveQuestion::Abort) return;
+    OpenCampaign(*this);
+}
+
+void frmMain::mnuOptions_Click() {
+    ShowPlaceholderDialog("frmOptions", "Options", this);
+}
+
+void frmMain::mnuAbout_Click() {
+    ShowPlaceholderDialog("frmAbout", "About", this);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (AskSaveChanges() == SaveQuestion::Abort)
+        event->ignore();
+    else
+        event->accept();
 }
 
 }  // namespace xal::gui

@@ -1,10 +1,33 @@
 #pragma once
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHash>
+#include <QIcon>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <array>
+
+#include "model/conversions.h"
 
 namespace xal::gui {
 
-// The editor's main window.
+// A drop-down list that tells when the user opens it.
+class DropDownList : public QComboBox {
+    Q_OBJECT
+
+  public:
+    using QComboBox::QComboBox;
+    void showPopup() override;
+
+  signals:
+    void droppedDown();
+};
+
+// The editor's main window: every command starts here.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
@@ -13,6 +36,120 @@ class frmMain : public QMainWindow {
 
     // "XaL Campaign Editor - 1.00": product name, major version, minor version in two digits.
     static QString WindowTitle();
+
+    // Command state. Unsaved changes are the enabled flag of mnuSave, and nothing else.
+    void MarkChanged();
+    void ShowCampaignState(bool changed);
+    void SetSaved();
+    bool HasUnsavedChanges() const;
+    enum class SaveQuestion { Continue, Abort };
+    SaveQuestion AskSaveChanges();
+
+    void LoadCountries();
+
+    // Display of the current campaign. While they run, the fields' change rules store
+    // nothing, so that showing a campaign never changes it.
+    void RefreshCampaignDisplay();
+    void RefreshScenarioDisplay(Byte charScenario);
+    void lvScenarios_ItemClick(QTreeWidgetItem* item);
+    QTreeWidgetItem* ScenarioEntry(const QString& key) const;
+    bool IsDisplaying() const { return displaying_ > 0; }
+
+    // The toolbar: buttons by their keys, and the click handler that routes them.
+    QAction* ToolbarButton(const QString& key) const { return toolbarButtons_.value(key); }
+    void tbMain_ButtonClick(const QString& key);
+
+    // Controls, named as the window's design names them.
+    QToolBar* tbMain = nullptr;
+    QGroupBox* fraMain = nullptr;
+    QLineEdit* txtCampaignNrOfScenarios = nullptr;
+    QLineEdit* txtCampaignPrestige = nullptr;
+    QLineEdit* txtCampaignVictoryMOV = nullptr;
+    QPushButton* cmdSelectCampaignVictoryMOV = nullptr;
+    QLineEdit* txtCampaignDefeatMOV = nullptr;
+    QPushButton* cmdSelectCampaignDefeatMOV = nullptr;
+    QLineEdit* txtCampaignTXT = nullptr;
+    QPushButton* cmdSelectCampaignTXT = nullptr;
+    QPushButton* cmdEditCampaignTXT = nullptr;
+    DropDownList* cbxCountry = nullptr;
+    QTreeWidget* lvScenarios = nullptr;
+    QPushButton* cmdUp = nullptr;
+    QPushButton* cmdDown = nullptr;
+    QPushButton* cmdAdd = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QGroupBox* fraScenario = nullptr;
+    QLineEdit* txtScenario = nullptr;
+    QPushButton* cmdSelectScenario = nullptr;
+    QPushButton* cmdEditScenario = nullptr;
+    QLineEdit* txtScenarioNr = nullptr;
+    QLineEdit* txtScenarioTXT = nullptr;
+    QPushButton* cmdSelectScenarioTXT = nullptr;
+    QPushButton* cmdEditScenarioTXT = nullptr;
+    QLineEdit* txtScenarioMOV = nullptr;
+    QPushButton* cmdSelectScenarioMOV = nullptr;
+    QLineEdit* txtScenarioPrestige = nullptr;
+    // The four outcomes: brilliant victory, victory, tactical victory, loss.
+    std::array<QGroupBox*, 4> fraVictory{};
+    std::array<QLineEdit*, 4> txtVictoryTXT{};
+    std::array<QPushButton*, 4> cmdSelectVictoryTXT{};
+    std::array<QPushButton*, 4> cmdEditVictoryTXT{};
+    std::array<QLineEdit*, 4> txtVictoryMOV{};
+    std::array<QPushButton*, 4> cmdSelectVictoryMOV{};
+    std::array<QLineEdit*, 4> txtVictoryPrestige{};
+    std::array<DropDownList*, 4> cbxVictoryGoto{};
+
+    QAction* mnuNew = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuSaveAs = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuCamp_Up = nullptr;
+    QAction* mnuCamp_Down = nullptr;
+    QAction* mnuScn_Up = nullptr;
+    QAction* mnuScn_Down = nullptr;
+    QAction* mnuReport = nullptr;
+    QAction* mnuOptions = nullptr;
+    QAction* mnuAbout = nullptr;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    friend class DisplayScope;
+
+    void BuildLayout();
+    void BuildCampaignFrame();
+    void BuildScenarioFrame();
+    void BuildVictoryFrame(int index);
+    void BuildMenus();
+    void BuildToolbar();
+    void ConnectCommands();
+    void ConnectDisplayHandlers();
+    void Form_Load();
+    void SetPrestigeCommandTexts();
+
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuOptions_Click();
+    void mnuAbout_Click();
+    void cbxCountry_Click();
+    void cbxVictoryGoto_Click(int index);
+
+    QHash<QString, QIcon> ilMain;
+    QHash<QString, QAction*> toolbarButtons_;
+    int displaying_ = 0;
+};
+
+// Marks the window as displaying for its lifetime.
+class DisplayScope {
+  public:
+    explicit DisplayScope(frmMain& window) : window_(window) { ++window_.displaying_; }
+    ~DisplayScope() { --window_.displaying_; }
+    DisplayScope(const DisplayScope&) = delete;
+    DisplayScope& operator=(const DisplayScope&) = delete;
+
+  private:
+    frmMain& window_;
 };
 
 }  // namespace xal::gui

@@ -62,11 +62,13 @@ MessageAnswer ShowQtMessage(const platform::MessageRequest& request) {
     }
 }
 
-// Game files often come in capitals, so "*.cam" also matches "*.CAM".
+// Game files often come in capitals, so "Campaign (*.cam)" offers "*.CAM" as well.
 QString CaseBlindFilter(const platform::FilePickRequest& request) {
     QString pattern = ToQString(request.pattern);
     QString description = ToQString(request.filterDescription);
     if (pattern.isEmpty()) return description;
+    const QString shown = " (" + pattern + ")";
+    if (description.endsWith(shown)) description.chop(shown.size());
     return description + " (" + pattern + " " + pattern.toUpper() + ")";
 }
 

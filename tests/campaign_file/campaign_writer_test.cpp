@@ -5,7 +5,7 @@
 #include "campaign_file/campaign_layout.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
-#include "campaign_fixtures.h"
+#include "support/campaign_fixtures.h"
 #include "support/error_of.h"
 #include "support/temp_folder.h"
 

@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <random>
 
-#include "../campaign_file/campaign_fixtures.h"
+#include "support/campaign_fixtures.h"
 #include "campaign_file/campaign_layout.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"

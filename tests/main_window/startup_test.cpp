@@ -3,8 +3,11 @@
 #include "main_window/frm_main.h"
 #include "model/mod_main.h"
 #include "settings/main.h"
+#include "settings/registry.h"
+#include "settings/settings.h"
 #include "support/registry_sandbox.h"
 #include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
 #include "support/test_application.h"
 
 namespace xal {
@@ -14,6 +17,12 @@ TEST(Startup, MainLoadsTheSettingsAndShowsTheTitledWindow) {
     test::EnsureApplication();
     test::RegistrySandbox sandbox;
     test::ScriptedPrompts prompts;
+    test::TempFolder game;
+    std::string lines;
+    for (int k = 0; k < 20; ++k) lines += "Land\r\n";
+    game.Write("GUI97.txt", lines);
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, settings_keys::kGameKey,
+                        settings_keys::kGameDirectory, game.Path().string(), platform::RegType::Sz);
     modMain::CurrentCampaign.reset();
 
     gui::Main();
@@ -24,6 +33,8 @@ TEST(Startup, MainLoadsTheSettingsAndShowsTheTitledWindow) {
     ASSERT_NE(modMain::CurrentCampaign, nullptr);
     EXPECT_EQ(modMain::CurrentCampaign->NrOfScenarios(), 0);
     EXPECT_EQ(modMain::Settings.PrestigeIncrement, 1000);
+    EXPECT_EQ(modMain::Settings.GameFolder, game.File(""));
+    EXPECT_EQ(gui::MainWindow()->cbxCountry->count(), 20);
     EXPECT_TRUE(
         sandbox.Stored(settings_keys::kSettingsKey, settings_keys::kPrestigeIncrement).has_value());
     gui::MainWindow()->close();

@@ -1,4 +1,4 @@
-#include "campaign_fixtures.h"
+#include "support/campaign_fixtures.h"
 
 #include <gtest/gtest.h>
 

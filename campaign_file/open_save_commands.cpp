@@ -1,0 +1,77 @@
+#include "campaign_file/open_save_commands.h"
+
+#include "campaign_file/campaign_reader.h"
+#include "campaign_file/campaign_writer.h"
+#include "campaign_file/select_file.h"
+#include "main_window/frm_main.h"
+#include "model/mod_main.h"
+#include "platform/error.h"
+#include "platform/prompts.h"
+#include "platform/qt_text.h"
+
+namespace xal::gui {
+namespace {
+
+// The one error handler of both commands: silent for a cancelled picker, otherwise the
+// number and description in an untitled box.
+void Report(const RunTimeError& error) {
+    if (error.Number() == ErrorNumber::FileDialogCancelled) return;
+    platform::ShowMessage(error.Report());
+}
+
+// A chosen file's name without its last four characters, its ".cam" ending.
+std::string WithoutEnding(const std::string& name) {
+    return name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
+}
+
+// The chosen path without the bare name: its folder with the trailing separator.
+std::string FolderOf(const std::string& path, const std::string& name) {
+    return path.substr(0, path.size() - std::min(name.size(), path.size()));
+}
+
+}  // namespace
+
+void OpenCampaign(frmMain& window) {
+    const auto previous = modMain::CurrentCampaign;
+    try {
+        std::string name = previous->CampaignFolder() + previous->CampaignName() + ".cam";
+        const std::string path = SelectFile(name, FileKind::Campaign, PickerMode::Open);
+        auto campaign = std::make_shared<Campaign>();
+        campaign->SetCampaignName(WithoutEnding(name));
+        campaign->SetCampaignFolder(FolderOf(path, name));
+        ParseCampaign(ReadWholeFile(path), *campaign);
+        modMain::CurrentCampaign = campaign;
+        try {
+            window.RefreshCampaignDisplay();
+        } catch (...) {
+            modMain::CurrentCampaign = previous;
+            if (previous->NrOfScenarios() > 0) window.RefreshCampaignDisplay();
+            throw;
+        }
+        window.ShowCampaignState(false);
+        window.fraScenario->setVisible(true);
+    } catch (const RunTimeError& error) {
+        Report(error);
+    }
+}
+
+void SaveCampaign(frmMain& window, bool saveAs) {
+    Campaign& campaign = *modMain::CurrentCampaign;
+    try {
+        std::string name = campaign.CampaignName() + ".cam";
+        std::string path = campaign.CampaignFolder() + name;
+        if (saveAs) {
+            path = SelectFile(name, FileKind::Campaign, PickerMode::Save);
+            campaign.SetCampaignName(WithoutEnding(name));
+            campaign.SetCampaignFolder(FolderOf(path, name));
+            window.fraMain->setTitle(ToQString(campaign.CampaignName()) + ".cam");
+        }
+        const std::string contents = BuildCampaignFile(campaign);
+        WriteWholeFile(path, contents);
+        window.SetSaved();
+    } catch (const RunTimeError& error) {
+        Report(error);
+    }
+}
+
+}  // namespace xal::gui

@@ -1,0 +1,62 @@
+#include "campaign_file/select_file.h"
+
+#include "model/mod_main.h"
+#include "platform/error.h"
+#include "platform/prompts.h"
+
+namespace xal {
+namespace {
+
+struct KindText {
+    const char* titleWord;
+    const char* description;
+    const char* pattern;
+};
+
+KindText TextOf(FileKind kind) {
+    switch (kind) {
+        case FileKind::Campaign:
+            return {"campaign file", "Campaign (*.cam)", "*.cam"};
+        case FileKind::Scenario:
+            return {"scenario file", "Scenario (*.scn)", "*.scn"};
+        case FileKind::Text:
+            return {"text file", "Text file (*.txt)", "*.txt"};
+        case FileKind::Movie:
+            return {"movie file", "Movie (*.mov)", "*.mov"};
+        case FileKind::Application:
+            break;
+    }
+    return {"application", "Executable (*.exe)", "*.exe"};
+}
+
+const char* PrefixOf(PickerMode mode) {
+    switch (mode) {
+        case PickerMode::Open:
+            return "Open ";
+        case PickerMode::Select:
+            return "Select ";
+        case PickerMode::Save:
+            break;
+    }
+    return "Save ";
+}
+
+}  // namespace
+
+std::string SelectFile(std::string& fileName, FileKind kind, PickerMode mode) {
+    const KindText text = TextOf(kind);
+    platform::FilePickRequest request;
+    request.initialFolder =
+        modMain::CurrentCampaign ? modMain::CurrentCampaign->CampaignFolder() : "";
+    request.initialFileName = fileName;
+    request.title = std::string(PrefixOf(mode)) + text.titleWord;
+    request.filterDescription = text.description;
+    request.pattern = text.pattern;
+    request.save = mode == PickerMode::Save;
+    auto chosen = platform::PickFile(request);
+    if (!chosen) Raise(ErrorNumber::FileDialogCancelled);
+    fileName = chosen->fileTitle;
+    return chosen->fullPath;
+}
+
+}  // namespace xal

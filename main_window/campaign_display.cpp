@@ -1,0 +1,116 @@
+// Putting the current campaign on the main window, and the controls that only choose.
+#include "main_window/frm_main.h"
+#include "model/mod_main.h"
+#include "platform/qt_text.h"
+
+namespace xal::gui {
+namespace {
+
+constexpr int kEndOfCampaign = 254;
+
+QString Decimal(long long value) {
+    return ToQString(DecimalText(value));
+}
+
+// Selects the first of at most `limit` entries that carries `value`; true when one does.
+bool SelectEntryOf(QComboBox* list, int value, int limit) {
+    for (int i = 0; i < list->count() && i < limit; ++i) {
+        if (list->itemData(i).toInt() == value) {
+            list->setCurrentIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void frmMain::ConnectDisplayHandlers() {
+    connect(cbxCountry, &QComboBox::currentIndexChanged, this, [this] { cbxCountry_Click(); });
+    connect(cbxCountry, &DropDownList::droppedDown, this, &frmMain::MarkChanged);
+    for (int k = 0; k < 4; ++k) {
+        connect(cbxVictoryGoto[k], &QComboBox::currentIndexChanged, this,
+                [this, k] { cbxVictoryGoto_Click(k); });
+        connect(cbxVictoryGoto[k], &DropDownList::droppedDown, this, &frmMain::MarkChanged);
+    }
+    connect(lvScenarios, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { lvScenarios_ItemClick(item); });
+    // Moving through the list with the keyboard shows each scenario too.
+    connect(lvScenarios, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (!IsDisplaying()) lvScenarios_ItemClick(item);
+    });
+}
+
+void frmMain::RefreshCampaignDisplay() {
+    DisplayScope displaying(*this);
+    const Campaign& campaign = *modMain::CurrentCampaign;
+    txtCampaignVictoryMOV->setText(ToQString(campaign.VictoryMOV()));
+    txtCampaignDefeatMOV->setText(ToQString(campaign.DefeatMOV()));
+    txtCampaignTXT->setText(ToQString(campaign.CampaignTXT()));
+    txtCampaignNrOfScenarios->setText(Decimal(campaign.NrOfScenarios()));
+    txtCampaignPrestige->setText(Decimal(campaign.Prestige()));
+    SelectEntryOf(cbxCountry, campaign.Country(), 20);
+
+    for (DropDownList* list : cbxVictoryGoto) {
+        list->clear();
+        list->addItem("END/SCORE", kEndOfCampaign);
+    }
+    lvScenarios->clear();
+    for (int i = 0; i < campaign.NrOfScenarios(); ++i) {
+        for (DropDownList* list : cbxVictoryGoto) list->addItem(Decimal(i), i);
+        auto* entry = new QTreeWidgetItem(lvScenarios);
+        entry->setData(0, Qt::UserRole, "_" + Decimal(i));
+        entry->setText(0, Decimal(i));
+        entry->setText(1, ToQString(campaign.ScenarioAt(static_cast<Byte>(i))->ScenarioName()));
+    }
+    RefreshScenarioDisplay(0);
+}
+
+void frmMain::RefreshScenarioDisplay(Byte charScenario) {
+    DisplayScope displaying(*this);
+    const Scenario& scenario = *modMain::CurrentCampaign->ScenarioAt(charScenario);
+    txtScenarioNr->setText(Decimal(scenario.ScenarioNr()));
+    fraScenario->setTitle("Scenario " + Decimal(scenario.ScenarioNr()));
+    txtScenario->setText(ToQString(scenario.ScenarioName()));
+    txtScenarioMOV->setText(ToQString(scenario.ScenarioMOV()));
+    txtScenarioTXT->setText(ToQString(scenario.ScenarioTXT()));
+    txtScenarioPrestige->setText(Decimal(scenario.Prestige()));
+    for (int k = 0; k < 4; ++k) {
+        const Victory& victory = *scenario.Victories()->Item(k + 1);
+        txtVictoryMOV[k]->setText(ToQString(victory.VictoryMOV()));
+        txtVictoryTXT[k]->setText(ToQString(victory.VictoryTXT()));
+        txtVictoryPrestige[k]->setText(Decimal(victory.Prestige()));
+        // A go-to that names no scenario of the campaign selects no entry.
+        if (!SelectEntryOf(cbxVictoryGoto[k], victory.OnEndGoTo(), cbxVictoryGoto[k]->count()))
+            cbxVictoryGoto[k]->setCurrentIndex(-1);
+    }
+}
+
+QTreeWidgetItem* frmMain::ScenarioEntry(const QString& key) const {
+    for (int i = 0; i < lvScenarios->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* entry = lvScenarios->topLevelItem(i);
+        if (entry->data(0, Qt::UserRole).toString() == key) return entry;
+    }
+    return nullptr;
+}
+
+void frmMain::lvScenarios_ItemClick(QTreeWidgetItem* item) {
+    if (!item) return;
+    const QString key = item->data(0, Qt::UserRole).toString();
+    RefreshScenarioDisplay(ToByte(key.mid(1).toLongLong()));
+}
+
+void frmMain::cbxCountry_Click() {
+    if (IsDisplaying() || cbxCountry->currentIndex() < 0) return;
+    modMain::CurrentCampaign->SetCountry(ToByte(cbxCountry->currentData().toLongLong()));
+}
+
+void frmMain::cbxVictoryGoto_Click(int index) {
+    DropDownList* list = cbxVictoryGoto[index];
+    if (IsDisplaying() || list->currentIndex() < 0) return;
+    const Byte shown = ToByte(txtScenarioNr->text().toLongLong());
+    modMain::CurrentCampaign->ScenarioAt(shown)->Victories()->Item(index + 1)->SetOnEndGoTo(
+        ToByte(list->currentData().toLongLong()));
+}
+
+}  // namespace xal::gui

@@ -1,0 +1,327 @@
+// The main window's design: every control with its name, place, caption and tool tip.
+// Places are in twips, 15 to the pixel, relative to the control's container.
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QStyle>
+
+#include "main_window/frm_main.h"
+
+namespace xal::gui {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, int left, int top, int width, int height) {
+    if (name) widget->setObjectName(name);
+    widget->setGeometry(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                        height / kTwipsPerPixel);
+    return widget;
+}
+
+void AddLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
+    auto* label = Place(new QLabel(text, parent), nullptr, left, top, width, height);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+QLineEdit* AddTextBox(QWidget* parent, const char* name, int left, int top, int width, int height,
+                      const QString& toolTip) {
+    auto* box = Place(new QLineEdit(parent), name, left, top, width, height);
+    box->setToolTip(toolTip);
+    return box;
+}
+
+QPushButton* AddPictureButton(QWidget* parent, const char* name, int left, int top, int width,
+                              int height, const QIcon& picture, const QString& toolTip) {
+    auto* button = Place(new QPushButton(parent), name, left, top, width, height);
+    button->setIcon(picture);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+DropDownList* AddDropDownList(QWidget* parent, const char* name, int left, int top, int width,
+                              int height, const QString& toolTip) {
+    auto* list = Place(new DropDownList(parent), name, left, top, width, height);
+    list->setToolTip(toolTip);
+    return list;
+}
+
+QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                    int width, int height) {
+    auto* frame = Place(new QGroupBox(caption, parent), name, left, top, width, height);
+    QFont bold = frame->font();
+    bold.setBold(true);
+    frame->setFont(bold);
+    return frame;
+}
+
+// A frame's bold caption font must not pass on to what it holds.
+void UseWindowFont(QWidget* frame) {
+    for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!qobject_cast<QGroupBox*>(child)) {
+            QFont plain = child->font();
+            plain.setBold(false);
+            child->setFont(plain);
+        }
+}
+
+// A picture from the desktop's icon theme, or the style's own when the theme has none.
+QIcon Picture(const char* themeName, QStyle::StandardPixmap fallback) {
+    return QIcon::fromTheme(themeName, QApplication::style()->standardIcon(fallback));
+}
+
+const char* const kVictoryWord[4] = {"brilliant victory", "victory", "tactical victory", "defeat"};
+const char* const kVictoryCaption[4] = {"Brilliant victory", "Victory", "Tactical victory", "Loss"};
+const int kVictoryPlace[4][2] = {{120, 1680}, {4200, 1680}, {120, 3240}, {4200, 3240}};
+const char* const kGotoToolTip[4] = {
+    "After achieving a brilliant victory, go to...", "After achieving a victory, go to...",
+    "After achieving a tactical victory, go to...", "After suffering a defeat, go to..."};
+const char* const kVictoryTextToolTip[4] = {
+    "(Highly Recommended, but Optional) Text file displayed when the player achieves a brilliant "
+    "victory. This can be any .txt file.",
+    "(Highly Recommended, but Optional) Text file displayed when the player achieves a victory. "
+    "This can be any .txt file.",
+    "(Highly Recommended, but Optional) Text file displayed when the player achieves a tactical "
+    "victory. This can be any .txt file.",
+    "(Highly Recommended, but Optional) Text file displayed when the player loses the scenario. "
+    "This can be any .txt file."};
+const char* const kMovieToolTip = "(Optional) Select movie file. This can be any .mov file.";
+const char* const kTextToolTip = "(Required) Select text file. This can be any .txt file.";
+
+}  // namespace
+
+void frmMain::BuildLayout() {
+    ilMain = {
+        {"NEW", Picture("document-new", QStyle::SP_FileIcon)},
+        {"UP", Picture("go-up", QStyle::SP_ArrowUp)},
+        {"DOWN", Picture("go-down", QStyle::SP_ArrowDown)},
+        {"OPEN", Picture("document-open", QStyle::SP_DialogOpenButton)},
+        {"SAVE", Picture("document-save", QStyle::SP_DialogSaveButton)},
+        {"UPCAMP", Picture("go-top", QStyle::SP_ArrowUp)},
+        {"DOWNCAMP", Picture("go-bottom", QStyle::SP_ArrowDown)},
+        {"UPSCEN", Picture("go-up", QStyle::SP_ArrowUp)},
+        {"DOWNSCEN", Picture("go-down", QStyle::SP_ArrowDown)},
+        {"REPORT", Picture("document-print", QStyle::SP_FileDialogDetailedView)},
+        {"OPTIONS", Picture("preferences-system", QStyle::SP_FileDialogContentsView)},
+        {"HELP", Picture("help-about", QStyle::SP_MessageBoxQuestion)},
+    };
+
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setFixedSize(11895 / kTwipsPerPixel, 7335 / kTwipsPerPixel);
+    setCentralWidget(client);
+
+    tbMain = Place(new QToolBar(client), "tbMain", 0, 0, 11895, 330);
+    tbMain->setIconSize(QSize(16, 16));
+    fraMain = AddFrame(client, "fraMain", "Campaign", 120, 480, 11685, 6735);
+    fraMain->hide();
+    BuildCampaignFrame();
+    BuildScenarioFrame();
+    BuildMenus();
+    BuildToolbar();
+
+    // A fixed window: no maximize box, minimize box present.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmMain::BuildCampaignFrame() {
+    QWidget* f = fraMain;
+    AddLabel(f, "Number of scenarios:", 240, 270, 2175, 255);
+    txtCampaignNrOfScenarios = AddTextBox(f, "txtCampaignNrOfScenarios", 2520, 240, 615, 285,
+                                          "Number of scenarios in this campaign");
+    txtCampaignNrOfScenarios->setReadOnly(true);
+    QPalette buttonFace = txtCampaignNrOfScenarios->palette();
+    buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));
+    txtCampaignNrOfScenarios->setPalette(buttonFace);
+    AddLabel(f, "Prestige at start of campaign:", 240, 630, 2175, 255);
+    txtCampaignPrestige =
+        AddTextBox(f, "txtCampaignPrestige", 2520, 600, 615, 285, "Prestige at start of campaign");
+
+    const QIcon select = Picture("document-open", QStyle::SP_DirOpenIcon);
+    const QIcon editText = Picture("accessories-text-editor", QStyle::SP_FileDialogDetailedView);
+    AddLabel(f, "MOV file for winning:", 3240, 270, 1695, 255);
+    txtCampaignVictoryMOV =
+        AddTextBox(f, "txtCampaignVictoryMOV", 5040, 240, 1935, 285, kMovieToolTip);
+    cmdSelectCampaignVictoryMOV = AddPictureButton(f, "cmdSelectCampaignVictoryMOV", 7080, 240, 300,
+                                                   285, select, "Select campaign victory MOV file");
+    AddLabel(f, "MOV file for losing:", 3240, 630, 1695, 255);
+    txtCampaignDefeatMOV =
+        AddTextBox(f, "txtCampaignDefeatMOV", 5040, 600, 1935, 285, kMovieToolTip);
+    cmdSelectCampaignDefeatMOV = AddPictureButton(f, "cmdSelectCampaignDefeatMOV", 7080, 600, 300,
+                                                  285, select, "Select campaign loss MOV file");
+    AddLabel(f, "Campaign intro TXT file:", 3240, 990, 1695, 255);
+    txtCampaignTXT = AddTextBox(f, "txtCampaignTXT", 5040, 960, 1935, 285, kTextToolTip);
+    cmdSelectCampaignTXT = AddPictureButton(f, "cmdSelectCampaignTXT", 7080, 960, 300, 285, select,
+                                            "Select campaign TXT file");
+    cmdEditCampaignTXT = AddPictureButton(f, "cmdEditCampaignTXT", 7440, 960, 300, 285, editText,
+                                          "Edit campaign TXT file");
+    AddLabel(f, "Country:", 7800, 270, 975, 255);
+    cbxCountry = AddDropDownList(f, "cbxCountry", 8880, 240, 2490, 315, "Select country");
+
+    lvScenarios = Place(new QTreeWidget(f), "lvScenarios", 120, 1440, 2535, 4695);
+    lvScenarios->setToolTip("List of scenarios in the campaign");
+    lvScenarios->setColumnCount(2);
+    lvScenarios->setHeaderLabels({"Nr.", "Scenario"});
+    lvScenarios->setRootIsDecorated(false);
+    lvScenarios->setColumnWidth(0, 420 / kTwipsPerPixel);
+    lvScenarios->setColumnWidth(1, 1800 / kTwipsPerPixel);
+    cmdUp = AddPictureButton(f, "cmdUp", 2760, 3360, 375, 375, ilMain["UP"],
+                             "Move selected scenario up");
+    cmdDown = AddPictureButton(f, "cmdDown", 2760, 3840, 375, 375, ilMain["DOWN"],
+                               "Move selected scenario down");
+    cmdAdd = Place(new QPushButton("&Add", f), "cmdAdd", 840, 6240, 855, 375);
+    cmdAdd->setToolTip("Add new scenario");
+    cmdDelete = Place(new QPushButton("&Delete", f), "cmdDelete", 1800, 6240, 855, 375);
+    cmdDelete->setToolTip("Delete selected scenario");
+    fraScenario = AddFrame(f, "fraScenario", "Scenario", 3240, 1320, 8295, 4815);
+    UseWindowFont(f);
+}
+
+void frmMain::BuildScenarioFrame() {
+    QWidget* f = fraScenario;
+    const QIcon select = Picture("document-open", QStyle::SP_DirOpenIcon);
+    const QIcon editText = Picture("accessories-text-editor", QStyle::SP_FileDialogDetailedView);
+    AddLabel(f, "Scenario SCN File:", 360, 270, 1335, 255);
+    txtScenario = AddTextBox(f, "txtScenario", 1800, 240, 1935, 285,
+                             "(Required) Select scenario file. This can be any .scn file.");
+    cmdSelectScenario =
+        AddPictureButton(f, "cmdSelectScenario", 3840, 240, 300, 285, select, "Select scenario");
+    cmdEditScenario = AddPictureButton(f, "cmdEditScenario", 4200, 240, 300, 285,
+                                       Picture("applications-games", QStyle::SP_ComputerIcon),
+                                       "Edit scenario with RH XaL Editor");
+    txtScenarioNr = AddTextBox(f, "txtScenarioNr", 5520, 240, 615, 285, {});
+    txtScenarioNr->hide();
+    AddLabel(f, "Intro TXT File:", 360, 630, 1320, 255);
+    txtScenarioTXT = AddTextBox(
+        f, "txtScenarioTXT", 1800, 600, 1935, 285,
+        "(Highly Recommended, but Optional) Select text file. This can be any .txt file.");
+    cmdSelectScenarioTXT = AddPictureButton(f, "cmdSelectScenarioTXT", 3840, 600, 300, 285, select,
+                                            "Select scenario intro TXT file");
+    cmdEditScenarioTXT = AddPictureButton(f, "cmdEditScenarioTXT", 4200, 600, 300, 285, editText,
+                                          "Edit scenario intro TXT file");
+    AddLabel(f, "MOV File:", 360, 990, 1335, 255);
+    txtScenarioMOV = AddTextBox(f, "txtScenarioMOV", 1800, 960, 1935, 285, kMovieToolTip);
+    cmdSelectScenarioMOV = AddPictureButton(f, "cmdSelectScenarioMOV", 3840, 960, 300, 285, select,
+                                            "Select scenario MOV file");
+    AddLabel(f, "Max prestige:", 360, 1350, 1335, 255);
+    txtScenarioPrestige = AddTextBox(
+        f, "txtScenarioPrestige", 1800, 1320, 615, 285,
+        "This is the maximum prestige allowed at the beginning of the scenario, though the player "
+        "can gain more during the scenario.");
+    for (int i = 0; i < 4; ++i) BuildVictoryFrame(i);
+    UseWindowFont(f);
+}
+
+void frmMain::BuildVictoryFrame(int i) {
+    const std::string suffix = "_" + std::to_string(i);
+    auto name = [&](const char* base) { return QByteArray(base).append(suffix.c_str()); };
+    const QString word = kVictoryWord[i];
+    const QIcon select = Picture("document-open", QStyle::SP_DirOpenIcon);
+    const QIcon editText = Picture("accessories-text-editor", QStyle::SP_FileDialogDetailedView);
+
+    QGroupBox* f = AddFrame(fraScenario, name("fraVictory").constData(), kVictoryCaption[i],
+                            kVictoryPlace[i][0], kVictoryPlace[i][1], 3975, 1455);
+    fraVictory[i] = f;
+    AddLabel(f, "TXT File:", 120, 270, 855, 255);
+    txtVictoryTXT[i] = AddTextBox(f, name("txtVictoryTXT").constData(), 1080, 240, 1935, 285,
+                                  kVictoryTextToolTip[i]);
+    cmdSelectVictoryTXT[i] = AddPictureButton(f, name("cmdSelectVictoryTXT").constData(), 3120, 240,
+                                              300, 285, select, "Select " + word + " TXT file");
+    cmdEditVictoryTXT[i] = AddPictureButton(f, name("cmdEditVictoryTXT").constData(), 3480, 240,
+                                            300, 285, editText, "Edit " + word + " TXT file");
+    AddLabel(f, "MOV File:", 120, 630, 855, 255);
+    txtVictoryMOV[i] =
+        AddTextBox(f, name("txtVictoryMOV").constData(), 1080, 600, 1935, 285, kMovieToolTip);
+    cmdSelectVictoryMOV[i] = AddPictureButton(f, name("cmdSelectVictoryMOV").constData(), 3120, 600,
+                                              300, 285, select, "Select " + word + " MOV file");
+    AddLabel(f, "Prestige:", 120, 990, 855, 255);
+    txtVictoryPrestige[i] = AddTextBox(
+        f, name("txtVictoryPrestige").constData(), 1080, 960, 615, 285,
+        "This is the cumulative amount of prestige (for the entire campaign thusfar) that will be "
+        "awarded to the player on the next scenario.");
+    AddLabel(f, "Go to:", 1800, 990, 495, 255);
+    cbxVictoryGoto[i] = AddDropDownList(f, name("cbxVictoryGoto").constData(), 2400, 960, 1410, 315,
+                                        kGotoToolTip[i]);
+    UseWindowFont(f);
+}
+
+void frmMain::BuildMenus() {
+    auto item = [this](QMenu* menu, const char* name, const char* caption, bool enabled) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setEnabled(enabled);
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("mnuFile");
+    mnuNew = item(file, "mnuNew", "&New...", true);
+    mnuOpen = item(file, "mnuOpen", "&Open...", true);
+    mnuSave = item(file, "mnuSave", "&Save", false);
+    mnuSaveAs = item(file, "mnuSaveAs", "Save &As...", false);
+    file->addSeparator()->setObjectName("mnuSeparator");
+    mnuExit = item(file, "mnuExit", "E&xit", true);
+
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    tools->setObjectName("mnuTools");
+    mnuCamp_Up = item(tools, "mnuCamp_Up", "", false);
+    mnuCamp_Up->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
+    mnuCamp_Down = item(tools, "mnuCamp_Down", "", false);
+    mnuCamp_Down->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6));
+    mnuScn_Up = item(tools, "mnuScn_Up", "", false);
+    mnuScn_Up->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F7));
+    mnuScn_Down = item(tools, "mnuScn_Down", "", false);
+    mnuScn_Down->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F8));
+    tools->addSeparator()->setObjectName("mnuSeparator2");
+    mnuReport = item(tools, "mnuReport", "&Save campaign report", false);
+    tools->addSeparator()->setObjectName("mnuSeparator1");
+    mnuOptions = item(tools, "mnuOptions", "&Options...", true);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("mnuHelp");
+    mnuAbout = item(help, "mnuAbout", "&About...", true);
+}
+
+void frmMain::BuildToolbar() {
+    struct Button {
+        const char* key;
+        const char* image;
+        const char* toolTip;
+        bool enabled;
+    };
+    // A null key is a separator; the prestige buttons get their tool tips at load.
+    const Button buttons[] = {
+        {"NEW", "NEW", "New campaign", true},
+        {"OPEN", "OPEN", "Open campaign", true},
+        {"SAVE", "SAVE", "Save campaign", false},
+        {nullptr, nullptr, nullptr, false},
+        {"CAMP_UP", "UPCAMP", "", false},
+        {"CAMP_DOWN", "DOWNCAMP", "", false},
+        {"SCN_UP", "UPSCEN", "", false},
+        {"SCN_DOWN", "DOWNSCEN", "", false},
+        {nullptr, nullptr, nullptr, false},
+        {"REPORT", "REPORT", "Save campaign report", false},
+        {nullptr, nullptr, nullptr, false},
+        {"OPTIONS", "OPTIONS", "Options", true},
+        {nullptr, nullptr, nullptr, false},
+        {"HELP", "HELP", "Help/About", true},
+    };
+    for (const Button& button : buttons) {
+        if (!button.key) {
+            tbMain->addSeparator();
+            continue;
+        }
+        QAction* action = tbMain->addAction(ilMain.value(button.image), QString());
+        action->setObjectName(QString("tbMain_") + button.key);
+        action->setData(QString(button.key));
+        action->setToolTip(button.toolTip);
+        action->setEnabled(button.enabled);
+        toolbarButtons_.insert(button.key, action);
+    }
+}
+
+}  // namespace xal::gui

@@ -1,0 +1,81 @@
+#include <filesystem>
+
+#include "main_window_fixture.h"
+#include "model/mod_main.h"
+
+namespace xal {
+namespace {
+
+using test::MainWindowTest;
+
+const char* const kMissingFolder =
+    "Cannot find the Xandor's Legion folder.\r\nPlease select the correct folder in 'Options' and "
+    "then close and restart the program.";
+
+QStringList Countries(const gui::frmMain& window) {
+    QStringList names;
+    for (int i = 0; i < window.cbxCountry->count(); ++i) {
+        EXPECT_EQ(window.cbxCountry->itemData(i).toInt(), i + 1);
+        names << window.cbxCountry->itemText(i);
+    }
+    return names;
+}
+
+class CountryListTest : public MainWindowTest {
+  protected:
+    void ExpectMissingFolder() {
+        prompts.ExpectMessage({kMissingFolder, platform::MessageButtons::Ok,
+                               platform::MessageIcon::Critical, "XaL Campaign Editor"},
+                              platform::MessageAnswer::Ok);
+        prompts.ExpectDialog("frmOptions", [](void*) {});
+    }
+};
+
+TEST_F(CountryListTest, TakesTheFirstTwentyLinesInFileOrder) {
+    game.Write("GUI97.txt", test::CountryLines(25));
+    QStringList names = Countries(Window());
+    ASSERT_EQ(names.size(), 20);
+    EXPECT_EQ(names.first(), "Country 1");
+    EXPECT_EQ(names.last(), "Country 20");
+    EXPECT_EQ(Window().cbxCountry->currentIndex(), -1) << "no country is picked before a campaign";
+}
+
+TEST_F(CountryListTest, TwelveLinesGiveTwelveEntriesThenTheMessage) {
+    game.Write("GUI97.txt", test::CountryLines(12));
+    ExpectMissingFolder();
+    EXPECT_EQ(Countries(Window()).size(), 12);
+    EXPECT_TRUE(Window().isVisible());
+}
+
+TEST_F(CountryListTest, AnEmptyLineIsAnEntryAndBytesStayWindows1252) {
+    game.Write("GUI97.txt", "\xc9ire\r\n\r\n" + test::CountryLines(18));
+    QStringList names = Countries(Window());
+    ASSERT_EQ(names.size(), 20);
+    EXPECT_EQ(names[0], QString::fromUtf8("\u00c9ire"));
+    EXPECT_EQ(names[1], "");
+    EXPECT_EQ(names[2], "Country 1");
+}
+
+TEST_F(CountryListTest, AMissingFileIsCreatedEmptyAndReported) {
+    std::filesystem::remove(game.Path() / "GUI97.txt");
+    ExpectMissingFolder();
+    EXPECT_EQ(Window().cbxCountry->count(), 0);
+    EXPECT_TRUE(std::filesystem::exists(game.Path() / "GUI97.txt"));
+}
+
+TEST_F(CountryListTest, AFolderIsUsedAsItIsWithoutAddingASeparator) {
+    modMain::Settings.GameFolder = game.Path().string();  // no trailing separator
+    ExpectMissingFolder();
+    EXPECT_EQ(Window().cbxCountry->count(), 0);
+    EXPECT_TRUE(std::filesystem::exists(game.Path().string() + "GUI97.txt"));
+    std::filesystem::remove(game.Path().string() + "GUI97.txt");
+}
+
+TEST_F(CountryListTest, AGameFolderThatIsNotThereGivesTheSameMessage) {
+    modMain::Settings.GameFolder = game.File("no/such/");
+    ExpectMissingFolder();
+    EXPECT_EQ(Window().cbxCountry->count(), 0);
+}
+
+}  // namespace
+}  // namespace xal
