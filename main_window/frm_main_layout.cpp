@@ -69,8 +69,15 @@ void UseWindowFont(QWidget* frame) {
 }
 
 // A picture from the desktop's icon theme, or the style's own when the theme has none.
+// Each is made once and shared, so its image is decoded once however many buttons show it.
 QIcon Picture(const char* themeName, QStyle::StandardPixmap fallback) {
-    return QIcon::fromTheme(themeName, QApplication::style()->standardIcon(fallback));
+    static QHash<QString, QIcon> made;
+    const QString key = QString(themeName) + "/" + QString::number(fallback);
+    auto found = made.constFind(key);
+    if (found != made.constEnd()) return *found;
+    QIcon picture = QIcon::fromTheme(themeName);
+    if (picture.isNull()) picture = QApplication::style()->standardIcon(fallback);
+    return *made.insert(key, picture);
 }
 
 const char* const kVictoryWord[4] = {"brilliant victory", "victory", "tactical victory", "defeat"};

@@ -86,8 +86,11 @@ RegFile RegistryFileStore::Read() const {
 void RegistryFileStore::Change(const std::function<void(RegFile&)>& change) const {
     StoreLock lock(path_);
     RegFile file = Load(path_);
+    const std::string before = FormatRegFile(file);
     change(file);
-    ReplaceFileContents(path_, FormatRegFile(file));
+    // A change that leaves the store as it was writes nothing, so start-up stays cheap.
+    const std::string after = FormatRegFile(file);
+    if (after != before) ReplaceFileContents(path_, after);
 }
 
 RegistryFileStore& ActiveRegistryStore() {

@@ -3,14 +3,15 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <random>
 
-#include "support/campaign_fixtures.h"
 #include "campaign_file/campaign_layout.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
+#include "support/campaign_fixtures.h"
 #include "support/temp_folder.h"
 
 namespace xal {
@@ -185,6 +186,17 @@ TEST(XalCam, BuildReportsTheWritersFailuresAndKeepsTheOldFile) {
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "taken.cam"));
     Outcome noFolder = RunTool(folder, "build in.json -o no/such/out.cam");
     EXPECT_EQ(noFolder.err, "error 76: Path not found (no/such/out.cam)\n");
+}
+
+TEST(XalCam, TheDemoCampaignIsBuiltFromItsJson) {
+    test::TempFolder folder;
+    const std::string examples = std::string(XAL_SOURCE_DIR) + "/examples/";
+    Outcome build = RunTool(folder, "build '" + examples + "demo_campaign.json' -o demo.cam");
+    ASSERT_EQ(build.status, 0) << build.err;
+    std::ifstream committed(examples + "game/scenario/Demo.cam", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(committed)),
+                      std::istreambuf_iterator<char>());
+    EXPECT_EQ(folder.Read("demo.cam"), bytes);
 }
 
 TEST(XalCam, UsageErrorsExitWithTwo) {

@@ -1,0 +1,115 @@
+// Opening and showing a 50-scenario campaign on the main window, and start-up to the
+// first shown main window of the whole program beside a bare Qt program, on the offscreen
+// platform.
+#include <benchmark/benchmark.h>
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <QApplication>
+#include <QMainWindow>
+
+#include <filesystem>
+
+#include "campaign_file/campaign_reader.h"
+#include "campaign_file/campaign_writer.h"
+#include "main_window/frm_main.h"
+#include "model/mod_main.h"
+#include "platform/file_system.h"
+#include "platform/reg_file_format.h"
+#include "platform/registry_file_store.h"
+#include "settings/registry.h"
+#include "settings/settings.h"
+
+namespace {
+
+std::filesystem::path BenchFolder() {
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() / "xal-window-bench";
+        std::filesystem::create_directories(path);
+        std::string countries;
+        for (int k = 1; k <= 20; ++k) countries += "Country " + std::to_string(k) + "\r\n";
+        xal::platform::ReplaceFileContents((path / "GUI97.txt").string(), countries);
+        xal::Campaign campaign;
+        campaign.SetNrOfScenarios(50);
+        campaign.SetCountry(3);
+        for (int i = 0; i < 50; ++i) {
+            auto scenario = campaign.Scenarios()->Add("camp" + std::to_string(i) + ".scn",
+                                                      static_cast<xal::Byte>(i), "s.mov", "si.txt",
+                                                      1000 + i, 150);
+            for (int j = 0; j < 4; ++j)
+                scenario->Victories()->Add("v.mov", "v.txt", 100 * j,
+                                           static_cast<xal::Byte>(j == 3 ? 254 : (i + 1) % 50));
+        }
+        xal::WriteWholeFile((path / "camp50.cam").string(), xal::BuildCampaignFile(campaign));
+        return path;
+    }();
+    return folder;
+}
+
+void UseBenchGame() {
+    xal::modMain::Settings.GameFolder = BenchFolder().string() + "/";
+    xal::modMain::Settings.PrestigeIncrement = 1000;
+    xal::modMain::CurrentCampaign = std::make_shared<xal::Campaign>();
+}
+
+void OpenAndShow50(benchmark::State& state) {
+    UseBenchGame();
+    xal::gui::frmMain window;
+    window.show();
+    const std::string path = (BenchFolder() / "camp50.cam").string();
+    for (auto _ : state) {
+        auto campaign = std::make_shared<xal::Campaign>();
+        xal::ParseCampaign(xal::ReadWholeFile(path), *campaign);
+        xal::modMain::CurrentCampaign = campaign;
+        window.RefreshCampaignDisplay();
+    }
+}
+BENCHMARK(OpenAndShow50)->Unit(benchmark::kMillisecond);
+
+// One whole program run, from its start to its end after the first shown window.
+void RunProgram(const char* program) {
+    pid_t child = 0;
+    char* const arguments[] = {const_cast<char*>(program), nullptr};
+    if (posix_spawn(&child, program, nullptr, nullptr, arguments, environ) != 0) std::abort();
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::abort();
+}
+
+// The editor's programs find their settings in a store of their own that names the
+// benchmark's game folder, so that start-up asks nothing.
+void UseBenchStore() {
+    static const bool done = [] {
+        const auto home = BenchFolder() / "config";
+        setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+        xal::platform::SetRegistryStorePath(xal::platform::RegistryFileStore::DefaultPath());
+        xal::RegistrySetKeyValue(xal::HKEY_LOCAL_MACHINE_ROOT, xal::settings_keys::kGameKey,
+                                 xal::settings_keys::kGameDirectory, BenchFolder().string(),
+                                 xal::platform::RegType::Sz);
+        return true;
+    }();
+    (void)done;
+}
+
+void StartProgram(benchmark::State& state, const char* program) {
+    UseBenchStore();
+    for (auto _ : state) RunProgram(program);
+}
+BENCHMARK_CAPTURE(StartProgram, BareQtMainWindow, XAL_PROBE_BARE)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(StartProgram, Editor, XAL_PROBE_EDITOR)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
