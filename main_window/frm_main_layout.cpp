@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 
 #include "main_window/frm_main.h"
@@ -22,9 +23,24 @@ Widget* Place(Widget* widget, const char* name, int left, int top, int width, in
     return widget;
 }
 
+// A right-aligned label. The design's font was narrower than the desktop's, so a caption
+// that does not fit first grows to the left, into the free margin, then gets smaller.
 void AddLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
     auto* label = Place(new QLabel(text, parent), nullptr, left, top, width, height);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont plain = label->font();
+    plain.setBold(false);
+    label->setFont(plain);
+    QRect place = label->geometry();
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+    if (needed <= place.width()) return;
+    place.setLeft(std::max(4, place.right() + 1 - needed));
+    label->setGeometry(place);
+    QFont smaller = plain;
+    while (QFontMetrics(smaller).horizontalAdvance(label->text()) + 2 > place.width() &&
+           smaller.pointSizeF() > 6.5)
+        smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
+    label->setFont(smaller);
 }
 
 QLineEdit* AddTextBox(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -101,6 +117,11 @@ const char* const kTextToolTip = "(Required) Select text file. This can be any .
 }  // namespace
 
 void frmMain::BuildLayout() {
+    // The design's 8.25-point font: the labels are sized for it.
+    QFont designFont = font();
+    designFont.setPointSizeF(8.25);
+    setFont(designFont);
+
     ilMain = {
         {"NEW", Picture("document-new", QStyle::SP_FileIcon)},
         {"UP", Picture("go-up", QStyle::SP_ArrowUp)},
@@ -134,6 +155,8 @@ void frmMain::BuildLayout() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (QScreen* display = screen()) move(display->availableGeometry().center() - rect().center());
 }
 
 void frmMain::BuildCampaignFrame() {
