@@ -26,6 +26,17 @@ TEST(RegistryStore, WritesAWineRegistryFile) {
               "\"Prestige Increment\"=dword:000003e8\n");
 }
 
+TEST(RegistryStore, WritingWhatIsStoredAlreadyLeavesTheFileAlone) {
+    test::RegistrySandbox sandbox;
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "XaL Path", "/games/legion/", RegType::Sz);
+    const auto file = sandbox.Folder().Path() / "HKEY_LOCAL_MACHINE.reg";
+    std::filesystem::last_write_time(file, std::filesystem::file_time_type{});
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "XaL Path", "/games/legion/", RegType::Sz);
+    EXPECT_EQ(std::filesystem::last_write_time(file), std::filesystem::file_time_type{});
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "XaL Path", "/games/other/", RegType::Sz);
+    EXPECT_NE(std::filesystem::last_write_time(file), std::filesystem::file_time_type{});
+}
+
 TEST(RegistryStore, TwoEditorsWritingAtOnceLoseNothing) {
     test::RegistrySandbox sandbox;
     constexpr int kWriters = 4;
