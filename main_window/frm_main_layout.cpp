@@ -85,14 +85,15 @@ void UseWindowFont(QWidget* frame) {
 }
 
 // A picture from the desktop's icon theme, or the style's own when the theme has none.
-// Each is made once and shared, so its image is decoded once however many buttons show it.
+// Each is made once and shared. The style's fallback is its one small picture, not its
+// icon of every size, whose images would all be decoded at start-up.
 QIcon Picture(const char* themeName, QStyle::StandardPixmap fallback) {
     static QHash<QString, QIcon> made;
     const QString key = QString(themeName) + "/" + QString::number(fallback);
     auto found = made.constFind(key);
     if (found != made.constEnd()) return *found;
     QIcon picture = QIcon::fromTheme(themeName);
-    if (picture.isNull()) picture = QApplication::style()->standardIcon(fallback);
+    if (picture.isNull()) picture = QIcon(QApplication::style()->standardPixmap(fallback));
     return *made.insert(key, picture);
 }
 
