@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHash>
 #include <QIcon>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 #include <QTreeWidget>
 #include <array>
 
+#include "main_window/caption_frame.h"
 #include "model/conversions.h"
 
 namespace xal::gui {
@@ -61,7 +61,7 @@ class frmMain : public QMainWindow {
 
     // Controls, named as the window's design names them.
     QToolBar* tbMain = nullptr;
-    QGroupBox* fraMain = nullptr;
+    CaptionFrame* fraMain = nullptr;
     QLineEdit* txtCampaignNrOfScenarios = nullptr;
     QLineEdit* txtCampaignPrestige = nullptr;
     QLineEdit* txtCampaignVictoryMOV = nullptr;
@@ -77,7 +77,7 @@ class frmMain : public QMainWindow {
     QPushButton* cmdDown = nullptr;
     QPushButton* cmdAdd = nullptr;
     QPushButton* cmdDelete = nullptr;
-    QGroupBox* fraScenario = nullptr;
+    CaptionFrame* fraScenario = nullptr;
     QLineEdit* txtScenario = nullptr;
     QPushButton* cmdSelectScenario = nullptr;
     QPushButton* cmdEditScenario = nullptr;
@@ -89,7 +89,7 @@ class frmMain : public QMainWindow {
     QPushButton* cmdSelectScenarioMOV = nullptr;
     QLineEdit* txtScenarioPrestige = nullptr;
     // The four outcomes: brilliant victory, victory, tactical victory, loss.
-    std::array<QGroupBox*, 4> fraVictory{};
+    std::array<CaptionFrame*, 4> fraVictory{};
     std::array<QLineEdit*, 4> txtVictoryTXT{};
     std::array<QPushButton*, 4> cmdSelectVictoryTXT{};
     std::array<QPushButton*, 4> cmdEditVictoryTXT{};

@@ -9,6 +9,7 @@
 #include <QStyle>
 
 #include "main_window/frm_main.h"
+#include "main_window/pictures.h"
 
 namespace xal::gui {
 namespace {
@@ -28,15 +29,12 @@ Widget* Place(Widget* widget, const char* name, int left, int top, int width, in
 void AddLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
     auto* label = Place(new QLabel(text, parent), nullptr, left, top, width, height);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont plain = label->font();
-    plain.setBold(false);
-    label->setFont(plain);
     QRect place = label->geometry();
     const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
     if (needed <= place.width()) return;
     place.setLeft(std::max(4, place.right() + 1 - needed));
     label->setGeometry(place);
-    QFont smaller = plain;
+    QFont smaller = label->font();
     while (QFontMetrics(smaller).horizontalAdvance(label->text()) + 2 > place.width() &&
            smaller.pointSizeF() > 6.5)
         smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
@@ -65,36 +63,9 @@ DropDownList* AddDropDownList(QWidget* parent, const char* name, int left, int t
     return list;
 }
 
-QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption, int left, int top,
-                    int width, int height) {
-    auto* frame = Place(new QGroupBox(caption, parent), name, left, top, width, height);
-    QFont bold = frame->font();
-    bold.setBold(true);
-    frame->setFont(bold);
-    return frame;
-}
-
-// A frame's bold caption font must not pass on to what it holds.
-void UseWindowFont(QWidget* frame) {
-    for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!qobject_cast<QGroupBox*>(child)) {
-            QFont plain = child->font();
-            plain.setBold(false);
-            child->setFont(plain);
-        }
-}
-
-// A picture from the desktop's icon theme, or the style's own when the theme has none.
-// Each is made once and shared. The style's fallback is its one small picture, not its
-// icon of every size, whose images would all be decoded at start-up.
-QIcon Picture(const char* themeName, QStyle::StandardPixmap fallback) {
-    static QHash<QString, QIcon> made;
-    const QString key = QString(themeName) + "/" + QString::number(fallback);
-    auto found = made.constFind(key);
-    if (found != made.constEnd()) return *found;
-    QIcon picture = QIcon::fromTheme(themeName);
-    if (picture.isNull()) picture = QIcon(QApplication::style()->standardPixmap(fallback));
-    return *made.insert(key, picture);
+CaptionFrame* AddFrame(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                       int width, int height) {
+    return Place(new CaptionFrame(caption, parent), name, left, top, width, height);
 }
 
 const char* const kVictoryWord[4] = {"brilliant victory", "victory", "tactical victory", "defeat"};
@@ -210,7 +181,6 @@ void frmMain::BuildCampaignFrame() {
     cmdDelete = Place(new QPushButton("&Delete", f), "cmdDelete", 1800, 6240, 855, 375);
     cmdDelete->setToolTip("Delete selected scenario");
     fraScenario = AddFrame(f, "fraScenario", "Scenario", 3240, 1320, 8295, 4815);
-    UseWindowFont(f);
 }
 
 void frmMain::BuildScenarioFrame() {
@@ -245,7 +215,6 @@ void frmMain::BuildScenarioFrame() {
         "This is the maximum prestige allowed at the beginning of the scenario, though the player "
         "can gain more during the scenario.");
     for (int i = 0; i < 4; ++i) BuildVictoryFrame(i);
-    UseWindowFont(f);
 }
 
 void frmMain::BuildVictoryFrame(int i) {
@@ -255,8 +224,8 @@ void frmMain::BuildVictoryFrame(int i) {
     const QIcon select = Picture("document-open", QStyle::SP_DirOpenIcon);
     const QIcon editText = Picture("accessories-text-editor", QStyle::SP_FileDialogDetailedView);
 
-    QGroupBox* f = AddFrame(fraScenario, name("fraVictory").constData(), kVictoryCaption[i],
-                            kVictoryPlace[i][0], kVictoryPlace[i][1], 3975, 1455);
+    CaptionFrame* f = AddFrame(fraScenario, name("fraVictory").constData(), kVictoryCaption[i],
+                               kVictoryPlace[i][0], kVictoryPlace[i][1], 3975, 1455);
     fraVictory[i] = f;
     AddLabel(f, "TXT File:", 120, 270, 855, 255);
     txtVictoryTXT[i] = AddTextBox(f, name("txtVictoryTXT").constData(), 1080, 240, 1935, 285,
@@ -278,7 +247,6 @@ void frmMain::BuildVictoryFrame(int i) {
     AddLabel(f, "Go to:", 1800, 990, 495, 255);
     cbxVictoryGoto[i] = AddDropDownList(f, name("cbxVictoryGoto").constData(), 2400, 960, 1410, 315,
                                         kGotoToolTip[i]);
-    UseWindowFont(f);
 }
 
 void frmMain::BuildMenus() {

@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, ControlsStandAtTheirPlacesWithTheirTexts) {
 
     EXPECT_EQ(window.fraMain->geometry(), Twips(120, 480, 11685, 6735));
     EXPECT_EQ(window.fraMain->title(), "Campaign");
-    EXPECT_TRUE(window.fraMain->font().bold());
+    EXPECT_TRUE(window.fraVictory[0]->CaptionFont().bold());
     EXPECT_FALSE(window.fraMain->isVisible());
     EXPECT_EQ(window.fraScenario->geometry(), Twips(3240, 1320, 8295, 4815));
     EXPECT_EQ(window.lvScenarios->geometry(), Twips(120, 1440, 2535, 4695));
@@ -40,7 +40,7 @@ TEST_F(MainWindowTest, ControlsStandAtTheirPlacesWithTheirTexts) {
     EXPECT_EQ(window.cmdEditVictoryTXT[0]->toolTip(), "Edit brilliant victory TXT file");
     EXPECT_EQ(window.cbxVictoryGoto[3]->toolTip(), "After suffering a defeat, go to...");
     EXPECT_FALSE(window.txtScenarioNr->isVisibleTo(window.fraScenario));
-    EXPECT_FALSE(window.cmdSelectScenario->icon().isNull());
+    EXPECT_FALSE(window.cmdSelectScenario->icon().pixmap(16).isNull());
     EXPECT_EQ(window.cmdAdd->text(), "&Add");
     EXPECT_EQ(window.lvScenarios->headerItem()->text(0), "Nr.");
     EXPECT_EQ(window.lvScenarios->columnWidth(0), 28);
