@@ -108,9 +108,7 @@ void frmMain::cbxCountry_Click() {
 void frmMain::cbxVictoryGoto_Click(int index) {
     DropDownList* list = cbxVictoryGoto[index];
     if (IsDisplaying() || list->currentIndex() < 0) return;
-    const Byte shown = ToByte(txtScenarioNr->text().toLongLong());
-    modMain::CurrentCampaign->ScenarioAt(shown)->Victories()->Item(index + 1)->SetOnEndGoTo(
-        ToByte(list->currentData().toLongLong()));
+    DisplayedVictory(index).SetOnEndGoTo(ToByte(list->currentData().toLongLong()));
 }
 
 }  // namespace xal::gui

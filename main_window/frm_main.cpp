@@ -7,6 +7,7 @@
 #include "main_window/placeholder_dialog.h"
 #include "model/mod_main.h"
 #include "platform/error.h"
+#include "platform/file_system.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
 #include "version.h"
@@ -23,6 +24,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     BuildLayout();
     ConnectCommands();
     ConnectDisplayHandlers();
+    ConnectFieldHandlers();
+    ConnectFileCommands();
     Form_Load();
 }
 
@@ -56,7 +59,8 @@ void frmMain::LoadCountries() {
     // Filling the list is not a pick: the campaign's country stays as it is.
     DisplayScope filling(*this);
     try {
-        const std::string contents = ReadWholeFile(modMain::Settings.GameFolder + "GUI97.txt");
+        const std::string contents =
+            ReadWholeFile(platform::FileInFolder(modMain::Settings.GameFolder, "GUI97.txt"));
         std::size_t p = 0;  // the position after the previous line feed
         for (int k = 1; k <= 20; ++k) {
             const std::size_t q = contents.find('\n', p);

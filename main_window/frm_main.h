@@ -9,9 +9,15 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <array>
+#include <functional>
+#include <string>
+#include <vector>
 
+#include "campaign_file/select_file.h"
 #include "main_window/caption_frame.h"
+#include "model/campaign.h"
 #include "model/conversions.h"
+#include "text_editor/uc_edit.h"
 
 namespace xal::gui {
 
@@ -54,6 +60,9 @@ class frmMain : public QMainWindow {
     void lvScenarios_ItemClick(QTreeWidgetItem* item);
     QTreeWidgetItem* ScenarioEntry(const QString& key) const;
     bool IsDisplaying() const { return displaying_ > 0; }
+
+    // The external scenario editor's command line for the displayed scenario.
+    std::string ScenarioEditorCommandLine() const;
 
     // The toolbar: buttons by their keys, and the click handler that routes them.
     QAction* ToolbarButton(const QString& key) const { return toolbarButtons_.value(key); }
@@ -98,6 +107,9 @@ class frmMain : public QMainWindow {
     std::array<QLineEdit*, 4> txtVictoryPrestige{};
     std::array<DropDownList*, 4> cbxVictoryGoto{};
 
+    // The text editor, for the campaign's text files.
+    ucEdit* edtMain = nullptr;
+
     QAction* mnuNew = nullptr;
     QAction* mnuOpen = nullptr;
     QAction* mnuSave = nullptr;
@@ -113,6 +125,8 @@ class frmMain : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Marks the campaign changed on any key pressed in an editable field.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     friend class DisplayScope;
@@ -125,6 +139,26 @@ class frmMain : public QMainWindow {
     void BuildToolbar();
     void ConnectCommands();
     void ConnectDisplayHandlers();
+    void ConnectFieldHandlers();
+    void ConnectFileCommands();
+
+    // A file-name field: its box, its too-long message and the model property it edits.
+    struct FileNameField {
+        QLineEdit* box;
+        const char* message;
+        std::function<std::string()> get;
+        std::function<void(const std::string&)> set;
+    };
+    void FileNameField_Change(const FileNameField& field);
+    void PrestigeField_Change(QLineEdit* box, const std::function<void(Long)>& store);
+    std::vector<QLineEdit*> EditableFields() const;
+    // The scenario whose number the hidden txtScenarioNr holds, and its outcomes.
+    Scenario& DisplayedScenario() const;
+    Victory& DisplayedVictory(int index) const;
+
+    void SelectInto(QLineEdit* box, FileKind kind);
+    void EditTextFile(QLineEdit* box, const std::function<std::string()>& defaultName);
+    void cmdEditScenario_Click();
     void Form_Load();
     void SetPrestigeCommandTexts();
 

@@ -122,6 +122,9 @@ void frmMain::BuildLayout() {
     BuildScenarioFrame();
     BuildMenus();
     BuildToolbar();
+    edtMain = new ucEdit(client);
+    edtMain->setObjectName("edtMain");
+    edtMain->hide();
 
     // A fixed window: no maximize box, minimize box present.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

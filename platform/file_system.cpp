@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -99,6 +100,35 @@ std::string ReadFileBytes(const std::string& path, bool createMissing) {
         bytes.append(buffer, count);
     if (std::ferror(file.get())) Raise(ErrorNumber::PathFileAccessError);
     return bytes;
+}
+
+namespace {
+
+bool SameLettersIgnoringCase(const std::string& a, const std::string& b) {
+    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [&](unsigned char x, unsigned char y) { return lower(x) == lower(y); });
+}
+
+}  // namespace
+
+std::string FileInFolder(const std::string& folder, const std::string& name) {
+    const std::string asNamed = folder + name;
+    std::error_code ec;
+    if (name.empty() || name.find_first_of("/\\") != std::string::npos ||
+        std::filesystem::exists(asNamed, ec))
+        return asNamed;
+    std::string match;
+    for (std::filesystem::directory_iterator entry(folder, ec), end; !ec && entry != end;
+         entry.increment(ec)) {
+        const std::string candidate = entry->path().filename().string();
+        // Of several matches the first in byte order, so the choice does not depend on
+        // the order the folder lists them in.
+        if (SameLettersIgnoringCase(candidate, name) && (match.empty() || candidate < match))
+            match = candidate;
+    }
+    return match.empty() ? asNamed : folder + match;
 }
 
 void ReplaceFileContents(const std::string& path, const std::string& bytes) {

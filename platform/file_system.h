@@ -19,6 +19,12 @@ std::string ReadFileBytes(const std::string& path, bool createMissing);
 // permissions.
 void ReplaceFileContents(const std::string& path, const std::string& bytes);
 
+// The path of the file `name` in `folder` (which ends in a separator). Campaigns name
+// their files in any case, so when no file has exactly that name, an existing file whose
+// name differs only in the case of its letters is taken; only when none does is the name
+// used as it stands.
+std::string FileInFolder(const std::string& folder, const std::string& name);
+
 // Raises the file error that matches an errno value.
 [[noreturn]] void RaiseFileError(int errnoValue);
 

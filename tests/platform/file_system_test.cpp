@@ -54,5 +54,18 @@ TEST(ReadFileBytes, ReadsBytesAndCreatesAMissingFileOnlyWhenAsked) {
               ErrorNumber::PathNotFound);
 }
 
+TEST(FileInFolder, FindsAFileWhateverTheCaseOfItsLetters) {
+    test::TempFolder folder;
+    folder.Write("camp1.txt", "");
+    const std::string base = folder.File("");
+    EXPECT_EQ(FileInFolder(base, "CAMP1.TXT"), base + "camp1.txt");
+    EXPECT_EQ(FileInFolder(base, "camp1.txt"), base + "camp1.txt");
+    EXPECT_EQ(FileInFolder(base, "new.txt"), base + "new.txt") << "no match: the name as it is";
+    folder.Write("CAMP1.TXT", "");
+    EXPECT_EQ(FileInFolder(base, "CAMP1.TXT"), base + "CAMP1.TXT") << "an exact match first";
+    EXPECT_EQ(FileInFolder(base, "Camp1.txt"), base + "CAMP1.TXT") << "then the first in order";
+    EXPECT_EQ(FileInFolder(base + "missing/", "a.txt"), base + "missing/a.txt");
+}
+
 }  // namespace
 }  // namespace xal::platform

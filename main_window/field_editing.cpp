@@ -1,0 +1,140 @@
+// The editable fields write straight into the current campaign: file names up to 20
+// characters, prestige from 0 to 65000. Any key pressed in a field marks the campaign
+// changed.
+#include <QEvent>
+
+#include "main_window/frm_main.h"
+#include "model/mod_main.h"
+#include "platform/prompts.h"
+#include "platform/qt_text.h"
+#include "version.h"
+
+namespace xal::gui {
+namespace {
+
+constexpr std::size_t kMaxFileNameLength = 20;
+constexpr double kMaxPrestige = 65000;
+
+const char* const kTextMessage = "The maximum length of a text file name is 20.";
+const char* const kMovieMessage = "The maximum length of a movie file name is 20.";
+const char* const kScenarioMessage = "The maximum length of a scenario file name is 20.";
+const char* const kPrestigeWarning = "Not a number from 0 to 65000: 0 will be saved.";
+const char* const kDesignToolTip = "designToolTip";
+
+// Shows a prestige box in the error style, with a tool tip that says why, or as designed.
+void ShowPrestigeAccepted(QLineEdit* box, bool accepted) {
+    if (accepted) {
+        box->setPalette(QPalette());
+        box->setToolTip(box->property(kDesignToolTip).toString());
+        return;
+    }
+    QPalette error = box->palette();
+    error.setColor(QPalette::Base, QColor(255, 214, 214));
+    error.setColor(QPalette::Text, QColor(128, 0, 0));
+    box->setPalette(error);
+    box->setToolTip(kPrestigeWarning);
+}
+
+}  // namespace
+
+Scenario& frmMain::DisplayedScenario() const {
+    return *modMain::CurrentCampaign->ScenarioAt(ToByte(txtScenarioNr->text().toLongLong()));
+}
+
+Victory& frmMain::DisplayedVictory(int index) const {
+    return *DisplayedScenario().Victories()->Item(index + 1);
+}
+
+void frmMain::ConnectFieldHandlers() {
+    Campaign* (*campaign)() = [] { return modMain::CurrentCampaign.get(); };
+    auto fileName = [this](QLineEdit* box, const char* message, auto get, auto set) {
+        FileNameField field{box, message, get, set};
+        connect(box, &QLineEdit::textChanged, this, [this, field] { FileNameField_Change(field); });
+    };
+    fileName(
+        txtCampaignTXT, kTextMessage, [campaign] { return campaign()->CampaignTXT(); },
+        [campaign](const std::string& v) { campaign()->SetCampaignTXT(v); });
+    fileName(
+        txtCampaignVictoryMOV, kMovieMessage, [campaign] { return campaign()->VictoryMOV(); },
+        [campaign](const std::string& v) { campaign()->SetVictoryMOV(v); });
+    fileName(
+        txtCampaignDefeatMOV, kMovieMessage, [campaign] { return campaign()->DefeatMOV(); },
+        [campaign](const std::string& v) { campaign()->SetDefeatMOV(v); });
+    fileName(
+        txtScenario, kScenarioMessage, [this] { return DisplayedScenario().ScenarioName(); },
+        [this](const std::string& v) { DisplayedScenario().SetScenarioName(v); });
+    fileName(
+        txtScenarioTXT, kTextMessage, [this] { return DisplayedScenario().ScenarioTXT(); },
+        [this](const std::string& v) { DisplayedScenario().SetScenarioTXT(v); });
+    fileName(
+        txtScenarioMOV, kMovieMessage, [this] { return DisplayedScenario().ScenarioMOV(); },
+        [this](const std::string& v) { DisplayedScenario().SetScenarioMOV(v); });
+    for (int k = 0; k < 4; ++k) {
+        fileName(
+            txtVictoryTXT[k], kTextMessage, [this, k] { return DisplayedVictory(k).VictoryTXT(); },
+            [this, k](const std::string& v) { DisplayedVictory(k).SetVictoryTXT(v); });
+        fileName(
+            txtVictoryMOV[k], kMovieMessage, [this, k] { return DisplayedVictory(k).VictoryMOV(); },
+            [this, k](const std::string& v) { DisplayedVictory(k).SetVictoryMOV(v); });
+    }
+
+    auto prestige = [this](QLineEdit* box, std::function<void(Long)> store) {
+        box->setProperty(kDesignToolTip, box->toolTip());
+        connect(box, &QLineEdit::textChanged, this,
+                [this, box, store] { PrestigeField_Change(box, store); });
+    };
+    prestige(txtCampaignPrestige, [campaign](Long v) { campaign()->SetPrestige(v); });
+    prestige(txtScenarioPrestige, [this](Long v) { DisplayedScenario().SetPrestige(v); });
+    for (int k = 0; k < 4; ++k)
+        prestige(txtVictoryPrestige[k], [this, k](Long v) { DisplayedVictory(k).SetPrestige(v); });
+
+    for (QLineEdit* box : EditableFields()) box->installEventFilter(this);
+}
+
+std::vector<QLineEdit*> frmMain::EditableFields() const {
+    std::vector<QLineEdit*> boxes{txtCampaignTXT,      txtCampaignVictoryMOV, txtCampaignDefeatMOV,
+                                  txtCampaignPrestige, txtScenario,           txtScenarioTXT,
+                                  txtScenarioMOV,      txtScenarioPrestige};
+    for (const auto* array : {&txtVictoryTXT, &txtVictoryMOV, &txtVictoryPrestige})
+        boxes.insert(boxes.end(), array->begin(), array->end());
+    return boxes;
+}
+
+void frmMain::FileNameField_Change(const FileNameField& field) {
+    if (IsDisplaying()) return;
+    std::string text = FromQString(field.box->text());
+    if (text.size() > kMaxFileNameLength) {
+        platform::ShowMessage(field.message, platform::MessageButtons::Ok,
+                              platform::MessageIcon::Exclamation, version::FileDescription);
+        // Back to the last accepted text, which the model holds already.
+        text = field.get();
+        DisplayScope restoring(*this);
+        field.box->setText(ToQString(text));
+    }
+    field.set(text);
+    if (field.box == txtScenario) {
+        if (QTreeWidgetItem* entry = ScenarioEntry("_" + txtScenarioNr->text()))
+            entry->setText(1, ToQString(text));
+    }
+}
+
+void frmMain::PrestigeField_Change(QLineEdit* box, const std::function<void(Long)>& store) {
+    // What the display shows is what the campaign holds, whatever its value.
+    if (IsDisplaying()) {
+        ShowPrestigeAccepted(box, true);
+        return;
+    }
+    const auto value = ReadNumber(FromQString(box->text()));
+    const bool accepted = value && *value >= 0 && *value <= kMaxPrestige;
+    store(accepted ? ToLong(*value) : 0);
+    ShowPrestigeAccepted(box, accepted);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A shortcut's key reaches the focused field as an override request only.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
+        MarkChanged();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace xal::gui

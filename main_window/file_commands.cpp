@@ -1,0 +1,113 @@
+// The buttons beside the file-name fields: select a file into a field, edit the text file
+// a field names, and start the scenario editor on the displayed scenario's file. They
+// change the campaign only through the fields.
+#include "campaign_file/campaign_reader.h"
+#include "campaign_file/campaign_writer.h"
+#include "campaign_file/select_file.h"
+#include "main_window/frm_main.h"
+#include "model/mod_main.h"
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "platform/prompts.h"
+#include "platform/qt_text.h"
+#include "version.h"
+
+namespace xal::gui {
+namespace {
+
+// The displayed scenario's file name without its last four characters, its ".scn" ending.
+std::string ScenarioBaseName(const std::string& scenarioName) {
+    if (scenarioName.size() < 4) Raise(ErrorNumber::InvalidArgument);
+    return scenarioName.substr(0, scenarioName.size() - 4);
+}
+
+}  // namespace
+
+void frmMain::ConnectFileCommands() {
+    auto select = [this](QPushButton* button, QLineEdit* box, FileKind kind) {
+        connect(button, &QPushButton::clicked, this, [this, box, kind] { SelectInto(box, kind); });
+    };
+    select(cmdSelectCampaignTXT, txtCampaignTXT, FileKind::Text);
+    select(cmdSelectCampaignVictoryMOV, txtCampaignVictoryMOV, FileKind::Movie);
+    select(cmdSelectCampaignDefeatMOV, txtCampaignDefeatMOV, FileKind::Movie);
+    select(cmdSelectScenario, txtScenario, FileKind::Scenario);
+    select(cmdSelectScenarioTXT, txtScenarioTXT, FileKind::Text);
+    select(cmdSelectScenarioMOV, txtScenarioMOV, FileKind::Movie);
+    for (int k = 0; k < 4; ++k) {
+        select(cmdSelectVictoryTXT[k], txtVictoryTXT[k], FileKind::Text);
+        select(cmdSelectVictoryMOV[k], txtVictoryMOV[k], FileKind::Movie);
+    }
+
+    auto edit = [this](QPushButton* button, QLineEdit* box, std::function<std::string()> name) {
+        connect(button, &QPushButton::clicked, this,
+                [this, box, name] { EditTextFile(box, name); });
+    };
+    edit(cmdEditCampaignTXT, txtCampaignTXT,
+         [] { return modMain::CurrentCampaign->CampaignName() + ".txt"; });
+    auto scenarioDefault = [this](const std::string SettingsRecord::*separator) {
+        return [this, separator] {
+            return ScenarioBaseName(DisplayedScenario().ScenarioName()) +
+                   modMain::Settings.*separator + ".txt";
+        };
+    };
+    edit(cmdEditScenarioTXT, txtScenarioTXT,
+         scenarioDefault(&SettingsRecord::ScnInfoFileSeparator));
+    const std::string SettingsRecord::*outcomeSeparators[4] = {
+        &SettingsRecord::ScnBVFileSeparator, &SettingsRecord::ScnVFileSeparator,
+        &SettingsRecord::ScnTVFileSeparator, &SettingsRecord::ScnLFileSeparator};
+    for (int k = 0; k < 4; ++k)
+        edit(cmdEditVictoryTXT[k], txtVictoryTXT[k], scenarioDefault(outcomeSeparators[k]));
+
+    connect(cmdEditScenario, &QPushButton::clicked, this, [this] { cmdEditScenario_Click(); });
+}
+
+void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
+    try {
+        std::string name = FromQString(box->text());
+        SelectFile(name, kind, PickerMode::Select);
+        box->setText(ToQString(name));
+        MarkChanged();
+    } catch (const RunTimeError&) {
+        // A cancelled or failed choice leaves everything as it was, without a word.
+    }
+}
+
+void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& defaultName) {
+    try {
+        if (box->text().isEmpty()) {
+            box->setText(ToQString(defaultName()));
+            MarkChanged();
+        }
+        const std::string name = FromQString(box->text());
+        const std::string path =
+            platform::FileInFolder(modMain::CurrentCampaign->CampaignFolder(), name);
+        const std::string text = ReadWholeFile(path);
+        edtMain->DlgCaption = "Edit " + name;
+        edtMain->DlgMode = 1;
+        edtMain->DlgText = text;
+        edtMain->OKButtonCaption = "&Save";
+        edtMain->ShowDlg();
+        // The text file is not part of the campaign: saving it leaves Save as it was.
+        if (edtMain->DlgResult) WriteWholeFile(path, edtMain->DlgText);
+    } catch (const RunTimeError& error) {
+        platform::ShowMessage(error.Report());
+    }
+}
+
+std::string frmMain::ScenarioEditorCommandLine() const {
+    const Campaign& campaign = *modMain::CurrentCampaign;
+    return modMain::Settings.ScenarioEditorPath + " \"" +
+           platform::FileInFolder(campaign.CampaignFolder(), DisplayedScenario().ScenarioName()) +
+           "\"";
+}
+
+void frmMain::cmdEditScenario_Click() {
+    // The editor runs on its own; only a failure to start it is said.
+    if (!platform::StartProcess(ScenarioEditorCommandLine()))
+        platform::ShowMessage(
+            "The scenario editor could not be started:\r\n" + modMain::Settings.ScenarioEditorPath,
+            platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
+            version::FileDescription);
+}
+
+}  // namespace xal::gui

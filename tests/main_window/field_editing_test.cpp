@@ -1,0 +1,151 @@
+#include <QApplication>
+#include <QClipboard>
+
+#include "main_window_fixture.h"
+#include "model/mod_main.h"
+#include "support/campaign_fixtures.h"
+
+namespace xal {
+namespace {
+
+using test::MainWindowTest;
+
+class FieldEditingTest : public MainWindowTest {
+  protected:
+    gui::frmMain& Opened() {
+        OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
+        EXPECT_FALSE(Window().mnuSave->isEnabled());
+        return Window();
+    }
+    // Replaces the whole text of a box as a user does: select all, then type.
+    static void TypeOver(QLineEdit* box, const QString& text) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        if (text.isEmpty())
+            QTest::keyClick(box, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(box, text);
+    }
+    Scenario& Shown() { return *modMain::CurrentCampaign->ScenarioAt(0); }
+};
+
+const platform::MessageRequest kTextTooLong{
+    "The maximum length of a text file name is 20.", platform::MessageButtons::Ok,
+    platform::MessageIcon::Exclamation, "XaL Campaign Editor"};
+
+TEST_F(FieldEditingTest, ATypedTwentyFirstCharacterIsTakenBackWithTheMessage) {
+    gui::frmMain& window = Opened();
+    TypeOver(window.txtScenarioTXT, "abcdefghijklmnopqrst");
+    EXPECT_EQ(Shown().ScenarioTXT(), "abcdefghijklmnopqrst");
+    prompts.ExpectMessage(kTextTooLong, platform::MessageAnswer::Ok);
+    QTest::keyClick(window.txtScenarioTXT, Qt::Key_U);
+    prompts.VerifyDone();
+    EXPECT_EQ(window.txtScenarioTXT->text(), "abcdefghijklmnopqrst");
+    EXPECT_EQ(Shown().ScenarioTXT(), "abcdefghijklmnopqrst");
+    EXPECT_TRUE(window.mnuSave->isEnabled());
+}
+
+TEST_F(FieldEditingTest, APasteThatMakesTheNameTooLongIsTakenBackWhole) {
+    gui::frmMain& window = Opened();
+    TypeOver(window.txtVictoryMOV[2], "fifteen_chars.m");
+    QApplication::clipboard()->setText("123456");
+    prompts.ExpectMessage("The maximum length of a movie file name is 20.");
+    QTest::keyClick(window.txtVictoryMOV[2], Qt::Key_V, Qt::ControlModifier);
+    prompts.VerifyDone();
+    EXPECT_EQ(window.txtVictoryMOV[2]->text(), "fifteen_chars.m");
+    EXPECT_EQ(modMain::CurrentCampaign->ScenarioAt(0)->Victories()->Item(3)->VictoryMOV(),
+              "fifteen_chars.m");
+}
+
+TEST_F(FieldEditingTest, EveryFileNameFieldStoresIntoItsOwnProperty) {
+    gui::frmMain& window = Opened();
+    QTest::mouseClick(window.lvScenarios->viewport(), Qt::LeftButton, {},
+                      window.lvScenarios->visualItemRect(window.ScenarioEntry("_2")).center());
+    ASSERT_EQ(window.txtScenarioNr->text(), "2");
+    TypeOver(window.txtCampaignTXT, "c.txt");
+    TypeOver(window.txtCampaignVictoryMOV, "w.mov");
+    TypeOver(window.txtCampaignDefeatMOV, "l.mov");
+    TypeOver(window.txtScenarioMOV, "s.mov");
+    TypeOver(window.txtVictoryTXT[3], "lost.txt");
+    const Campaign& campaign = *modMain::CurrentCampaign;
+    EXPECT_EQ(campaign.CampaignTXT(), "c.txt");
+    EXPECT_EQ(campaign.VictoryMOV(), "w.mov");
+    EXPECT_EQ(campaign.DefeatMOV(), "l.mov");
+    EXPECT_EQ(campaign.ScenarioAt(2)->ScenarioMOV(), "s.mov");
+    EXPECT_EQ(campaign.ScenarioAt(2)->Victories()->Item(4)->VictoryTXT(), "lost.txt");
+    EXPECT_EQ(campaign.ScenarioAt(0)->ScenarioMOV(), "s0.mov") << "scenario 0 untouched";
+}
+
+TEST_F(FieldEditingTest, RenamingTheScenarioFileRenamesItsListEntryAsYouType) {
+    gui::frmMain& window = Opened();
+    TypeOver(window.txtScenario, "Al");
+    EXPECT_EQ(window.ScenarioEntry("_0")->text(1), "Al");
+    QTest::keyClick(window.txtScenario, Qt::Key_P);
+    EXPECT_EQ(window.ScenarioEntry("_0")->text(1), "Alp");
+    EXPECT_EQ(window.ScenarioEntry("_1")->text(1), "camp11.scn");
+    EXPECT_EQ(Shown().ScenarioName(), "Alp");
+}
+
+TEST_F(FieldEditingTest, AnOverLongValueIsShownAsItIsAndCanOnlyBeReplacedInOneStep) {
+    gui::frmMain& window = Opened();
+    const std::string generated = "Campaign_Scenario_01.scn";  // 24 characters
+    Shown().SetScenarioName(generated);
+    window.RefreshScenarioDisplay(0);  // no message: showing stores nothing
+    EXPECT_EQ(window.txtScenario->text().toStdString(), generated);
+
+    prompts.ExpectMessage("The maximum length of a scenario file name is 20.");
+    QTest::keyClick(window.txtScenario, Qt::Key_End);
+    QTest::keyClick(window.txtScenario, Qt::Key_Backspace);
+    prompts.VerifyDone();
+    EXPECT_EQ(window.txtScenario->text().toStdString(), generated);
+    EXPECT_EQ(Shown().ScenarioName(), generated);
+
+    TypeOver(window.txtScenario, "short.scn");
+    EXPECT_EQ(Shown().ScenarioName(), "short.scn");
+}
+
+TEST_F(FieldEditingTest, PrestigeTextsAreStoredByTheRuleAndBadOnesAreMarked) {
+    gui::frmMain& window = Opened();
+    const QString designToolTip = window.txtCampaignPrestige->toolTip();
+    const QColor normalBase = window.txtCampaignPrestige->palette().color(QPalette::Base);
+    const struct {
+        const char* text;
+        Long stored;
+        bool marked;
+    } cases[] = {{"65000", 65000, false}, {"65001", 0, true},   {"-1", 0, true},
+                 {"", 0, true},           {"abc", 0, true},     {"12.5", 12, false},
+                 {"13.5", 14, false},     {"1e3", 1000, false}, {" 7 ", 7, false}};
+    for (const auto& c : cases) {
+        TypeOver(window.txtCampaignPrestige, c.text);
+        EXPECT_EQ(modMain::CurrentCampaign->Prestige(), c.stored) << c.text;
+        EXPECT_EQ(window.txtCampaignPrestige->text(), c.text) << "the text stays as typed";
+        const QPalette shown = window.txtCampaignPrestige->palette();
+        EXPECT_EQ(shown.color(QPalette::Base) != normalBase, c.marked) << c.text;
+        EXPECT_EQ(window.txtCampaignPrestige->toolTip(),
+                  c.marked ? "Not a number from 0 to 65000: 0 will be saved." : designToolTip)
+            << c.text;
+    }
+}
+
+TEST_F(FieldEditingTest, ScenarioAndOutcomePrestigeGoToTheShownScenario) {
+    gui::frmMain& window = Opened();
+    TypeOver(window.txtScenarioPrestige, "1500");
+    TypeOver(window.txtVictoryPrestige[0], "99999");
+    EXPECT_EQ(Shown().Prestige(), 1500);
+    EXPECT_EQ(Shown().Victories()->Item(1)->Prestige(), 0);
+    // Showing another scenario shows its own values unmarked.
+    window.RefreshScenarioDisplay(1);
+    EXPECT_EQ(window.txtVictoryPrestige[0]->toolTip().contains("0 will be saved"), false);
+}
+
+TEST_F(FieldEditingTest, AnyKeyInAFieldMarksTheCampaignChangedButAProgramChangeDoesNot) {
+    gui::frmMain& window = Opened();
+    window.txtScenarioMOV->setText("pasted.mov");  // as the context menu's paste does
+    EXPECT_EQ(Shown().ScenarioMOV(), "pasted.mov");
+    EXPECT_FALSE(window.mnuSave->isEnabled());
+    QTest::keyClick(window.txtVictoryMOV[1], Qt::Key_Left);
+    EXPECT_TRUE(window.mnuSave->isEnabled());
+    EXPECT_EQ(Shown().Victories()->Item(2)->VictoryMOV(), "m0_1.mov") << "nothing else changed";
+}
+
+}  // namespace
+}  // namespace xal

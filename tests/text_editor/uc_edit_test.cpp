@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <functional>
+
+#include "support/scripted_prompts.h"
+#include "support/test_application.h"
+#include "text_editor/uc_edit.h"
+
+namespace xal::gui {
+namespace {
+
+class ucEditTest : public ::testing::Test {
+  protected:
+    // Shows the dialog; `user` acts on the shown window and must close it.
+    void Show(const std::function<void(frmEdit&)>& user) {
+        prompts.ExpectDialog("frmEdit", [&](void* dialog) {
+            auto* window = static_cast<frmEdit*>(dialog);
+            window->show();
+            user(*window);
+            EXPECT_FALSE(window->isVisible()) << "the user closed the dialog";
+        });
+        edit.ShowDlg();
+        prompts.VerifyDone();
+    }
+
+    // The application must exist before the control is made.
+    struct Application {
+        Application() { test::EnsureApplication(); }
+    } application;
+    test::ScriptedPrompts prompts;
+    ucEdit edit;
+};
+
+TEST_F(ucEditTest, StartsWithTheDesignValues) {
+    EXPECT_EQ(edit.OKButtonCaption, "&OK");
+    EXPECT_FALSE(edit.DlgResult);
+    EXPECT_EQ(edit.DlgMode, 0);
+}
+
+TEST_F(ucEditTest, OnlyTheConfirmButtonMakesTheResultTrueButEveryClosingReturnsTheText) {
+    edit.DlgCaption = "Edit camp1.txt";
+    edit.DlgMode = 1;
+    edit.DlgText = "abc";
+    edit.OKButtonCaption = "&Save";
+    Show([](frmEdit& window) {
+        EXPECT_EQ(window.windowTitle(), "Edit camp1.txt");
+        EXPECT_EQ(window.cmdSave->text(), "&Save");
+        EXPECT_TRUE(window.txtLargeEdit->isVisible());
+        EXPECT_FALSE(window.txtEdit->isVisible());
+        window.txtLargeEdit->moveCursor(QTextCursor::End);
+        QTest::keyClicks(window.txtLargeEdit, "d");
+        EXPECT_EQ(window.cmdSave->shortcut(), QKeySequence("Alt+S")) << "S is its access key";
+        QTest::mouseClick(window.cmdSave, Qt::LeftButton);
+    });
+    EXPECT_TRUE(edit.DlgResult);
+    EXPECT_EQ(edit.DlgText, "abcd");
+
+    Show([](frmEdit& window) {
+        QTest::keyClicks(window.txtLargeEdit, "e");
+        QTest::keyClick(window.txtLargeEdit, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(edit.DlgResult);
+    EXPECT_EQ(edit.DlgText, "eabcd") << "the text as it stood when the window closed";
+
+    edit.DlgText = "kept?";
+    Show([](frmEdit& window) { window.close(); });  // the close box
+    EXPECT_FALSE(edit.DlgResult);
+    EXPECT_EQ(edit.DlgText, "kept?");
+
+    Show([](frmEdit& window) { QTest::mouseClick(window.cmdCancel, Qt::LeftButton); });
+    EXPECT_FALSE(edit.DlgResult);
+}
+
+TEST_F(ucEditTest, LayoutZeroUsesTheOneLineBoxAndAnyOtherValueTheLargeOne) {
+    edit.DlgText = "one";
+    Show([](frmEdit& window) {
+        EXPECT_TRUE(window.txtEdit->isVisible());
+        EXPECT_FALSE(window.txtLargeEdit->isVisible());
+        EXPECT_LT(window.cmdSave->y(), 40);
+        QTest::keyClicks(window.txtEdit, " two");
+        QTest::mouseClick(window.cmdSave, Qt::LeftButton);
+    });
+    EXPECT_TRUE(edit.DlgResult);
+    EXPECT_EQ(edit.DlgText, "one two");
+
+    edit.DlgMode = 7;
+    Show([](frmEdit& window) {
+        EXPECT_TRUE(window.txtLargeEdit->isVisible());
+        EXPECT_GT(window.cmdSave->y(), 150);
+        EXPECT_GT(window.height(), 200);
+        window.close();
+    });
+}
+
+TEST_F(ucEditTest, EveryByteOfAnUnchangedTextComesBack) {
+    edit.DlgMode = 1;
+    std::string every;
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n') every += static_cast<char>(b);
+    for (const std::string& text : {every + "\r\nsecond line\r\n", std::string("lf\nonly\n")}) {
+        edit.DlgText = text;
+        Show([](frmEdit& window) { QTest::mouseClick(window.cmdSave, Qt::LeftButton); });
+        EXPECT_EQ(edit.DlgText, text);
+    }
+}
+
+}  // namespace
+}  // namespace xal::gui

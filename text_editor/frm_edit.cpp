@@ -1,0 +1,72 @@
+#include "text_editor/frm_edit.h"
+
+namespace xal::gui {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kInnerWidth = 10215;
+// The design's window heights include the caption and borders; this is their share.
+constexpr int kFrameHeight = 480;
+
+int Pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+}  // namespace
+
+frmEdit::frmEdit(QWidget* parent) : QDialog(parent) {
+    setObjectName("frmEdit");
+    txtEdit = new QLineEdit(this);
+    txtEdit->setObjectName("txtEdit");
+    txtEdit->setGeometry(Pixels(120), Pixels(120), Pixels(9975), Pixels(285));
+    txtLargeEdit = new QPlainTextEdit(this);
+    txtLargeEdit->setObjectName("txtLargeEdit");
+    txtLargeEdit->setGeometry(Pixels(120), Pixels(120), Pixels(9975), Pixels(2685));
+    txtLargeEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtLargeEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    cmdSave = new QPushButton("&Save", this);
+    cmdSave->setObjectName("cmdSave");
+    cmdSave->setAutoDefault(false);
+    cmdCancel = new QPushButton("&Cancel", this);
+    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel->setAutoDefault(false);
+    // Escape closes a dialog as its cancel button does.
+    connect(cmdSave, &QPushButton::clicked, this, [this] {
+        booSaved = true;
+        accept();
+    });
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    UseLayout(0);
+}
+
+void frmEdit::UseLayout(unsigned layout) {
+    const bool large = layout != 0;
+    const int buttonTop = large ? 2880 : 480;
+    setFixedSize(Pixels(kInnerWidth), Pixels((large ? 3855 : 1455) - kFrameHeight));
+    txtEdit->setVisible(!large);
+    txtLargeEdit->setVisible(large);
+    cmdSave->setGeometry(Pixels(7680), Pixels(buttonTop), Pixels(1215), Pixels(375));
+    cmdCancel->setGeometry(Pixels(9000), Pixels(buttonTop), Pixels(1095), Pixels(375));
+}
+
+QString frmEdit::LargeText() const {
+    // The raw text keeps non-breaking spaces, which the plain text turns into blanks.
+    QString text = txtLargeEdit->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, '\n');
+    if (crlfLines_) text.replace("\n", "\r\n");
+    return text;
+}
+
+void frmEdit::SetLargeText(QString text) {
+    // The game's text files end their lines with CR LF; the box shows one line break.
+    crlfLines_ = text.contains("\r\n");
+    txtLargeEdit->setPlainText(text.replace("\r\n", "\n"));
+}
+
+void frmEdit::done(int result) {
+    const QString text = txtEdit->isVisibleTo(this) ? txtEdit->text() : LargeText();
+    emit Finished(text, booSaved);
+    QDialog::done(result);
+}
+
+}  // namespace xal::gui

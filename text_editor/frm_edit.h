@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace xal::gui {
+
+// The text editor's window: a one-line or a large box, a confirm and a cancel button.
+// Every closing, by a button, Escape or the close box, raises Finished once.
+class frmEdit : public QDialog {
+    Q_OBJECT
+  public:
+    explicit frmEdit(QWidget* parent = nullptr);
+
+    // Lays the window out for one layout: 0 the one-line box, any other value the large one.
+    void UseLayout(unsigned layout);
+
+    QLineEdit* txtEdit = nullptr;
+    QPlainTextEdit* txtLargeEdit = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    // Set by the confirm button, cleared before every showing.
+    bool booSaved = false;
+
+    // The large box's text, with the line breaks it was given: CR LF or line feeds.
+    void SetLargeText(QString text);
+    QString LargeText() const;
+
+    void done(int result) override;
+
+  signals:
+    void Finished(const QString& strEdit, bool booResult);
+
+  private:
+    bool crlfLines_ = false;
+};
+
+}  // namespace xal::gui

@@ -1,0 +1,38 @@
+#include "text_editor/uc_edit.h"
+
+#include "main_window/pictures.h"
+#include "platform/prompts.h"
+#include "platform/qt_text.h"
+
+namespace xal::gui {
+
+ucEdit::ucEdit(QWidget* parent) : QWidget(parent) {
+    imEdit = new QLabel(this);
+    imEdit->setObjectName("imEdit");
+    imEdit->setPixmap(
+        Picture("accessories-text-editor", QStyle::SP_FileDialogDetailedView).pixmap(16));
+    imEdit->adjustSize();
+    setFixedSize(imEdit->size());
+    DlgForm = new frmEdit(this);
+    connect(DlgForm, &frmEdit::Finished, this, &ucEdit::DlgForm_Finished);
+}
+
+void ucEdit::ShowDlg() {
+    DlgForm->setWindowTitle(ToQString(DlgCaption));
+    DlgForm->txtEdit->setText(ToQString(DlgText));
+    DlgForm->cmdSave->setText(ToQString(OKButtonCaption));
+    DlgForm->booSaved = false;
+    if (DlgMode == 0)
+        DlgForm->txtEdit->setText(ToQString(DlgText));
+    else
+        DlgForm->SetLargeText(ToQString(DlgText));
+    DlgForm->UseLayout(DlgMode);
+    platform::RunModalDialog("frmEdit", DlgForm, [this] { DlgForm->exec(); });
+}
+
+void ucEdit::DlgForm_Finished(const QString& strEdit, bool booResult) {
+    DlgText = FromQString(strEdit);
+    DlgResult = booResult;
+}
+
+}  // namespace xal::gui
