@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
 
+#include "campaign_file/campaign_reader.h"
 #include "main_window_fixture.h"
 #include "model/mod_main.h"
 #include "support/campaign_fixtures.h"
@@ -134,7 +135,7 @@ TEST_F(FieldEditingTest, ScenarioAndOutcomePrestigeGoToTheShownScenario) {
     EXPECT_EQ(Shown().Victories()->Item(1)->Prestige(), 0);
     // Showing another scenario shows its own values unmarked.
     window.RefreshScenarioDisplay(1);
-    EXPECT_EQ(window.txtVictoryPrestige[0]->toolTip().contains("0 will be saved"), false);
+    EXPECT_FALSE(window.txtVictoryPrestige[0]->toolTip().contains("0 will be saved"));
 }
 
 TEST_F(FieldEditingTest, AnyKeyInAFieldMarksTheCampaignChangedButAProgramChangeDoesNot) {
@@ -145,6 +146,25 @@ TEST_F(FieldEditingTest, AnyKeyInAFieldMarksTheCampaignChangedButAProgramChangeD
     QTest::keyClick(window.txtVictoryMOV[1], Qt::Key_Left);
     EXPECT_TRUE(window.mnuSave->isEnabled());
     EXPECT_EQ(Shown().Victories()->Item(2)->VictoryMOV(), "m0_1.mov") << "nothing else changed";
+}
+
+TEST_F(FieldEditingTest, WhatIsTypedIsWhatTheSavedFileHolds) {
+    gui::frmMain& window = Opened();
+    TypeOver(window.txtCampaignPrestige, "12.5");
+    TypeOver(window.txtScenario, "Alpha_01.scn");
+    TypeOver(window.txtVictoryTXT[1], "Alpha_01v.txt");
+    TypeOver(window.txtVictoryPrestige[3], "65001");
+    ClickToolbar("SAVE");
+    ASSERT_FALSE(window.mnuSave->isEnabled());
+
+    Campaign saved;
+    ParseCampaign(ReadWholeFile(campaigns.File("camp1.cam")), saved);
+    Campaign expected = test::DistinctCampaign(3);
+    expected.SetPrestige(12);
+    expected.ScenarioAt(0)->SetScenarioName("Alpha_01.scn");
+    expected.ScenarioAt(0)->Victories()->Item(2)->SetVictoryTXT("Alpha_01v.txt");
+    expected.ScenarioAt(0)->Victories()->Item(4)->SetPrestige(0);
+    test::ExpectSameFileFields(expected, saved);
 }
 
 }  // namespace
