@@ -26,6 +26,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     ConnectDisplayHandlers();
     ConnectFieldHandlers();
     ConnectFileCommands();
+    ConnectScenarioCommands();
     Form_Load();
 }
 

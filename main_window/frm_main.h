@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,18 @@ class frmMain : public QMainWindow {
     void SelectInto(QLineEdit* box, FileKind kind);
     void EditTextFile(QLineEdit* box, const std::function<std::string()>& defaultName);
     void cmdEditScenario_Click();
+
+    void ConnectScenarioCommands();
+    // The number of the list's selected scenario, or nothing when none is selected.
+    std::optional<Byte> SelectedScenario() const;
+    // Selects a scenario's list entry, scrolls to it and shows the scenario.
+    void ShowSelectedScenario(Byte scenarioNr);
+    void MoveSelectedScenario(int step);
+    void cmdAdd_Click();
+    void cmdUp_Click();
+    void cmdDown_Click();
+    void cmdDelete_Click();
+    void AdjustPrestige(Byte charMode);
     void Form_Load();
     void SetPrestigeCommandTexts();
 
