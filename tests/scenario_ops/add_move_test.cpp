@@ -57,32 +57,13 @@ TEST(AddScenario, StopsAt255WithTheOverflowErrorAndAddsNothing) {
     EXPECT_EQ(campaign.Scenarios()->Count(), 255);
 }
 
-// Links of outcome k of each scenario, for short checks.
-std::vector<std::array<int, 4>> Links(const Campaign& campaign) {
-    std::vector<std::array<int, 4>> links;
-    for (int n = 0; n < campaign.NrOfScenarios(); ++n) {
-        std::array<int, 4> four{};
-        for (int k = 0; k < 4; ++k)
-            four[k] =
-                campaign.ScenarioAt(static_cast<Byte>(n))->Victories()->Item(k + 1)->OnEndGoTo();
-        links.push_back(four);
-    }
-    return links;
-}
-
-void SetLinks(Campaign& campaign, const std::vector<std::array<int, 4>>& links) {
-    for (std::size_t n = 0; n < links.size(); ++n)
-        for (int k = 0; k < 4; ++k)
-            campaign.ScenarioAt(static_cast<Byte>(n))
-                ->Victories()
-                ->Item(k + 1)
-                ->SetOnEndGoTo(static_cast<Byte>(links[n][k]));
-}
+using test::LinksOf;
+using test::SetLinks;
 
 TEST(MoveScenario, ExchangesContentsAndTheTwoNumbersInEveryLink) {
     Campaign campaign = test::DistinctCampaign(4);
     // P (0): victory to 1, self link; Q (1): loss to 0; 2 links to both; 3 ends.
-    const std::vector<std::array<int, 4>> links = {
+    const test::CampaignLinks links = {
         {0, 1, 254, 3}, {2, 1, 2, 0}, {0, 1, 3, 255}, {254, 254, 254, 254}};
     SetLinks(campaign, links);
     const std::string p = campaign.ScenarioAt(0)->ScenarioName();
@@ -93,9 +74,9 @@ TEST(MoveScenario, ExchangesContentsAndTheTwoNumbersInEveryLink) {
     EXPECT_EQ(campaign.ScenarioAt(1)->ScenarioName(), p);
     EXPECT_EQ(campaign.ScenarioAt(0)->ScenarioNr(), 0);
     EXPECT_EQ(campaign.ScenarioAt(1)->Victories()->Item(3)->Prestige(), pOutcomePrestige);
-    EXPECT_EQ(Links(campaign),
-              (std::vector<std::array<int, 4>>{
-                  {2, 0, 2, 1}, {1, 0, 254, 3}, {1, 0, 3, 255}, {254, 254, 254, 254}}));
+    EXPECT_EQ(
+        LinksOf(campaign),
+        (test::CampaignLinks{{2, 0, 2, 1}, {1, 0, 254, 3}, {1, 0, 3, 255}, {254, 254, 254, 254}}));
     // Moving back restores everything.
     MoveScenario(campaign, 0, 1);
     Campaign before = test::DistinctCampaign(4);
@@ -105,7 +86,7 @@ TEST(MoveScenario, ExchangesContentsAndTheTwoNumbersInEveryLink) {
 
 TEST(MoveScenario, ToItselfChangesNothing) {
     Campaign campaign = test::DistinctCampaign(2);
-    const std::vector<std::array<int, 4>> links = {{0, 1, 254, 1}, {0, 0, 1, 254}};
+    const test::CampaignLinks links = {{0, 1, 254, 1}, {0, 0, 1, 254}};
     SetLinks(campaign, links);
     MoveScenario(campaign, 1, 1);
     Campaign before = test::DistinctCampaign(2);

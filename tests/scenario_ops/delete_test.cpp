@@ -6,19 +6,8 @@
 namespace xal {
 namespace {
 
-using Links = std::vector<std::array<int, 4>>;
-
-Links LinksOf(const Campaign& campaign) {
-    Links links;
-    for (int n = 0; n < campaign.NrOfScenarios(); ++n) {
-        std::array<int, 4> four{};
-        for (int k = 0; k < 4; ++k)
-            four[k] =
-                campaign.ScenarioAt(static_cast<Byte>(n))->Victories()->Item(k + 1)->OnEndGoTo();
-        links.push_back(four);
-    }
-    return links;
-}
+using Links = test::CampaignLinks;
+using test::LinksOf;
 
 // Four scenarios that run straight through: each leads to the next, the last ends.
 Campaign StraightThrough() {

@@ -55,4 +55,23 @@ void ExpectSameFileFields(const Campaign& expected, const Campaign& actual) {
     }
 }
 
+CampaignLinks LinksOf(const Campaign& campaign) {
+    CampaignLinks links;
+    for (const auto& scenario : *campaign.Scenarios()) {
+        std::array<int, 4> four{};
+        for (int k = 0; k < 4; ++k) four[k] = scenario->Victories()->Item(k + 1)->OnEndGoTo();
+        links.push_back(four);
+    }
+    return links;
+}
+
+void SetLinks(Campaign& campaign, const CampaignLinks& links) {
+    for (std::size_t n = 0; n < links.size(); ++n)
+        for (int k = 0; k < 4; ++k)
+            campaign.ScenarioAt(static_cast<Byte>(n))
+                ->Victories()
+                ->Item(k + 1)
+                ->SetOnEndGoTo(static_cast<Byte>(links[n][k]));
+}
+
 }  // namespace xal::test

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "model/campaign.h"
 
@@ -11,6 +13,11 @@ Campaign DistinctCampaign(int count);
 
 // Checks that two campaigns agree in every field the campaign file holds.
 void ExpectSameFileFields(const Campaign& expected, const Campaign& actual);
+
+// The go-to links of every scenario's four outcomes, scenario by scenario.
+using CampaignLinks = std::vector<std::array<int, 4>>;
+CampaignLinks LinksOf(const Campaign& campaign);
+void SetLinks(Campaign& campaign, const CampaignLinks& links);
 
 // A little-endian 16-bit number as it stands in the file.
 inline int Word16At(const std::string& bytes, std::size_t position) {
