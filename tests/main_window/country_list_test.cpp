@@ -40,6 +40,13 @@ TEST_F(CountryListTest, TakesTheFirstTwentyLinesInFileOrder) {
     EXPECT_EQ(Window().cbxCountry->currentIndex(), -1) << "no country is picked before a campaign";
 }
 
+TEST_F(CountryListTest, TheListIsFoundWhateverTheCaseOfItsName) {
+    std::filesystem::remove(game.File("GUI97.txt"));
+    game.Write("gui97.TXT", test::CountryLines(20));
+    EXPECT_EQ(Countries(Window()).size(), 20);
+    EXPECT_FALSE(std::filesystem::exists(game.File("GUI97.txt"))) << "no empty list is made";
+}
+
 TEST_F(CountryListTest, TwelveLinesGiveTwelveEntriesThenTheMessage) {
     game.Write("GUI97.txt", test::CountryLines(12));
     ExpectMissingFolder();

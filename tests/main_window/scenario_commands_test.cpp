@@ -78,6 +78,15 @@ TEST_F(ScenarioCommandsTest, MovesPastTheEndsOrWithoutASelectionDoNothing) {
     EXPECT_EQ(modMain::CurrentCampaign->ScenarioAt(0)->ScenarioName(), "camp10.scn");
 }
 
+TEST_F(ScenarioCommandsTest, WithOneScenarioNeitherMoveDoesAnything) {
+    gui::frmMain& window = Opened(1);
+    Select("_0");
+    QTest::mouseClick(window.cmdUp, Qt::LeftButton);
+    QTest::mouseClick(window.cmdDown, Qt::LeftButton);
+    EXPECT_FALSE(window.mnuSave->isEnabled());
+    EXPECT_EQ(Selected(), "_0");
+}
+
 TEST_F(ScenarioCommandsTest, DeleteRemovesTheSelectedScenarioAndShowsScenarioZero) {
     gui::frmMain& window = Opened(3);
     Select("_1");
