@@ -20,11 +20,12 @@ void MoveScenario(Campaign& campaign, Byte charFrom, Byte charTo);
 // to 253 are lowered by one; the links of earlier scenarios stay as they were.
 void DeleteScenario(Campaign& campaign, Byte scenarioNr);
 
+enum PrestigeMode : Byte { CampaignUp = 0, CampaignDown = 1, ScenarioUp = 2, ScenarioDown = 3 };
+
 // Raises (modes 0 and 2) or lowers (modes 1 and 3) prestige by `increment`, for every
 // scenario (modes 0 and 1) or only `displayed` (modes 2 and 3). Outcomes that end the
 // campaign keep their value; every value changed or not is then held to 0 to 65000 in
 // the direction of the change.
-enum PrestigeMode : Byte { CampaignUp = 0, CampaignDown = 1, ScenarioUp = 2, ScenarioDown = 3 };
 void AdjustPrestige(Campaign& campaign, Byte charMode, Long increment, Byte displayed);
 
 }  // namespace xal

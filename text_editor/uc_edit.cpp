@@ -22,10 +22,7 @@ void ucEdit::ShowDlg() {
     DlgForm->txtEdit->setText(ToQString(DlgText));
     DlgForm->cmdSave->setText(ToQString(OKButtonCaption));
     DlgForm->booSaved = false;
-    if (DlgMode == 0)
-        DlgForm->txtEdit->setText(ToQString(DlgText));
-    else
-        DlgForm->SetLargeText(ToQString(DlgText));
+    if (DlgMode != 0) DlgForm->SetLargeText(ToQString(DlgText));
     DlgForm->UseLayout(DlgMode);
     platform::RunModalDialog("frmEdit", DlgForm, [this] { DlgForm->exec(); });
 }
