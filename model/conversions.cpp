@@ -69,4 +69,12 @@ std::string DecimalText(long long value) {
     return std::to_string(value);
 }
 
+std::string DecimalText(long long value, int digits) {
+    std::string text = DecimalText(value);
+    const std::size_t sign = value < 0 ? 1 : 0;
+    const std::size_t wanted = static_cast<std::size_t>(digits) + sign;
+    if (text.size() < wanted) text.insert(sign, wanted - text.size(), '0');
+    return text;
+}
+
 }  // namespace xal

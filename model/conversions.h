@@ -27,4 +27,7 @@ std::optional<double> ReadNumber(const std::string& text);
 // A number in plain decimal: no grouping, no leading zeros, a minus sign when negative.
 std::string DecimalText(long long value);
 
+// A number in decimal with leading zeros up to `digits` digits ("00": 7 -> "07", 100 -> "100").
+std::string DecimalText(long long value, int digits);
+
 }  // namespace xal

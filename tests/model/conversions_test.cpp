@@ -42,5 +42,13 @@ TEST(ReadNumber, AcceptsDecimalNumbersOnly) {
         EXPECT_FALSE(ReadNumber(text).has_value()) << text;
 }
 
+TEST(DecimalText, PadsWithLeadingZerosUpToTheDigitsAsked) {
+    EXPECT_EQ(DecimalText(7, 2), "07");
+    EXPECT_EQ(DecimalText(0, 2), "00");
+    EXPECT_EQ(DecimalText(42, 2), "42");
+    EXPECT_EQ(DecimalText(100, 2), "100");
+    EXPECT_EQ(DecimalText(-7, 2), "-07");
+}
+
 }  // namespace
 }  // namespace xal

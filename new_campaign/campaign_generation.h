@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+#include "model/campaign.h"
+#include "settings/settings.h"
+
+namespace xal {
+
+// The new-campaign wizard's values as its boxes hold them. The numeric texts are kept
+// numeric and in range by the wizard; they may hold fractions.
+struct NewCampaignInput {
+    std::string CampaignNameText = "New";  // may end in ".cam", in any case
+    std::string NrOfScenariosText = "10";  // 1 to 250
+    std::string InfoText;                  // appended for a scenario's information file
+    std::string WinText;                   // appended for the three victories' text files
+    std::string LossText;                  // appended for the loss's text file
+    std::string InitialMaxText = "1000";   // maximum prestige of the first scenario
+    std::string IncMaxText = "1000";       // its rise from one scenario to the next
+    std::string IncBVText = "1000";        // rewards above the scenario's maximum
+    std::string IncVText = "750";
+    std::string IncTVText = "500";
+    std::string IncLText = "250";
+    bool LossEndsCampaign = false;
+};
+
+// The limits the check holds a generated campaign to.
+namespace new_campaign_limits {
+inline constexpr std::size_t kCampaignName = 16;
+inline constexpr std::size_t kFileName = 20;
+inline constexpr Long kPrestige = 65000;
+}  // namespace new_campaign_limits
+
+// A whole campaign from the wizard's values: scenario file names from the campaign name,
+// the settings' scenario file separator and a two-digit number; every scenario leads to
+// the next, the last one ends the campaign. Its folder is the game folder's "scenario"
+// folder. A numeric text that does not read as a number raises the type mismatch (13).
+Campaign GenerateCampaign(const NewCampaignInput& input, const SettingsRecord& settings);
+
+// The messages of every limit the campaign breaks, CR LF ended, with an empty line after
+// each scenario from the first failing one on; empty when the campaign passes.
+std::string CheckNewCampaign(const Campaign& campaign);
+
+}  // namespace xal

@@ -1,0 +1,54 @@
+#include <algorithm>
+
+#include "model/conversions.h"
+#include "new_campaign/campaign_generation.h"
+
+namespace xal {
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+struct OutcomeWords {
+    const char* rewardPhrase;
+    const char* textLead;
+};
+constexpr OutcomeWords kOutcomes[4] = {
+    {") for a brilliant victory in scenario ", "Scenario brilliant victory text file name ("},
+    {") for a victory in scenario ", "Scenario victory text file name ("},
+    {") for a tactical victory in scenario ", "Scenario tactical victory text file name ("},
+    {") for a loss in scenario ", "Scenario loss text file name ("},
+};
+
+}  // namespace
+
+std::string CheckNewCampaign(const Campaign& campaign) {
+    using namespace new_campaign_limits;
+    std::string errors;
+    if (campaign.CampaignName().size() > kCampaignName)
+        errors += "Campaign name (" + campaign.CampaignName() + ") is too long." + kCrLf + kCrLf;
+    for (const auto& scenario : *campaign.Scenarios()) {
+        const std::string& name = scenario->ScenarioName();
+        if (name.size() > kFileName) errors += "Scenario name (" + name + ") is too long." + kCrLf;
+        if (scenario->ScenarioTXT().size() > kFileName)
+            errors += "Scenario information file name (" + scenario->ScenarioTXT() +
+                      ") for scenario " + name + " is too long." + kCrLf;
+        if (scenario->Prestige() > kPrestige)
+            errors += "Max. prestige (" + DecimalText(scenario->Prestige()) + ") for scenario " +
+                      name + " is too high." + kCrLf;
+        const long outcomes = std::min(4L, scenario->Victories()->Count());
+        for (long k = 0; k < outcomes; ++k) {
+            const auto outcome = scenario->Victories()->Item(k + 1);
+            const OutcomeWords& words = kOutcomes[k];
+            if (outcome->Prestige() > kPrestige)
+                errors += "Rewarded prestige (" + DecimalText(outcome->Prestige()) +
+                          words.rewardPhrase + name + " is too high." + kCrLf;
+            if (outcome->VictoryTXT().size() > kFileName)
+                errors += words.textLead + outcome->VictoryTXT() + ") for scenario " + name +
+                          " is too long." + kCrLf;
+        }
+        if (!errors.empty()) errors += kCrLf;
+    }
+    return errors;
+}
+
+}  // namespace xal

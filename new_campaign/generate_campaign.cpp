@@ -1,0 +1,63 @@
+#include <cctype>
+#include <optional>
+
+#include "model/conversions.h"
+#include "new_campaign/campaign_generation.h"
+#include "platform/error.h"
+#include "platform/file_system.h"
+
+namespace xal {
+namespace {
+
+constexpr Byte kCountry = 1;
+
+double NumberOf(const std::string& text) {
+    const std::optional<double> number = ReadNumber(text);
+    if (!number) Raise(ErrorNumber::TypeMismatch);
+    return *number;
+}
+
+// "Camp.CAM" is the campaign Camp; any other name stays as it is.
+std::string CampaignNameOf(const std::string& text) {
+    if (text.size() < 4) return text;
+    std::string ending = text.substr(text.size() - 4);
+    for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ending == ".cam" ? text.substr(0, text.size() - 4) : text;
+}
+
+}  // namespace
+
+Campaign GenerateCampaign(const NewCampaignInput& input, const SettingsRecord& settings) {
+    Campaign campaign;
+    const std::string name = CampaignNameOf(input.CampaignNameText);
+    campaign.SetCampaignName(name);
+    campaign.SetCampaignFolder(settings.GameFolder + "scenario" + platform::PathSeparator());
+    campaign.SetCampaignTXT(name + ".txt");
+    campaign.SetCountry(kCountry);
+    const Byte count =
+        ToByte(static_cast<long long>(RoundHalfEven(NumberOf(input.NrOfScenariosText))));
+    campaign.SetNrOfScenarios(count);
+
+    const double initialMax = NumberOf(input.InitialMaxText);
+    const double incMax = NumberOf(input.IncMaxText);
+    const double rewards[4] = {NumberOf(input.IncBVText), NumberOf(input.IncVText),
+                               NumberOf(input.IncTVText), NumberOf(input.IncLText)};
+    for (int i = 0; i < count; ++i) {
+        const std::string base = name + settings.ScnFileSeparator + DecimalText(i, 2);
+        const Long maxPrestige = ToLong(initialMax + incMax * i);
+        auto scenario = campaign.Scenarios()->Add(base + ".scn", static_cast<Byte>(i), {},
+                                                  base + input.InfoText + ".txt", maxPrestige,
+                                                  Scenario::UnitsByte);
+        const bool last = i == count - 1;
+        for (int k = 0; k < 4; ++k) {
+            const bool loss = k == 3;
+            const bool ends = last || (loss && input.LossEndsCampaign);
+            const std::string text = base + (loss ? input.LossText : input.WinText) + ".txt";
+            scenario->Victories()->Add({}, text, ends ? 0 : ToLong(maxPrestige + rewards[k]),
+                                       ends ? Victory::EndOfCampaign : static_cast<Byte>(i + 1));
+        }
+    }
+    return campaign;
+}
+
+}  // namespace xal
