@@ -6,8 +6,10 @@
 #include "main_window/frm_main.h"
 #include "model/mod_main.h"
 #include "platform/error.h"
+#include "platform/file_system.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
+#include "version.h"
 
 namespace xal::gui {
 namespace {
@@ -27,6 +29,17 @@ std::string WithoutEnding(const std::string& name) {
 // The chosen path without the bare name: its folder with the trailing separator.
 std::string FolderOf(const std::string& path, const std::string& name) {
     return path.substr(0, path.size() - std::min(name.size(), path.size()));
+}
+
+// A campaign that has no file yet is saved under a name it was given, not one the user
+// picked: a file of that name belongs to another campaign and is replaced only when the
+// user says so.
+bool ReplaceOtherFile(const std::string& path) {
+    if (!platform::FileExists(path)) return true;
+    return platform::ShowMessage(path + " already exists.\r\nDo you want to replace it?",
+                                 platform::MessageButtons::YesNo,
+                                 platform::MessageIcon::Exclamation,
+                                 version::FileDescription) == platform::MessageAnswer::Yes;
 }
 
 }  // namespace
@@ -50,6 +63,7 @@ void OpenCampaign(frmMain& window) {
         }
         window.ShowCampaignState(false);
         window.fraScenario->setVisible(true);
+        window.SetCampaignHasFile(true);
     } catch (const RunTimeError& error) {
         Report(error);
     }
@@ -65,10 +79,13 @@ void SaveCampaign(frmMain& window, bool saveAs) {
             campaign.SetCampaignName(WithoutEnding(name));
             campaign.SetCampaignFolder(FolderOf(path, name));
             window.fraMain->setTitle(ToQString(campaign.CampaignName()) + ".cam");
+        } else if (!window.CampaignHasFile() && !ReplaceOtherFile(path)) {
+            return;
         }
         const std::string contents = BuildCampaignFile(campaign);
         WriteWholeFile(path, contents);
         window.SetSaved();
+        window.SetCampaignHasFile(true);
     } catch (const RunTimeError& error) {
         Report(error);
     }

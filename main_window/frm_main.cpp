@@ -6,6 +6,7 @@
 #include "campaign_file/open_save_commands.h"
 #include "main_window/placeholder_dialog.h"
 #include "model/mod_main.h"
+#include "new_campaign/frm_new.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/prompts.h"
@@ -151,7 +152,8 @@ void frmMain::tbMain_ButtonClick(const QString& key) {
 
 void frmMain::mnuNew_Click() {
     if (AskSaveChanges() == SaveQuestion::Abort) return;
-    ShowPlaceholderDialog("frmNew", "New campaign", this);
+    frmNew wizard(*this);
+    platform::RunModalDialog("frmNew", &wizard, [&wizard] { wizard.exec(); });
 }
 
 void frmMain::mnuOpen_Click() {

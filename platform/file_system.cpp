@@ -131,6 +131,11 @@ std::string FileInFolder(const std::string& folder, const std::string& name) {
     return match.empty() ? asNamed : folder + match;
 }
 
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
 void ReplaceFileContents(const std::string& path, const std::string& bytes) {
     if (path.empty()) Raise(ErrorNumber::BadFileName);
     if (IsFolder(path)) Raise(ErrorNumber::PathFileAccessError);

@@ -25,6 +25,9 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes);
 // used as it stands.
 std::string FileInFolder(const std::string& folder, const std::string& name);
 
+// Whether a file or folder of that path exists.
+bool FileExists(const std::string& path);
+
 // Raises the file error that matches an errno value.
 [[noreturn]] void RaiseFileError(int errnoValue);
 

@@ -1,7 +1,7 @@
 #include "campaign_file/campaign_reader.h"
-#include "main_window_fixture.h"
 #include "model/mod_main.h"
 #include "support/campaign_fixtures.h"
+#include "support/main_window_fixture.h"
 
 namespace xal {
 namespace {
@@ -9,52 +9,28 @@ namespace {
 using platform::MessageAnswer;
 using test::MainWindowTest;
 
-enum class State { NoCampaign, Unchanged, Changed };
-
-// Checks every control of the command-state table against one state.
-void ExpectState(gui::frmMain& window, State state) {
-    const bool shown = state != State::NoCampaign;
-    const bool changed = state == State::Changed;
-    EXPECT_EQ(window.fraMain->isVisible(), shown);
-    EXPECT_EQ(window.mnuSave->isEnabled(), changed);
-    EXPECT_EQ(window.ToolbarButton("SAVE")->isEnabled(), changed);
-    EXPECT_EQ(window.mnuSaveAs->isEnabled(), shown);
-    EXPECT_EQ(window.mnuReport->isEnabled(), shown);
-    EXPECT_EQ(window.ToolbarButton("REPORT")->isEnabled(), shown);
-    for (QAction* item :
-         {window.mnuCamp_Up, window.mnuCamp_Down, window.mnuScn_Up, window.mnuScn_Down})
-        EXPECT_EQ(item->isEnabled(), shown) << item->objectName().toStdString();
-    for (const char* key : {"CAMP_UP", "CAMP_DOWN", "SCN_UP", "SCN_DOWN"})
-        EXPECT_EQ(window.ToolbarButton(key)->isEnabled(), shown) << key;
-    for (QAction* item :
-         {window.mnuNew, window.mnuOpen, window.mnuExit, window.mnuOptions, window.mnuAbout})
-        EXPECT_TRUE(item->isEnabled());
-    for (const char* key : {"NEW", "OPEN", "OPTIONS", "HELP"})
-        EXPECT_TRUE(window.ToolbarButton(key)->isEnabled());
-}
-
 TEST_F(MainWindowTest, CommandStatesMoveAsTheCampaignIsOpenedEditedAndSaved) {
     gui::frmMain& window = Window();
-    ExpectState(window, State::NoCampaign);
+    ExpectCommandState(window, test::CommandState::NoCampaign);
     window.MarkChanged();
     EXPECT_TRUE(window.mnuSave->isEnabled()) << "MarkChanged only enables";
 
     const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(3));
     window.SetSaved();
     OpenThroughToolbar(path);
-    ExpectState(window, State::Unchanged);
+    ExpectCommandState(window, test::CommandState::Unchanged);
     EXPECT_EQ(window.fraMain->title(), "camp1.cam");
     EXPECT_TRUE(window.fraScenario->isVisible());
 
     QTest::keyClick(window.cbxCountry, Qt::Key_Space);  // opens the list
     window.cbxCountry->hidePopup();
-    ExpectState(window, State::Changed);
+    ExpectCommandState(window, test::CommandState::Changed);
 
     ClickToolbar("SAVE");
-    ExpectState(window, State::Unchanged);
+    ExpectCommandState(window, test::CommandState::Unchanged);
 
     window.ShowCampaignState(true);  // as the new-campaign wizard leaves it
-    ExpectState(window, State::Changed);
+    ExpectCommandState(window, test::CommandState::Changed);
 }
 
 class UnsavedChangesTest : public MainWindowTest {

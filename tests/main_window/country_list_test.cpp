@@ -1,7 +1,7 @@
 #include <filesystem>
 
-#include "main_window_fixture.h"
 #include "model/mod_main.h"
+#include "support/main_window_fixture.h"
 
 namespace xal {
 namespace {

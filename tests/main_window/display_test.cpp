@@ -1,6 +1,6 @@
-#include "main_window_fixture.h"
 #include "model/mod_main.h"
 #include "support/campaign_fixtures.h"
+#include "support/main_window_fixture.h"
 
 namespace xal {
 namespace {

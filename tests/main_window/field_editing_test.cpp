@@ -2,9 +2,9 @@
 #include <QClipboard>
 
 #include "campaign_file/campaign_reader.h"
-#include "main_window_fixture.h"
 #include "model/mod_main.h"
 #include "support/campaign_fixtures.h"
+#include "support/main_window_fixture.h"
 
 namespace xal {
 namespace {

@@ -1,8 +1,8 @@
 #include <filesystem>
 
-#include "main_window_fixture.h"
 #include "model/mod_main.h"
 #include "support/campaign_fixtures.h"
+#include "support/main_window_fixture.h"
 #include "text_editor/frm_edit.h"
 
 namespace xal {

@@ -1,8 +1,8 @@
 #include <QLabel>
 #include <QMenuBar>
 
-#include "main_window_fixture.h"
 #include "model/mod_main.h"
+#include "support/main_window_fixture.h"
 
 namespace xal {
 namespace {

@@ -1,9 +1,9 @@
 #include <filesystem>
 
 #include "campaign_file/campaign_writer.h"
-#include "main_window_fixture.h"
 #include "model/mod_main.h"
 #include "support/campaign_fixtures.h"
+#include "support/main_window_fixture.h"
 
 namespace xal {
 namespace {

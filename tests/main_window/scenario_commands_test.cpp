@@ -1,7 +1,7 @@
-#include "main_window_fixture.h"
 #include "model/mod_main.h"
 #include "scenario_ops/scenario_ops.h"
 #include "support/campaign_fixtures.h"
+#include "support/main_window_fixture.h"
 
 namespace xal {
 namespace {

@@ -16,6 +16,11 @@ namespace xal::test {
 // Twenty countries, one per line, as the game's own "GUI97.txt" has them.
 std::string CountryLines(int count);
 
+// The three command states of the main window: no campaign, unchanged, changed.
+enum class CommandState { NoCampaign, Unchanged, Changed };
+// Checks every control of the command-state table against one state.
+void ExpectCommandState(gui::frmMain& window, CommandState state);
+
 // A main window over a game folder of its own with a complete country list, and a
 // folder with campaign files in it. Every prompt must be scripted in `prompts`.
 class MainWindowTest : public ::testing::Test {

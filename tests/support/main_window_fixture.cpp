@@ -1,4 +1,4 @@
-#include "main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 #include "campaign_file/campaign_writer.h"
 #include "model/mod_main.h"
@@ -10,6 +10,27 @@ std::string CountryLines(int count) {
     std::string lines;
     for (int k = 1; k <= count; ++k) lines += "Country " + std::to_string(k) + "\r\n";
     return lines;
+}
+
+void ExpectCommandState(gui::frmMain& window, CommandState state) {
+    const bool shown = state != CommandState::NoCampaign;
+    const bool changed = state == CommandState::Changed;
+    EXPECT_EQ(window.fraMain->isVisible(), shown);
+    EXPECT_EQ(window.mnuSave->isEnabled(), changed);
+    EXPECT_EQ(window.ToolbarButton("SAVE")->isEnabled(), changed);
+    EXPECT_EQ(window.mnuSaveAs->isEnabled(), shown);
+    EXPECT_EQ(window.mnuReport->isEnabled(), shown);
+    EXPECT_EQ(window.ToolbarButton("REPORT")->isEnabled(), shown);
+    for (QAction* item :
+         {window.mnuCamp_Up, window.mnuCamp_Down, window.mnuScn_Up, window.mnuScn_Down})
+        EXPECT_EQ(item->isEnabled(), shown) << item->objectName().toStdString();
+    for (const char* key : {"CAMP_UP", "CAMP_DOWN", "SCN_UP", "SCN_DOWN"})
+        EXPECT_EQ(window.ToolbarButton(key)->isEnabled(), shown) << key;
+    for (QAction* item :
+         {window.mnuNew, window.mnuOpen, window.mnuExit, window.mnuOptions, window.mnuAbout})
+        EXPECT_TRUE(item->isEnabled());
+    for (const char* key : {"NEW", "OPEN", "OPTIONS", "HELP"})
+        EXPECT_TRUE(window.ToolbarButton(key)->isEnabled());
 }
 
 MainWindowTest::MainWindowTest() {

@@ -1,0 +1,187 @@
+#include "new_campaign/frm_new.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "main_window/caption_frame.h"
+#include "main_window/frm_main.h"
+#include "model/conversions.h"
+#include "model/mod_main.h"
+#include "platform/prompts.h"
+#include "platform/qt_text.h"
+#include "version.h"
+
+namespace xal::gui {
+namespace {
+
+constexpr int kScenarioLimit = 250;
+constexpr int kPrestigeLimit = 65000;
+
+QLineEdit* AddBox(QFormLayout* form, const char* name, const char* label, const char* toolTip) {
+    auto* box = new QLineEdit;
+    box->setObjectName(name);
+    box->setToolTip(toolTip);
+    form->addRow(label, box);
+    return box;
+}
+
+QFormLayout* AddGroup(QVBoxLayout* column, const char* name, const char* caption) {
+    auto* group = new CaptionFrame(caption, nullptr);
+    group->setObjectName(name);
+    column->addWidget(group);
+    auto* form = new QFormLayout(group);
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return form;
+}
+
+}  // namespace
+
+frmNew::frmNew(frmMain& owner)
+    : QDialog(&owner), owner_(owner), previous_(modMain::CurrentCampaign) {
+    setObjectName("frmNew");
+    BuildLayout();
+    Form_Load();
+}
+
+void frmNew::BuildLayout() {
+    setWindowTitle("New campaign");
+    auto* column = new QVBoxLayout(this);
+
+    QFormLayout* general = AddGroup(column, "fraGeneral", "General campaign settings:");
+    txtCampaignName =
+        AddBox(general, "txtCampaignName", "Campaign name:", "Enter a name for the new campaign");
+    txtInfo =
+        AddBox(general, "txtInfo",
+               "Info text:", "This text is appended to scenarios names, to designate an info file");
+    txtWin = AddBox(general, "txtWin", "Win text:",
+                    "This text is appended to scenarios names, to designate a victory file");
+    txtLoss =
+        AddBox(general, "txtLoss",
+               "Loss text:", "This text is appended to scenarios names, to designate a loss file");
+    txtNrOfScenarios = AddBox(general, "txtNrOfScenarios",
+                              "Nr of scenarios:", "Number of scenarios in the new campaign");
+
+    QFormLayout* scenario = AddGroup(column, "fraScenario", "Scenario settings:");
+    txtINIMax =
+        AddBox(scenario, "txtINIMax", "Initial MAX prestige:",
+               "This is the maximum prestige allowed at the beginning of the first scenario.");
+    chkGoto = new QCheckBox("Scenario loss immediately loses campaign");
+    chkGoto->setObjectName("chkGoto");
+    chkGoto->setToolTip(
+        "Select this switch, if you want your new campaign to end when the player loses a "
+        "scenario");
+    scenario->addRow(chkGoto);
+
+    QFormLayout* increments = AddGroup(column, "fraIncrement", "Incremental prestige settings:");
+    txtINCMAX = AddBox(
+        increments, "txtINCMAX",
+        "MAX:", "This is the increase of maximum prestige allowed at the beginning of a scenario.");
+    txtINCBV = AddBox(
+        increments, "txtINCBV",
+        "BV:", "This is the increase of maximum prestige gained through a brilliant victory");
+    txtINCV = AddBox(increments, "txtINCV",
+                     "V:", "This is the increase of maximum prestige gained through a victory");
+    txtINCTV =
+        AddBox(increments, "txtINCTV",
+               "TV:", "This is the increase of maximum prestige gained through a tactical victory");
+    txtINCL = AddBox(increments, "txtINCL",
+                     "L:", "This is the increase of maximum prestige gained despite a loss");
+
+    cmdOK = new QPushButton("OK");
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton("&Cancel");
+    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    column->addLayout(buttons);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, &frmNew::reject);
+}
+
+void frmNew::Form_Load() {
+    const SettingsRecord& settings = modMain::Settings;
+    txtCampaignName->setText("New");
+    txtInfo->setText(ToQString(settings.ScnInfoFileSeparator));
+    txtWin->setText(ToQString(settings.ScnVFileSeparator));
+    txtLoss->setText(ToQString(settings.ScnLFileSeparator));
+    txtNrOfScenarios->setText("10");
+    txtINIMax->setText("1000");
+    chkGoto->setChecked(false);
+    const std::pair<QLineEdit*, const char*> increments[] = {{txtINCMAX, "1000"},
+                                                             {txtINCBV, "1000"},
+                                                             {txtINCV, "750"},
+                                                             {txtINCTV, "500"},
+                                                             {txtINCL, "250"}};
+    for (const auto& [box, value] : increments) box->setText(value);
+
+    GuardNumber(txtNrOfScenarios, kScenarioLimit, "10");
+    GuardNumber(txtINIMax, kPrestigeLimit, "1000");
+    for (const auto& [box, value] : increments) GuardNumber(box, kPrestigeLimit, value);
+}
+
+void frmNew::GuardNumber(QLineEdit* box, double high, const QString& reset) {
+    connect(box, &QLineEdit::textChanged, this, [box, high, reset](const QString& text) {
+        const std::optional<double> number = ReadNumber(FromQString(text));
+        if (number && RoundHalfEven(*number) >= 0 && RoundHalfEven(*number) <= high) return;
+        box->setText(reset);
+    });
+}
+
+NewCampaignInput frmNew::Input() const {
+    NewCampaignInput input;
+    input.CampaignNameText = FromQString(txtCampaignName->text());
+    input.NrOfScenariosText = FromQString(txtNrOfScenarios->text());
+    input.InfoText = FromQString(txtInfo->text());
+    input.WinText = FromQString(txtWin->text());
+    input.LossText = FromQString(txtLoss->text());
+    input.InitialMaxText = FromQString(txtINIMax->text());
+    input.IncMaxText = FromQString(txtINCMAX->text());
+    input.IncBVText = FromQString(txtINCBV->text());
+    input.IncVText = FromQString(txtINCV->text());
+    input.IncTVText = FromQString(txtINCTV->text());
+    input.IncLText = FromQString(txtINCL->text());
+    input.LossEndsCampaign = chkGoto->isChecked();
+    return input;
+}
+
+void frmNew::cmdOK_Click() {
+    const NewCampaignInput input = Input();
+    if (RoundHalfEven(ReadNumber(input.NrOfScenariosText).value_or(0)) < 1) {
+        platform::ShowMessage("A new campaign needs at least 1 scenario.",
+                              platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
+                              version::FileDescription);
+        txtNrOfScenarios->setFocus();
+        txtNrOfScenarios->selectAll();
+        return;
+    }
+    modMain::CurrentCampaign =
+        std::make_shared<Campaign>(GenerateCampaign(input, modMain::Settings));
+    const std::string errors = CheckNewCampaign(*modMain::CurrentCampaign);
+    if (!errors.empty()) {
+        ucEdit& errorList = *owner_.edtMain;
+        errorList.DlgText = errors;
+        errorList.DlgCaption = "Error(s) creating new campaign";
+        errorList.DlgMode = 1;
+        errorList.OKButtonCaption = "OK";
+        errorList.ShowDlg();
+        return;
+    }
+    owner_.SetCampaignHasFile(false);
+    owner_.ShowCampaignState(true);
+    owner_.RefreshCampaignDisplay();
+    accept();
+}
+
+void frmNew::reject() {
+    modMain::CurrentCampaign = previous_;
+    QDialog::reject();
+}
+
+}  // namespace xal::gui
