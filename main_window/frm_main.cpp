@@ -11,6 +11,8 @@
 #include "platform/file_system.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
+#include "report/campaign_report.h"
+#include "settings/country_list.h"
 #include "version.h"
 
 namespace xal::gui {
@@ -61,15 +63,11 @@ void frmMain::LoadCountries() {
     // Filling the list is not a pick: the campaign's country stays as it is.
     DisplayScope filling(*this);
     try {
-        const std::string contents =
-            ReadWholeFile(platform::FileInFolder(modMain::Settings.GameFolder, "GUI97.txt"));
-        std::size_t p = 0;  // the position after the previous line feed
-        for (int k = 1; k <= 20; ++k) {
-            const std::size_t q = contents.find('\n', p);
-            if (q == std::string::npos || q < p + 1) Raise(ErrorNumber::InvalidArgument);
-            cbxCountry->addItem(ToQString(contents.substr(p, q - p - 1)), k);
-            p = q + 1;
-        }
+        const std::vector<std::string> names = CountryNames(
+            ReadWholeFile(platform::FileInFolder(modMain::Settings.GameFolder, kCountryListFile)));
+        int k = 0;
+        for (const std::string& name : names) cbxCountry->addItem(ToQString(name), ++k);
+        if (k < kCountryCount) Raise(ErrorNumber::InvalidArgument);
         cbxCountry->setCurrentIndex(-1);
     } catch (const RunTimeError&) {
         cbxCountry->setCurrentIndex(-1);
@@ -125,6 +123,7 @@ void frmMain::ConnectCommands() {
     connect(mnuSave, &QAction::triggered, this, [this] { SaveCampaign(*this, false); });
     connect(mnuSaveAs, &QAction::triggered, this, [this] { SaveCampaign(*this, true); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuReport, &QAction::triggered, this, [this] { mnuReport_Click(); });
     connect(mnuOptions, &QAction::triggered, this, [this] { mnuOptions_Click(); });
     connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
     connect(tbMain, &QToolBar::actionTriggered, this,
@@ -159,6 +158,18 @@ void frmMain::mnuNew_Click() {
 void frmMain::mnuOpen_Click() {
     if (AskSaveChanges() == SaveQuestion::Abort) return;
     OpenCampaign(*this);
+}
+
+void frmMain::mnuReport_Click() {
+    try {
+        const std::string path =
+            WriteCampaignReport(*modMain::CurrentCampaign, FromQString(cbxCountry->currentText()));
+        platform::ShowMessage("A summary report for this campaign has been saved to:\r\n" + path,
+                              platform::MessageButtons::Ok, platform::MessageIcon::Information,
+                              version::FileDescription);
+    } catch (const RunTimeError& error) {
+        platform::ShowMessage(error.Report());
+    }
 }
 
 void frmMain::mnuOptions_Click() {

@@ -181,6 +181,7 @@ class frmMain : public QMainWindow {
 
     void mnuNew_Click();
     void mnuOpen_Click();
+    void mnuReport_Click();
     void mnuOptions_Click();
     void mnuAbout_Click();
     void cbxCountry_Click();

@@ -73,14 +73,9 @@ void LoadSettings() {
             editor.IsText() ? editor.Text() : DecimalText(editor.Integer());
     }
 
-    RegistryValue gameFolder = Read(kGameFolder);
-    if (Missing(gameFolder)) {
-        settings.GameFolder = GameFolderFromGameKey();
-        WriteText(kGameFolder, settings.GameFolder);
-    } else {
-        settings.GameFolder =
-            gameFolder.IsText() ? gameFolder.Text() : DecimalText(gameFolder.Integer());
-    }
+    const bool gameFolderStored = !Missing(Read(kGameFolder));
+    settings.GameFolder = ConfiguredGameFolder();
+    if (!gameFolderStored) WriteText(kGameFolder, settings.GameFolder);
 
     settings.ScnFileSeparator = TextSetting(kScnFileSeparator, "");
     settings.ScnInfoFileSeparator = TextSetting(kScnInfoFileSeparator, "i");
@@ -96,6 +91,12 @@ void LoadSettings() {
         increment = kDefaultPrestigeIncrement;
     }
     settings.PrestigeIncrement = *increment;
+}
+
+std::string ConfiguredGameFolder() {
+    RegistryValue stored = Read(kGameFolder);
+    if (Missing(stored)) return GameFolderFromGameKey();
+    return stored.IsText() ? stored.Text() : DecimalText(stored.Integer());
 }
 
 }  // namespace xal

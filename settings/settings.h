@@ -38,4 +38,8 @@ inline constexpr std::int32_t kDefaultPrestigeIncrement = 1000;
 // value back. Never fails: a value that cannot be used takes its default.
 void LoadSettings();
 
+// The game folder as the settings name it, or as the game's own key does when they name
+// none; unlike LoadSettings it writes nothing.
+std::string ConfiguredGameFolder();
+
 }  // namespace xal

@@ -1,0 +1,79 @@
+#include "report/campaign_report.h"
+
+#include "campaign_file/campaign_writer.h"
+#include "model/conversions.h"
+
+namespace xal {
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+const std::string kDoubleRule(80, '=');
+const std::string kIndent(40, ' ');
+constexpr std::int16_t kGoToWidth = 21;
+
+constexpr const char* kOutcomeLabels[4] = {
+    "                     Brilliant victory: ", "                               Victory: ",
+    "                      Tactical victory: ", "                                  Loss: "};
+
+void AddLine(std::string& report, const std::string& line) {
+    report += line;
+    report += kCrLf;
+}
+
+void AddScenario(std::string& report, const Campaign& campaign, const Scenario& scenario) {
+    AddLine(report, "Scenario name:\t" + scenario.ScenarioName());
+    AddLine(report, "Max. prestige:\t" + DecimalText(scenario.Prestige()));
+    AddLine(report, kIndent + "Goto scenario:       Prestige reward:");
+    AddLine(report, kIndent + std::string(40, '-'));
+    for (long k = 1; k <= 4; ++k) {
+        const Victory& outcome = *scenario.Victories()->Item(k);
+        std::string line = kOutcomeLabels[k - 1];
+        if (outcome.OnEndGoTo() == Victory::EndOfCampaign) {
+            line += "END/SCORE";
+        } else {
+            const Scenario& next = *campaign.Scenarios()->Item(outcome.OnEndGoTo() + 1L);
+            line +=
+                PadText(next.ScenarioName(), kGoToWidth, false) + DecimalText(outcome.Prestige());
+        }
+        AddLine(report, line);
+    }
+    AddLine(report, kDoubleRule);
+}
+
+}  // namespace
+
+std::string PadText(const std::string& text, std::int16_t width, bool alignRight) {
+    if (width < 0 || text.size() > static_cast<std::size_t>(width)) return text;
+    const std::string blanks(static_cast<std::size_t>(width) - text.size(), ' ');
+    return alignRight ? blanks + text : text + blanks;
+}
+
+std::string CampaignReportText(const Campaign& campaign, const std::string& countryText) {
+    std::string report;
+    AddLine(report, "CAMPAIGN SUMMARY REPORT");
+    AddLine(report, kDoubleRule);
+    AddLine(report, "  Campaign name:\t" + campaign.CampaignName() + ".cam");
+    AddLine(report, "Nr of scenarios:\t" + DecimalText(campaign.NrOfScenarios()));
+    AddLine(report,
+            "        Country:\t" + countryText + " (" + DecimalText(campaign.Country()) + ")");
+    AddLine(report, " Start prestige:\t" + DecimalText(campaign.Prestige()));
+    AddLine(report, "");
+    AddLine(report, "SCENARIOS:");
+    AddLine(report, kDoubleRule);
+    for (int i = 0; i < campaign.NrOfScenarios(); ++i)
+        AddScenario(report, campaign, *campaign.ScenarioAt(static_cast<Byte>(i)));
+    return report;
+}
+
+std::string CampaignReportPath(const Campaign& campaign) {
+    return campaign.CampaignFolder() + campaign.CampaignName() + "_REPORT.txt";
+}
+
+std::string WriteCampaignReport(const Campaign& campaign, const std::string& countryText) {
+    const std::string report = CampaignReportText(campaign, countryText);
+    const std::string path = CampaignReportPath(campaign);
+    WriteWholeFile(path, report);
+    return path;
+}
+
+}  // namespace xal
