@@ -4,11 +4,18 @@
 #include <functional>
 #include <string>
 
+#include "model/campaign.h"
+
 namespace xal::cli {
 
 // Each subcommand adds itself to the tool and runs when chosen; it returns the exit status.
 void AddDumpCommand(CLI::App& app, int& status);
 void AddBuildCommand(CLI::App& app, int& status);
+void AddReportCommand(CLI::App& app, int& status);
+
+// A campaign file read as the editor opens it: named after the file, in the file's folder.
+// A missing file is "File not found" (53); the tool never creates its input.
+Campaign ReadCampaignFile(const std::string& file);
 
 // Runs a command body: a run-time error is printed as "error N: description (file)" on
 // standard error and gives status 1.

@@ -8,23 +8,24 @@
 
 namespace xal::cli {
 
+Campaign ReadCampaignFile(const std::string& file) {
+    // The tool never creates its input, as the reader would for a missing file.
+    if (!std::filesystem::exists(file)) Raise(ErrorNumber::FileNotFound);
+    Campaign campaign;
+    const std::string name = std::filesystem::path(file).filename().string();
+    campaign.SetCampaignName(name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string());
+    campaign.SetCampaignFolder(file.substr(0, file.size() - name.size()));
+    ParseCampaign(ReadWholeFile(file), campaign);
+    return campaign;
+}
+
 void AddDumpCommand(CLI::App& app, int& status) {
     auto* command = app.add_subcommand("dump", "Print a campaign file as JSON");
     auto file = std::make_shared<std::string>();
     command->add_option("FILE", *file, "The campaign file (.cam)")->required();
     command->callback([file, &status] {
-        status = RunReportingErrors(*file, [&] {
-            // The tool never creates its input, as the reader would for a missing file.
-            if (!std::filesystem::exists(*file)) Raise(ErrorNumber::FileNotFound);
-            Campaign campaign;
-            std::filesystem::path path(*file);
-            std::string name = path.filename().string();
-            campaign.SetCampaignName(name.size() >= 4 ? name.substr(0, name.size() - 4)
-                                                      : std::string());
-            campaign.SetCampaignFolder(file->substr(0, file->size() - name.size()));
-            ParseCampaign(ReadWholeFile(*file), campaign);
-            std::cout << CampaignToJson(campaign).dump(2) << '\n';
-        });
+        status = RunReportingErrors(
+            *file, [&] { std::cout << CampaignToJson(ReadCampaignFile(*file)).dump(2) << '\n'; });
     });
 }
 

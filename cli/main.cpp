@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     int status = 0;
     xal::cli::AddDumpCommand(app, status);
     xal::cli::AddBuildCommand(app, status);
+    xal::cli::AddReportCommand(app, status);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -23,12 +23,15 @@ struct Outcome {
     std::string err;
 };
 
-// Runs xal-cam with the given arguments (already quoted for the shell) in the folder.
-Outcome RunTool(const test::TempFolder& folder, const std::string& arguments) {
+// Runs xal-cam with the given arguments (already quoted for the shell) in the folder,
+// after the environment assignments given.
+Outcome RunTool(const test::TempFolder& folder, const std::string& arguments,
+                const std::string& environment = {}) {
     const std::string out = folder.File("stdout.txt");
     const std::string err = folder.File("stderr.txt");
-    const std::string command = std::string("cd '") + folder.Path().string() + "' && '" +
-                                XAL_CAM_PATH + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+    const std::string command = std::string("cd '") + folder.Path().string() + "' && " +
+                                environment + "'" + XAL_CAM_PATH + "' " + arguments + " >'" + out +
+                                "' 2>'" + err + "'";
     int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.Read("stdout.txt"),
             folder.Read("stderr.txt")};
@@ -111,6 +114,48 @@ TEST(XalCam, AFileThatIsNotThereFailsAndIsNotCreated) {
     EXPECT_EQ(build.status, 1);
     EXPECT_EQ(build.err, "error 53: File not found (missing.json)\n");
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "out.cam"));
+}
+
+TEST(XalCam, ReportWritesTheSummaryBesideTheCampaignWithTheConfiguredCountryNames) {
+    test::TempFolder folder;
+    Campaign campaign = test::DistinctCampaign(2);
+    campaign.SetCountry(2);
+    folder.Write("camp1.cam", BuildCampaignFile(campaign));
+    const std::string unconfigured = "XDG_CONFIG_HOME='" + folder.File("none") + "' ";
+    Outcome written = RunTool(folder, "report camp1.cam", unconfigured);
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out, "camp1_REPORT.txt\n");
+    const std::string unnamed = folder.Read("camp1_REPORT.txt");
+    EXPECT_NE(unnamed.find("        Country:\t (2)\r\n"), std::string::npos)
+        << "no game folder configured: no country name";
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "none")) << "reading writes no settings";
+
+    // The settings name a game folder whose country list names country 2.
+    std::filesystem::create_directories(folder.Path() / "config/xal-campaign-edit");
+    std::filesystem::create_directories(folder.Path() / "game");
+    folder.Write("game/GUI97.txt", [] {
+        std::string lines;
+        for (int k = 1; k <= 20; ++k) lines += "Land " + std::to_string(k) + "\r\n";
+        return lines;
+    }());
+    folder.Write("config/xal-campaign-edit/HKEY_LOCAL_MACHINE.reg",
+                 "WINE REGISTRY Version 2\n\n[Software\\\\XaL Campaign Editor]\n\"XaL Path\"=\"" +
+                     folder.File("game/") + "\"\n");
+    const std::string configured = "XDG_CONFIG_HOME='" + folder.File("config") + "' ";
+    Outcome printed =
+        RunTool(folder, "report --stdout '" + folder.File("camp1.cam") + "'", unconfigured);
+    EXPECT_EQ(printed.out, unnamed) << "the same report, not written";
+    Outcome named = RunTool(folder, "report --stdout camp1.cam", configured);
+    ASSERT_EQ(named.status, 0) << named.err;
+    EXPECT_NE(named.out.find("        Country:\tLand 2 (2)\r\n"), std::string::npos);
+    EXPECT_EQ(folder.Read("camp1_REPORT.txt"), unnamed) << "--stdout writes no file";
+
+    campaign.ScenarioAt(1)->Victories()->Item(3)->SetOnEndGoTo(7);
+    folder.Write("bad.cam", BuildCampaignFile(campaign));
+    Outcome bad = RunTool(folder, "report bad.cam");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "error 9: Subscript out of range (bad.cam)\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "bad_REPORT.txt"));
 }
 
 TEST(XalCam, ReaderFailuresCarryTheirNumbers) {

@@ -1,0 +1,56 @@
+#include <iostream>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "cli/commands.h"
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "report/campaign_report.h"
+#include "settings/country_list.h"
+#include "settings/settings.h"
+
+namespace xal::cli {
+namespace {
+
+// The country's name as the editor's country list shows it: its line of the configured
+// game folder's country list; empty when there is no such list or line.
+std::string CountryNameOf(Byte country) {
+    std::vector<std::string> names;
+    try {
+        names = CountryNames(platform::ReadFileBytes(
+            platform::FileInFolder(ConfiguredGameFolder(), kCountryListFile), false));
+    } catch (const RunTimeError&) {
+        return {};
+    }
+    return country >= 1 && country <= names.size() ? names[country - 1u] : std::string();
+}
+
+}  // namespace
+
+void AddReportCommand(CLI::App& app, int& status) {
+    auto* command = app.add_subcommand(
+        "report", "Write a campaign's summary report beside it (Name_REPORT.txt)");
+    auto file = std::make_shared<std::string>();
+    auto toStandardOutput = std::make_shared<bool>(false);
+    command->add_option("FILE", *file, "The campaign file (.cam)")->required();
+    command->add_flag("--stdout", *toStandardOutput, "Print the report instead of writing it");
+    command->callback([file, toStandardOutput, &status] {
+        status = RunReportingErrors(*file, [&] {
+            const Campaign campaign = ReadCampaignFile(*file);
+            const std::string country = CountryNameOf(campaign.Country());
+            if (*toStandardOutput) {
+#ifdef _WIN32
+                // The report's own CR LF line ends, not doubled carriage returns.
+                _setmode(_fileno(stdout), _O_BINARY);
+#endif
+                std::cout << CampaignReportText(campaign, country) << std::flush;
+            } else {
+                std::cout << WriteCampaignReport(campaign, country) << '\n';
+            }
+        });
+    });
+}
+
+}  // namespace xal::cli
