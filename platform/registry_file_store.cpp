@@ -79,6 +79,9 @@ std::string RegistryFileStore::DefaultPath() {
 }
 
 RegFile RegistryFileStore::Read() const {
+    // Reading a store that is not there creates nothing, not even its folder.
+    std::error_code ec;
+    if (!std::filesystem::exists(path_, ec)) return {};
     StoreLock lock(path_);
     return Load(path_);
 }
