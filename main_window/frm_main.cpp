@@ -2,9 +2,9 @@
 
 #include <QCloseEvent>
 
+#include "about/frm_about.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/open_save_commands.h"
-#include "main_window/placeholder_dialog.h"
 #include "model/mod_main.h"
 #include "new_campaign/frm_new.h"
 #include "platform/error.h"
@@ -13,6 +13,7 @@
 #include "platform/qt_text.h"
 #include "report/campaign_report.h"
 #include "settings/country_list.h"
+#include "settings/frm_options.h"
 #include "version.h"
 
 namespace xal::gui {
@@ -173,11 +174,13 @@ void frmMain::mnuReport_Click() {
 }
 
 void frmMain::mnuOptions_Click() {
-    ShowPlaceholderDialog("frmOptions", "Options", this);
+    frmOptions options(*this);
+    platform::RunModalDialog("frmOptions", &options, [&options] { options.exec(); });
 }
 
 void frmMain::mnuAbout_Click() {
-    ShowPlaceholderDialog("frmAbout", "About", this);
+    frmAbout about(this);
+    platform::RunModalDialog("frmAbout", &about, [&about] { about.exec(); });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -57,6 +57,8 @@ class frmMain : public QMainWindow {
     SaveQuestion AskSaveChanges();
 
     void LoadCountries();
+    // The prestige commands' captions and tool tips, with the settings' increment.
+    void SetPrestigeCommandTexts();
 
     // Display of the current campaign. While they run, the fields' change rules store
     // nothing, so that showing a campaign never changes it.
@@ -177,7 +179,6 @@ class frmMain : public QMainWindow {
     void cmdDelete_Click();
     void AdjustPrestige(Byte charMode);
     void Form_Load();
-    void SetPrestigeCommandTexts();
 
     void mnuNew_Click();
     void mnuOpen_Click();

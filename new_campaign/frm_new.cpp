@@ -8,6 +8,7 @@
 #include "main_window/frm_main.h"
 #include "model/conversions.h"
 #include "model/mod_main.h"
+#include "platform/number_guard.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
 #include "version.h"
@@ -106,6 +107,15 @@ void frmNew::BuildLayout() {
 }
 
 void frmNew::Form_Load() {
+    const std::pair<QLineEdit*, const char*> increments[] = {{txtINCMAX, "1000"},
+                                                             {txtINCBV, "1000"},
+                                                             {txtINCV, "750"},
+                                                             {txtINCTV, "500"},
+                                                             {txtINCL, "250"}};
+    GuardNumberBox(txtNrOfScenarios, kScenarioLimit, "10");
+    GuardNumberBox(txtINIMax, kPrestigeLimit, "1000");
+    for (const auto& [box, value] : increments) GuardNumberBox(box, kPrestigeLimit, value);
+
     const SettingsRecord& settings = modMain::Settings;
     txtCampaignName->setText("New");
     txtInfo->setText(ToQString(settings.ScnInfoFileSeparator));
@@ -114,24 +124,7 @@ void frmNew::Form_Load() {
     txtNrOfScenarios->setText("10");
     txtINIMax->setText("1000");
     chkGoto->setChecked(false);
-    const std::pair<QLineEdit*, const char*> increments[] = {{txtINCMAX, "1000"},
-                                                             {txtINCBV, "1000"},
-                                                             {txtINCV, "750"},
-                                                             {txtINCTV, "500"},
-                                                             {txtINCL, "250"}};
     for (const auto& [box, value] : increments) box->setText(value);
-
-    GuardNumber(txtNrOfScenarios, kScenarioLimit, "10");
-    GuardNumber(txtINIMax, kPrestigeLimit, "1000");
-    for (const auto& [box, value] : increments) GuardNumber(box, kPrestigeLimit, value);
-}
-
-void frmNew::GuardNumber(QLineEdit* box, double high, const QString& reset) {
-    connect(box, &QLineEdit::textChanged, this, [box, high, reset](const QString& text) {
-        const std::optional<double> number = ReadNumber(FromQString(text));
-        if (number && RoundHalfEven(*number) >= 0 && RoundHalfEven(*number) <= high) return;
-        box->setText(reset);
-    });
 }
 
 NewCampaignInput frmNew::Input() const {

@@ -48,8 +48,6 @@ class frmNew : public QDialog {
   private:
     void BuildLayout();
     void Form_Load();
-    // Puts `reset` back whenever the text is no number or rounds to outside 0 to `high`.
-    void GuardNumber(QLineEdit* box, double high, const QString& reset);
     void cmdOK_Click();
 
     frmMain& owner_;

@@ -93,6 +93,22 @@ void LoadSettings() {
     settings.PrestigeIncrement = *increment;
 }
 
+void SaveSettings(const SettingsRecord& entered) {
+    SettingsRecord& settings = modMain::Settings;
+    const std::pair<const char*, const std::string*> texts[] = {
+        {kScenarioEditor, &entered.ScenarioEditorPath},
+        {kGameFolder, &entered.GameFolder},
+        {kScnFileSeparator, &entered.ScnFileSeparator},
+        {kScnInfoFileSeparator, &entered.ScnInfoFileSeparator},
+        {kScnBVFileSeparator, &entered.ScnBVFileSeparator},
+        {kScnVFileSeparator, &entered.ScnVFileSeparator},
+        {kScnTVFileSeparator, &entered.ScnTVFileSeparator},
+        {kScnLFileSeparator, &entered.ScnLFileSeparator}};
+    for (const auto& [name, text] : texts) WriteText(name, *text);
+    WriteText(kPrestigeIncrement, DecimalText(entered.PrestigeIncrement));
+    settings = entered;
+}
+
 std::string ConfiguredGameFolder() {
     RegistryValue stored = Read(kGameFolder);
     if (Missing(stored)) return GameFolderFromGameKey();

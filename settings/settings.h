@@ -38,6 +38,11 @@ inline constexpr std::int32_t kDefaultPrestigeIncrement = 1000;
 // value back. Never fails: a value that cannot be used takes its default.
 void LoadSettings();
 
+// Writes all nine settings to the registry as texts, in the order the options dialog
+// lists them, and makes them the program's settings. Failed writes are silent: the
+// program's settings change all the same.
+void SaveSettings(const SettingsRecord& entered);
+
 // The game folder as the settings name it, or as the game's own key does when they name
 // none; unlike LoadSettings it writes nothing.
 std::string ConfiguredGameFolder();

@@ -1,0 +1,173 @@
+#include "settings/frm_options.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "campaign_file/select_file.h"
+#include "main_window/frm_main.h"
+#include "model/conversions.h"
+#include "model/mod_main.h"
+#include "platform/error.h"
+#include "platform/number_guard.h"
+#include "platform/qt_text.h"
+
+namespace xal::gui {
+namespace {
+
+constexpr int kIncrementLimit = 65000;
+
+QLineEdit* AddBox(QFormLayout* form, const char* name, const char* label, const char* toolTip,
+                  QPushButton* browse = nullptr) {
+    auto* box = new QLineEdit;
+    box->setObjectName(name);
+    box->setMinimumWidth(320);
+    if (toolTip) box->setToolTip(toolTip);
+    if (!browse) {
+        form->addRow(label, box);
+        return box;
+    }
+    auto* row = new QHBoxLayout;
+    row->addWidget(box);
+    row->addWidget(browse);
+    form->addRow(label, row);
+    return box;
+}
+
+QPushButton* BrowseButton(const char* name, const char* toolTip) {
+    auto* button = new QPushButton("...");
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    button->setAutoDefault(false);
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance("...") + 16);
+    return button;
+}
+
+}  // namespace
+
+frmOptions::frmOptions(frmMain& owner) : QDialog(&owner), owner_(owner) {
+    setObjectName("frmOptions");
+    BuildLayout();
+    Form_Load();
+}
+
+void frmOptions::BuildLayout() {
+    setWindowTitle("Options");
+    auto* column = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    column->addLayout(form);
+
+    cmdSelectRHXaLScenarioEditor =
+        BrowseButton("cmdSelectRHXaLScenarioEditor",
+                     "If you have Rusk Hallam's Scenario Editor, select its location");
+    txtRHXaLScenarioEditor =
+        AddBox(form, "txtRHXaLScenarioEditor", "RH XaL Scenario Editor:", nullptr,
+               cmdSelectRHXaLScenarioEditor);
+    cmdSelectXaLPath = BrowseButton("cmdSelectXaLPath", "Select your Xandor's Legion Folder");
+    txtXaLPath = AddBox(form, "txtXaLPath", "Xandor's Legion folder:", nullptr, cmdSelectXaLPath);
+    txtScenarioFileSeparator = AddBox(
+        form, "txtScenarioFileSeparator", "Scenario file separator:",
+        "Text that is inserted between the name of a campaign and a scenario number, when "
+        "generating a scenario name (if this field is '_' then the first scenario of 'camp1' "
+        "will be named 'camp1_01')");
+    txtInfoFileSeparator =
+        AddBox(form, "txtInfoFileSeparator", "Scenario info file separator:",
+               "Text that is appended to the scenario name when generating a scenario info file.");
+    txtBVFileSeparator = AddBox(form, "txtBVFileSeparator", "Scenario BV file separator:",
+                                "Text that is appended to the scenario name when generating a "
+                                "scenario brilliant victory file.");
+    txtVFileSeparator = AddBox(
+        form, "txtVFileSeparator", "Scenario V file separator:",
+        "Text that is appended to the scenario name when generating a scenario victory file.");
+    txtTVFileSeparator = AddBox(form, "txtTVFileSeparator", "Scenario TV file separator:",
+                                "Text that is appended to the scenario name when generating a "
+                                "scenario tactical victory file.");
+    txtLFileSeparator =
+        AddBox(form, "txtLFileSeparator", "Scenario L file separator:",
+               "Text that is appended to the scenario name when generating a scenario loss file.");
+    txtPrestigeIncrement = AddBox(form, "txtPrestigeIncrement", "Prestige increment:",
+                                  "Amount of prestige increased/decreased when using the "
+                                  "campaign/scenario prestige Increase or Decrease buttons.");
+
+    cmdOK = new QPushButton("OK");
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton("Cancel");
+    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    column->addLayout(buttons);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cmdSelectRHXaLScenarioEditor, &QPushButton::clicked, this,
+            [this] { cmdSelectRHXaLScenarioEditor_Click(); });
+    connect(cmdSelectXaLPath, &QPushButton::clicked, this, [this] { cmdSelectXaLPath_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    // Cancel and Escape close the dialog as it is: nothing is stored.
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmOptions::Form_Load() {
+    GuardNumberBox(txtPrestigeIncrement, kIncrementLimit, "1000");
+    const SettingsRecord& settings = modMain::Settings;
+    txtRHXaLScenarioEditor->setText(ToQString(settings.ScenarioEditorPath));
+    txtXaLPath->setText(ToQString(settings.GameFolder));
+    txtScenarioFileSeparator->setText(ToQString(settings.ScnFileSeparator));
+    txtInfoFileSeparator->setText(ToQString(settings.ScnInfoFileSeparator));
+    txtBVFileSeparator->setText(ToQString(settings.ScnBVFileSeparator));
+    txtVFileSeparator->setText(ToQString(settings.ScnVFileSeparator));
+    txtTVFileSeparator->setText(ToQString(settings.ScnTVFileSeparator));
+    txtLFileSeparator->setText(ToQString(settings.ScnLFileSeparator));
+    txtPrestigeIncrement->setText(ToQString(DecimalText(settings.PrestigeIncrement)));
+}
+
+SettingsRecord frmOptions::Entered() const {
+    SettingsRecord entered;
+    entered.ScenarioEditorPath = FromQString(txtRHXaLScenarioEditor->text());
+    entered.GameFolder = FromQString(txtXaLPath->text());
+    entered.ScnFileSeparator = FromQString(txtScenarioFileSeparator->text());
+    entered.ScnInfoFileSeparator = FromQString(txtInfoFileSeparator->text());
+    entered.ScnBVFileSeparator = FromQString(txtBVFileSeparator->text());
+    entered.ScnVFileSeparator = FromQString(txtVFileSeparator->text());
+    entered.ScnTVFileSeparator = FromQString(txtTVFileSeparator->text());
+    entered.ScnLFileSeparator = FromQString(txtLFileSeparator->text());
+    // The guard keeps the box a number from 0 to 65000.
+    entered.PrestigeIncrement =
+        ToLong(ReadNumber(FromQString(txtPrestigeIncrement->text())).value_or(1000));
+    return entered;
+}
+
+void frmOptions::cmdSelectRHXaLScenarioEditor_Click() {
+    try {
+        std::string name = FromQString(txtRHXaLScenarioEditor->text());
+        txtRHXaLScenarioEditor->setText(
+            ToQString(SelectFile(name, FileKind::Application, PickerMode::Select)));
+    } catch (const RunTimeError&) {
+        // A cancelled or failed pick leaves the box as it was.
+    }
+}
+
+void frmOptions::cmdSelectXaLPath_Click() {
+    try {
+        // Any file in the folder will do; only its folder is kept.
+        std::string name = FromQString(txtXaLPath->text()) + "xandors.exe";
+        const std::string path = SelectFile(name, FileKind::Application, PickerMode::Select);
+        txtXaLPath->setText(
+            ToQString(path.substr(0, path.size() - std::min(name.size(), path.size()))));
+    } catch (const RunTimeError&) {
+        // A cancelled or failed pick leaves the box as it was.
+    }
+}
+
+void frmOptions::cmdOK_Click() {
+    SaveSettings(Entered());
+    owner_.cmdEditScenario->setEnabled(!modMain::Settings.ScenarioEditorPath.empty());
+    owner_.SetPrestigeCommandTexts();
+    accept();
+}
+
+}  // namespace xal::gui
