@@ -8,5 +8,6 @@ int main(int argc, char* argv[]) {
     application.setApplicationName("XaL_CampaignEdit");
     xal::gui::InstallQtPrompts();
     xal::gui::Main();
+    xal::gui::OpenCommandLineCampaign(application.arguments());
     return application.exec();
 }

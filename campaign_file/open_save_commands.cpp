@@ -1,5 +1,7 @@
 #include "campaign_file/open_save_commands.h"
 
+#include <filesystem>
+
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
 #include "campaign_file/select_file.h"
@@ -9,6 +11,7 @@
 #include "platform/file_system.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
+#include "settings/recent_campaigns.h"
 #include "version.h"
 
 namespace xal::gui {
@@ -42,28 +45,47 @@ bool ReplaceOtherFile(const std::string& path) {
                                  version::FileDescription) == platform::MessageAnswer::Yes;
 }
 
+// Reads the file and shows it; `name` is the file's bare name. Failures raise.
+void ReadAndShow(frmMain& window, const std::string& path, const std::string& name) {
+    const auto previous = modMain::CurrentCampaign;
+    auto campaign = std::make_shared<Campaign>();
+    campaign->SetCampaignName(WithoutEnding(name));
+    campaign->SetCampaignFolder(FolderOf(path, name));
+    ParseCampaign(ReadWholeFile(path), *campaign);
+    modMain::CurrentCampaign = campaign;
+    try {
+        window.RefreshCampaignDisplay();
+    } catch (...) {
+        modMain::CurrentCampaign = previous;
+        if (previous->NrOfScenarios() > 0) window.RefreshCampaignDisplay();
+        throw;
+    }
+    window.ShowCampaignState(false);
+    window.fraScenario->setVisible(true);
+    window.SetCampaignHasFile(true);
+    RememberRecentCampaign(path);
+    window.RefreshRecentCampaigns();
+}
+
 }  // namespace
 
 void OpenCampaign(frmMain& window) {
-    const auto previous = modMain::CurrentCampaign;
+    const Campaign& current = *modMain::CurrentCampaign;
     try {
-        std::string name = previous->CampaignFolder() + previous->CampaignName() + ".cam";
+        std::string name = current.CampaignFolder() + current.CampaignName() + ".cam";
         const std::string path = SelectFile(name, FileKind::Campaign, PickerMode::Open);
-        auto campaign = std::make_shared<Campaign>();
-        campaign->SetCampaignName(WithoutEnding(name));
-        campaign->SetCampaignFolder(FolderOf(path, name));
-        ParseCampaign(ReadWholeFile(path), *campaign);
-        modMain::CurrentCampaign = campaign;
-        try {
-            window.RefreshCampaignDisplay();
-        } catch (...) {
-            modMain::CurrentCampaign = previous;
-            if (previous->NrOfScenarios() > 0) window.RefreshCampaignDisplay();
-            throw;
-        }
-        window.ShowCampaignState(false);
-        window.fraScenario->setVisible(true);
-        window.SetCampaignHasFile(true);
+        ReadAndShow(window, path, name);
+    } catch (const RunTimeError& error) {
+        Report(error);
+    }
+}
+
+void OpenCampaignFile(frmMain& window, const std::string& path) {
+    try {
+        // A path that names no file is an error here: the reader would create it.
+        if (!platform::FileExists(path)) Raise(ErrorNumber::FileNotFound);
+        const std::string absolute = std::filesystem::absolute(path).string();
+        ReadAndShow(window, absolute, std::filesystem::path(absolute).filename().string());
     } catch (const RunTimeError& error) {
         Report(error);
     }
@@ -86,6 +108,8 @@ void SaveCampaign(frmMain& window, bool saveAs) {
         WriteWholeFile(path, contents);
         window.SetSaved();
         window.SetCampaignHasFile(true);
+        RememberRecentCampaign(path);
+        window.RefreshRecentCampaigns();
     } catch (const RunTimeError& error) {
         Report(error);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace xal::gui {
 
 class frmMain;
@@ -8,6 +10,10 @@ class frmMain;
 // becomes current only once it has been read completely; a failed read keeps the
 // previous campaign and the window as they were.
 void OpenCampaign(frmMain& window);
+
+// Opens a named campaign file the same way, without the picker: from the command line,
+// a drop or the recent campaigns. A path that names no file fails as "File not found".
+void OpenCampaignFile(frmMain& window, const std::string& path);
 
 // Writes the current campaign to its own file, or with `saveAs` to one the user chooses.
 void SaveCampaign(frmMain& window, bool saveAs);

@@ -46,6 +46,8 @@ void frmMain::Form_Load() {
     if (modMain::Settings.ScenarioEditorPath.empty()) cmdEditScenario->setEnabled(false);
     LoadCountries();
     SetPrestigeCommandTexts();
+    RefreshRecentCampaigns();
+    setAcceptDrops(true);
 }
 
 void frmMain::SetPrestigeCommandTexts() {

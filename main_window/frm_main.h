@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -68,6 +69,9 @@ class frmMain : public QMainWindow {
     QTreeWidgetItem* ScenarioEntry(const QString& key) const;
     bool IsDisplaying() const { return displaying_ > 0; }
 
+    // Fills the recent-campaigns menu from the settings.
+    void RefreshRecentCampaigns();
+
     // The external scenario editor's command line for the displayed scenario.
     std::string ScenarioEditorCommandLine() const;
 
@@ -119,6 +123,7 @@ class frmMain : public QMainWindow {
 
     QAction* mnuNew = nullptr;
     QAction* mnuOpen = nullptr;
+    QMenu* mnuRecent = nullptr;
     QAction* mnuSave = nullptr;
     QAction* mnuSaveAs = nullptr;
     QAction* mnuExit = nullptr;
@@ -134,6 +139,9 @@ class frmMain : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     // Marks the campaign changed on any key pressed in an editable field.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A campaign file dropped on the window opens as Open would open it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     friend class DisplayScope;
@@ -180,6 +188,7 @@ class frmMain : public QMainWindow {
     void AdjustPrestige(Byte charMode);
     void Form_Load();
 
+    void mnuRecent_Click(const std::string& path);
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuReport_Click();

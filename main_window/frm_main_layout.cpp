@@ -263,10 +263,25 @@ void frmMain::BuildMenus() {
     file->setObjectName("mnuFile");
     mnuNew = item(file, "mnuNew", "&New...", true);
     mnuOpen = item(file, "mnuOpen", "&Open...", true);
+    mnuRecent = file->addMenu("Open &Recent");
+    mnuRecent->setObjectName("mnuRecent");
     mnuSave = item(file, "mnuSave", "&Save", false);
     mnuSaveAs = item(file, "mnuSaveAs", "Save &As...", false);
     file->addSeparator()->setObjectName("mnuSeparator");
     mnuExit = item(file, "mnuExit", "E&xit", true);
+    // The desktop's usual keys; a disabled item ignores its key. Where the platform names
+    // no key for a command, the common one stands in.
+    const std::tuple<QAction*, QKeySequence::StandardKey, QKeySequence> keys[] = {
+        {mnuNew, QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {mnuOpen, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {mnuSave, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {mnuSaveAs, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {mnuExit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+    for (const auto& [action, standard, common] : keys) {
+        QList<QKeySequence> sequences = QKeySequence::keyBindings(standard);
+        if (!sequences.contains(common)) sequences.prepend(common);
+        action->setShortcuts(sequences);
+    }
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("mnuTools");

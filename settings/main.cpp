@@ -1,9 +1,14 @@
 #include "settings/main.h"
 
+#include <QDir>
 #include <QPointer>
+#include <iostream>
+
+#include "campaign_file/open_save_commands.h"
 
 #include "main_window/frm_main.h"
 #include "model/mod_main.h"
+#include "platform/qt_text.h"
 
 namespace xal::gui {
 namespace {
@@ -24,6 +29,15 @@ void Main() {
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     window->show();
+}
+
+void OpenCommandLineCampaign(const QStringList& arguments) {
+    if (arguments.size() > 2) {
+        std::cerr << "Usage: XaL_CampaignEdit [FILE.cam]\n";
+        return;
+    }
+    if (arguments.size() == 2 && MainWindow())
+        OpenCampaignFile(*MainWindow(), FromQString(QDir::toNativeSeparators(arguments[1])));
 }
 
 frmMain* MainWindow() {

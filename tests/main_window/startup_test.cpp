@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <filesystem>
+
+#include "campaign_file/campaign_writer.h"
 #include "main_window/frm_main.h"
 #include "model/mod_main.h"
 #include "settings/main.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
+#include "support/campaign_fixtures.h"
 #include "support/registry_sandbox.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -13,18 +18,30 @@
 namespace xal {
 namespace {
 
-TEST(Startup, MainLoadsTheSettingsAndShowsTheTitledWindow) {
-    test::EnsureApplication();
+// A game folder with its country list, named by the game's key.
+class Startup : public ::testing::Test {
+  protected:
+    Startup() {
+        test::EnsureApplication();
+        std::string lines;
+        for (int k = 0; k < 20; ++k) lines += "Land\r\n";
+        game.Write("GUI97.txt", lines);
+        RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, settings_keys::kGameKey,
+                            settings_keys::kGameDirectory, game.Path().string(),
+                            platform::RegType::Sz);
+        modMain::CurrentCampaign.reset();
+    }
+    ~Startup() override {
+        if (gui::MainWindow()) gui::MainWindow()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     test::RegistrySandbox sandbox;
     test::ScriptedPrompts prompts;
     test::TempFolder game;
-    std::string lines;
-    for (int k = 0; k < 20; ++k) lines += "Land\r\n";
-    game.Write("GUI97.txt", lines);
-    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, settings_keys::kGameKey,
-                        settings_keys::kGameDirectory, game.Path().string(), platform::RegType::Sz);
-    modMain::CurrentCampaign.reset();
+};
 
+TEST_F(Startup, MainLoadsTheSettingsAndShowsTheTitledWindow) {
     gui::Main();
 
     ASSERT_NE(gui::MainWindow(), nullptr);
@@ -37,7 +54,38 @@ TEST(Startup, MainLoadsTheSettingsAndShowsTheTitledWindow) {
     EXPECT_EQ(gui::MainWindow()->cbxCountry->count(), 20);
     EXPECT_TRUE(
         sandbox.Stored(settings_keys::kSettingsKey, settings_keys::kPrestigeIncrement).has_value());
-    gui::MainWindow()->close();
+}
+
+TEST_F(Startup, TheOneArgumentIsACampaignFileOpenedAsOpenWould) {
+    game.Write("camp1.cam", BuildCampaignFile(test::DistinctCampaign(3)));
+    gui::Main();
+    gui::OpenCommandLineCampaign(
+        {"XaL_CampaignEdit", QString::fromStdString(game.File("camp1.cam"))});
+    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "camp1");
+    EXPECT_EQ(modMain::CurrentCampaign->CampaignFolder(), game.File(""));
+    EXPECT_EQ(gui::MainWindow()->fraMain->title(), "camp1.cam");
+    EXPECT_EQ(gui::MainWindow()->lvScenarios->topLevelItemCount(), 3);
+    EXPECT_FALSE(gui::MainWindow()->mnuSave->isEnabled());
+}
+
+TEST_F(Startup, AMissingArgumentFileIsReportedAndTheWindowOpensEmpty) {
+    gui::Main();
+    prompts.ExpectMessage("53\r\nFile not found");
+    gui::OpenCommandLineCampaign({"XaL_CampaignEdit", QString::fromStdString(game.File("no.cam"))});
+    prompts.VerifyDone();
+    EXPECT_FALSE(std::filesystem::exists(game.Path() / "no.cam")) << "nothing is created";
+    EXPECT_EQ(modMain::CurrentCampaign->NrOfScenarios(), 0);
+    EXPECT_FALSE(gui::MainWindow()->fraMain->isVisible());
+
+    game.Write("short.cam", std::string(500, '\x03'));
+    prompts.ExpectMessage("5\r\nInvalid procedure call or argument");
+    gui::OpenCommandLineCampaign(
+        {"XaL_CampaignEdit", QString::fromStdString(game.File("short.cam"))});
+    prompts.VerifyDone();
+    EXPECT_FALSE(gui::MainWindow()->fraMain->isVisible());
+
+    gui::OpenCommandLineCampaign({"XaL_CampaignEdit", "a.cam", "b.cam"});  // usage: no prompt
+    EXPECT_FALSE(gui::MainWindow()->fraMain->isVisible());
 }
 
 }  // namespace

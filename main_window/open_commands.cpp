@@ -1,0 +1,68 @@
+// Opening a named campaign: the recent-campaigns menu and files dropped on the window.
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+
+#include "campaign_file/open_save_commands.h"
+#include "main_window/frm_main.h"
+#include "platform/file_system.h"
+#include "platform/prompts.h"
+#include "platform/qt_text.h"
+#include "settings/recent_campaigns.h"
+#include "version.h"
+
+namespace xal::gui {
+namespace {
+
+// The one local campaign file among dropped data, or nothing.
+std::optional<std::string> DroppedCampaign(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile() || !url.fileName().endsWith(".cam", Qt::CaseInsensitive))
+        return std::nullopt;
+    return FromQString(QDir::toNativeSeparators(url.toLocalFile()));
+}
+
+}  // namespace
+
+void frmMain::RefreshRecentCampaigns() {
+    mnuRecent->clear();
+    int place = 0;
+    for (const std::string& path : RecentCampaigns()) {
+        QString caption = ToQString(path);
+        caption.replace("&", "&&");
+        QAction* entry = mnuRecent->addAction(QString("&%1 %2").arg(++place).arg(caption));
+        connect(entry, &QAction::triggered, this, [this, path] { mnuRecent_Click(path); });
+    }
+    mnuRecent->setEnabled(place > 0);
+}
+
+void frmMain::mnuRecent_Click(const std::string& path) {
+    if (AskSaveChanges() == SaveQuestion::Abort) return;
+    if (!platform::FileExists(path)) {
+        ForgetRecentCampaign(path);
+        RefreshRecentCampaigns();
+        platform::ShowMessage(path +
+                                  "\r\nThis campaign file is no longer there; it has been "
+                                  "taken off the list of recent campaigns.",
+                              platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
+                              version::FileDescription);
+        return;
+    }
+    OpenCampaignFile(*this, path);
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedCampaign(event->mimeData())) event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const std::optional<std::string> path = DroppedCampaign(event->mimeData());
+    if (!path) return;
+    event->acceptProposedAction();
+    if (AskSaveChanges() == SaveQuestion::Abort) return;
+    OpenCampaignFile(*this, *path);
+}
+
+}  // namespace xal::gui

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace xal {
+
+// The campaign files last opened or saved, kept in the settings under a key of their own
+// as the texts "1" (the newest) to "8"; an empty text is a free place.
+inline constexpr const char* kRecentCampaignsKey =
+    "Software\\XaL Campaign Editor\\Recent Campaigns";
+inline constexpr std::size_t kRecentCampaignCount = 8;
+
+// The paths, newest first.
+std::vector<std::string> RecentCampaigns();
+
+// Puts the path first; an earlier place of the same path is given up and the ninth
+// path drops off.
+void RememberRecentCampaign(const std::string& path);
+
+// Takes the path off the list.
+void ForgetRecentCampaign(const std::string& path);
+
+}  // namespace xal
