@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     xal::cli::AddDumpCommand(app, status);
     xal::cli::AddBuildCommand(app, status);
     xal::cli::AddReportCommand(app, status);
+    xal::cli::AddCheckCommand(app, status);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -158,6 +158,33 @@ TEST(XalCam, ReportWritesTheSummaryBesideTheCampaignWithTheConfiguredCountryName
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "bad_REPORT.txt"));
 }
 
+TEST(XalCam, CheckPrintsTheFindingsAndFailsOnlyOnAnError) {
+    test::TempFolder folder;
+    Campaign campaign = test::DistinctCampaign(2);
+    test::SetLinks(campaign, {{1, 1, 1, 1}, {254, 254, 254, 254}});
+    folder.Write("sound.cam", BuildCampaignFile(campaign));
+    Outcome sound = RunTool(folder, "check sound.cam");
+    EXPECT_EQ(sound.status, 0) << sound.err;
+    EXPECT_EQ(sound.out, "");
+
+    test::SetLinks(campaign, {{1, 1, 1, 1}, {1, 1, 1, 1}});
+    folder.Write("loop.cam", BuildCampaignFile(campaign));
+    Outcome loop = RunTool(folder, "check loop.cam");
+    EXPECT_EQ(loop.status, 0) << "warnings only";
+    EXPECT_EQ(loop.out,
+              "warning: From scenario 0 (camp10.scn) no path leads to the end of the campaign.\n"
+              "warning: From scenario 1 (camp11.scn) no path leads to the end of the campaign.\n");
+
+    test::SetLinks(campaign, {{1, 1, 1, 2}, {254, 254, 254, 254}});
+    folder.Write("dangling.cam", BuildCampaignFile(campaign));
+    Outcome dangling = RunTool(folder, "check dangling.cam");
+    EXPECT_EQ(dangling.status, 1);
+    EXPECT_EQ(dangling.out,
+              "error: Scenario 0 (camp10.scn), loss: goes to scenario 2, which does not exist.\n");
+
+    EXPECT_EQ(RunTool(folder, "check missing.cam").status, 1);
+}
+
 TEST(XalCam, ReaderFailuresCarryTheirNumbers) {
     test::TempFolder folder;
     std::string none(kCampaignFileSize, '\0');
