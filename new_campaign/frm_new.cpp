@@ -1,13 +1,13 @@
 #include "new_campaign/frm_new.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "main_window/caption_frame.h"
 #include "main_window/frm_main.h"
 #include "model/conversions.h"
 #include "model/mod_main.h"
+#include "platform/dialog_buttons.h"
 #include "platform/number_guard.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
@@ -89,18 +89,9 @@ void frmNew::BuildLayout() {
     txtINCL = AddBox(increments, "txtINCL",
                      "L:", "This is the increase of maximum prestige gained despite a loss");
 
-    cmdOK = new QPushButton("OK");
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("&Cancel");
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    column->addLayout(buttons);
-    column->setSizeConstraint(QLayout::SetFixedSize);
+    const DialogButtons buttons = AddDialogButtons(column, "&Cancel");
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &frmNew::reject);

@@ -8,6 +8,7 @@
 #include "main_window/frm_main.h"
 #include "model/conversions.h"
 #include "model/mod_main.h"
+#include "platform/dialog_buttons.h"
 #include "platform/error.h"
 #include "platform/number_guard.h"
 #include "platform/qt_text.h"
@@ -90,18 +91,9 @@ void frmOptions::BuildLayout() {
                                   "Amount of prestige increased/decreased when using the "
                                   "campaign/scenario prestige Increase or Decrease buttons.");
 
-    cmdOK = new QPushButton("OK");
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton("Cancel");
-    cmdCancel->setObjectName("cmdCancel");
-    cmdCancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    column->addLayout(buttons);
-    column->setSizeConstraint(QLayout::SetFixedSize);
+    const DialogButtons buttons = AddDialogButtons(column, "Cancel");
+    cmdOK = buttons.ok;
+    cmdCancel = buttons.cancel;
 
     connect(cmdSelectRHXaLScenarioEditor, &QPushButton::clicked, this,
             [this] { cmdSelectRHXaLScenarioEditor_Click(); });

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "new_campaign/campaign_generation.h"
+#include "support/text_lines.h"
 
 namespace xal {
 namespace {
@@ -19,15 +20,6 @@ Campaign Generated(const std::string& name, const std::string& count,
     SettingsRecord settings;
     settings.GameFolder = "/games/XaL/";
     return GenerateCampaign(input, settings);
-}
-
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(start, text.size()) << "every message ends with CR LF";
-    return lines;
 }
 
 TEST(CheckNewCampaign, NamesOfExactlyTheLimitsPass) {
@@ -99,7 +91,8 @@ TEST(CheckNewCampaign, EveryScenarioAfterTheFirstFailingOneAddsAnEmptyLine) {
 }
 
 TEST(CheckNewCampaign, SeventyDefaultScenariosPassTheMaximumUpToScenarioSixtyFour) {
-    const std::vector<std::string> lines = LinesOf(CheckNewCampaign(Generated("New", "70")));
+    const std::vector<std::string> lines =
+        test::CrLfLines(CheckNewCampaign(Generated("New", "70")));
     auto has = [&](const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     };

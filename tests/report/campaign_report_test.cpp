@@ -5,6 +5,7 @@
 #include "report/campaign_report.h"
 #include "support/error_of.h"
 #include "support/temp_folder.h"
+#include "support/text_lines.h"
 
 namespace xal {
 namespace {
@@ -29,15 +30,6 @@ Campaign TwoScenarios(const std::string& folder) {
     return campaign;
 }
 
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    EXPECT_EQ(start, text.size()) << "every line ends with CR LF";
-    return lines;
-}
-
 TEST(PadText, FillsToTheWidthOnTheChosenSideAndLeavesLongerTextsAlone) {
     EXPECT_EQ(PadText("abc", 6, false), "abc   ");
     EXPECT_EQ(PadText("abc", 6, true), "   abc");
@@ -48,7 +40,7 @@ TEST(PadText, FillsToTheWidthOnTheChosenSideAndLeavesLongerTextsAlone) {
 
 TEST(CampaignReport, ListsTheCampaignThenEveryScenarioLineByLine) {
     const std::vector<std::string> lines =
-        LinesOf(CampaignReportText(TwoScenarios("/camps/"), "Country Three"));
+        test::CrLfLines(CampaignReportText(TwoScenarios("/camps/"), "Country Three"));
     const std::vector<std::string> expected = {
         "CAMPAIGN SUMMARY REPORT", kRule, "  Campaign name:\tcamp1.cam", "Nr of scenarios:\t2",
         "        Country:\tCountry Three (3)", " Start prestige:\t500", "", "SCENARIOS:", kRule,
@@ -75,7 +67,7 @@ TEST(CampaignReport, ListsTheCampaignThenEveryScenarioLineByLine) {
 TEST(CampaignReport, AnEmptyCampaignHasTheHeadOnly) {
     Campaign campaign;
     campaign.SetCampaignName("empty");
-    const std::vector<std::string> lines = LinesOf(CampaignReportText(campaign, ""));
+    const std::vector<std::string> lines = test::CrLfLines(CampaignReportText(campaign, ""));
     ASSERT_EQ(lines.size(), 9u);
     EXPECT_EQ(lines[3], "Nr of scenarios:\t0");
     EXPECT_EQ(lines[4], "        Country:\t (0)");
@@ -102,7 +94,7 @@ TEST(CampaignReport, IsWrittenBesideTheCampaignAndReplacesTheEarlierOne) {
     campaign.SetPrestige(42);
     WriteCampaignReport(campaign, "One");
     EXPECT_EQ(folder.Read("camp1_REPORT.txt"), CampaignReportText(campaign, "One"));
-    EXPECT_EQ(LinesOf(folder.Read("camp1_REPORT.txt"))[5], " Start prestige:\t42");
+    EXPECT_EQ(test::CrLfLines(folder.Read("camp1_REPORT.txt"))[5], " Start prestige:\t42");
 }
 
 TEST(CampaignReport, AFileThatCannotBeWrittenIsAnErrorAndKeepsTheOldOne) {
