@@ -64,7 +64,6 @@ void ReadAndShow(frmMain& window, const std::string& path, const std::string& na
     window.fraScenario->setVisible(true);
     window.SetCampaignHasFile(true);
     RememberRecentCampaign(path);
-    window.RefreshRecentCampaigns();
 }
 
 }  // namespace
@@ -109,7 +108,6 @@ void SaveCampaign(frmMain& window, bool saveAs) {
         window.SetSaved();
         window.SetCampaignHasFile(true);
         RememberRecentCampaign(path);
-        window.RefreshRecentCampaigns();
     } catch (const RunTimeError& error) {
         Report(error);
     }

@@ -46,7 +46,6 @@ void frmMain::Form_Load() {
     if (modMain::Settings.ScenarioEditorPath.empty()) cmdEditScenario->setEnabled(false);
     LoadCountries();
     SetPrestigeCommandTexts();
-    RefreshRecentCampaigns();
     setAcceptDrops(true);
 }
 

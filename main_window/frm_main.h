@@ -69,7 +69,7 @@ class frmMain : public QMainWindow {
     QTreeWidgetItem* ScenarioEntry(const QString& key) const;
     bool IsDisplaying() const { return displaying_ > 0; }
 
-    // Fills the recent-campaigns menu from the settings.
+    // Fills the recent-campaigns menu from the settings; the File menu does it as it opens.
     void RefreshRecentCampaigns();
 
     // The external scenario editor's command line for the displayed scenario.
@@ -188,7 +188,7 @@ class frmMain : public QMainWindow {
     void AdjustPrestige(Byte charMode);
     void Form_Load();
 
-    void mnuRecent_Click(const std::string& path);
+    void mnuRecent_Click(std::string path);
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuReport_Click();

@@ -265,6 +265,9 @@ void frmMain::BuildMenus() {
     mnuOpen = item(file, "mnuOpen", "&Open...", true);
     mnuRecent = file->addMenu("Open &Recent");
     mnuRecent->setObjectName("mnuRecent");
+    // Filled as the menu opens, so the list is read only when wanted and is always the
+    // settings' latest, even when another editor changed it.
+    connect(file, &QMenu::aboutToShow, this, &frmMain::RefreshRecentCampaigns);
     mnuSave = item(file, "mnuSave", "&Save", false);
     mnuSaveAs = item(file, "mnuSaveAs", "Save &As...", false);
     file->addSeparator()->setObjectName("mnuSeparator");

@@ -38,11 +38,10 @@ void frmMain::RefreshRecentCampaigns() {
     mnuRecent->setEnabled(place > 0);
 }
 
-void frmMain::mnuRecent_Click(const std::string& path) {
+void frmMain::mnuRecent_Click(std::string path) {
     if (AskSaveChanges() == SaveQuestion::Abort) return;
     if (!platform::FileExists(path)) {
         ForgetRecentCampaign(path);
-        RefreshRecentCampaigns();
         platform::ShowMessage(path +
                                   "\r\nThis campaign file is no longer there; it has been "
                                   "taken off the list of recent campaigns.",

@@ -15,7 +15,9 @@ using platform::MessageAnswer;
 
 class OpenCommandsTest : public test::MainWindowTest {
   protected:
+    // The recent campaigns as the File menu shows them when it opens.
     QStringList RecentEntries() {
+        emit Window().menuBar()->actions().front()->menu()->aboutToShow();
         QStringList entries;
         for (QAction* entry : Window().mnuRecent->actions()) entries << entry->text();
         return entries;
@@ -45,6 +47,7 @@ class OpenCommandsTest : public test::MainWindowTest {
 };
 
 TEST_F(OpenCommandsTest, OpenedAndSavedCampaignsAreListedNewestFirst) {
+    EXPECT_TRUE(RecentEntries().isEmpty());
     EXPECT_FALSE(Window().mnuRecent->isEnabled()) << "nothing opened yet";
     const std::string first = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
     const std::string second = WriteCampaign("camp2.cam", test::DistinctCampaign(3));
@@ -55,6 +58,7 @@ TEST_F(OpenCommandsTest, OpenedAndSavedCampaignsAreListedNewestFirst) {
                                             "&2 " + QString::fromStdString(first)}));
     EXPECT_EQ(RecentCampaigns(), (std::vector<std::string>{second, first})) << "in the settings";
 
+    RecentEntries();
     Window().mnuRecent->actions()[1]->trigger();  // camp1 again
     EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "camp1");
     EXPECT_EQ(Window().lvScenarios->topLevelItemCount(), 2);
@@ -75,7 +79,7 @@ TEST_F(OpenCommandsTest, AVanishedRecentCampaignIsTakenOffTheListAfterTheQuestio
     const std::string first = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
     OpenThroughToolbar(first);
     RememberRecentCampaign(campaigns.File("gone.cam"));
-    Window().RefreshRecentCampaigns();
+    RecentEntries();
     Window().MarkChanged();
 
     prompts.ExpectMessage(saveQuestion, MessageAnswer::Cancel);
