@@ -1,4 +1,5 @@
 #include <QDropEvent>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QUrl>
 #include <filesystem>
