@@ -13,6 +13,8 @@ void AddDumpCommand(CLI::App& app, int& status);
 void AddBuildCommand(CLI::App& app, int& status);
 void AddReportCommand(CLI::App& app, int& status);
 void AddCheckCommand(CLI::App& app, int& status);
+// Only in builds with Graphviz, which draws the map.
+void AddMapCommand(CLI::App& app, int& status);
 
 // A campaign file read as the editor opens it: named after the file, in the file's folder.
 // A missing file is "File not found" (53); the tool never creates its input.

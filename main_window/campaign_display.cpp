@@ -64,6 +64,7 @@ void frmMain::RefreshCampaignDisplay() {
         entry->setText(1, ToQString(campaign.ScenarioAt(static_cast<Byte>(i))->ScenarioName()));
     }
     RefreshScenarioDisplay(0);
+    RefreshCampaignMap();
 }
 
 void frmMain::RefreshScenarioDisplay(Byte charScenario) {
@@ -109,6 +110,7 @@ void frmMain::cbxVictoryGoto_Click(int index) {
     DropDownList* list = cbxVictoryGoto[index];
     if (IsDisplaying() || list->currentIndex() < 0) return;
     DisplayedVictory(index).SetOnEndGoTo(ToByte(list->currentData().toLongLong()));
+    RefreshCampaignMap();
 }
 
 }  // namespace xal::gui

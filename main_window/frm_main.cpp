@@ -5,6 +5,7 @@
 #include "about/frm_about.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/open_save_commands.h"
+#include "campaign_map/frm_map.h"
 #include "model/mod_main.h"
 #include "new_campaign/frm_new.h"
 #include "platform/error.h"
@@ -85,6 +86,7 @@ void frmMain::LoadCountries() {
 void frmMain::MarkChanged() {
     mnuSave->setEnabled(true);
     ToolbarButton("SAVE")->setEnabled(true);
+    RefreshCampaignMap();
 }
 
 bool frmMain::HasUnsavedChanges() const {
@@ -102,8 +104,10 @@ void frmMain::ShowCampaignState(bool changed) {
     mnuSaveAs->setEnabled(true);
     mnuSave->setEnabled(changed);
     mnuReport->setEnabled(true);
+    mnuMap->setEnabled(true);
     ToolbarButton("SAVE")->setEnabled(changed);
     ToolbarButton("REPORT")->setEnabled(true);
+    ToolbarButton("MAP")->setEnabled(true);
     for (QAction* item : {mnuCamp_Up, mnuCamp_Down, mnuScn_Up, mnuScn_Down}) item->setEnabled(true);
     for (const char* key : {"CAMP_UP", "CAMP_DOWN", "SCN_UP", "SCN_DOWN"})
         ToolbarButton(key)->setEnabled(true);
@@ -126,6 +130,7 @@ void frmMain::ConnectCommands() {
     connect(mnuSaveAs, &QAction::triggered, this, [this] { SaveCampaign(*this, true); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuReport, &QAction::triggered, this, [this] { mnuReport_Click(); });
+    connect(mnuMap, &QAction::triggered, this, [this] { mnuMap_Click(); });
     connect(mnuOptions, &QAction::triggered, this, [this] { mnuOptions_Click(); });
     connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
     connect(tbMain, &QToolBar::actionTriggered, this,
@@ -133,16 +138,13 @@ void frmMain::ConnectCommands() {
 }
 
 void frmMain::tbMain_ButtonClick(const QString& key) {
-    const std::pair<const char*, QAction*> routes[] = {{"NEW", mnuNew},
-                                                       {"OPEN", mnuOpen},
-                                                       {"SAVE", mnuSave},
-                                                       {"REPORT", mnuReport},
-                                                       {"OPTIONS", mnuOptions},
-                                                       {"CAMP_UP", mnuCamp_Up},
-                                                       {"CAMP_DOWN", mnuCamp_Down},
-                                                       {"SCN_UP", mnuScn_Up},
-                                                       {"SCN_DOWN", mnuScn_Down},
-                                                       {"HELP", mnuAbout}};
+    const std::pair<const char*, QAction*> routes[] = {
+        {"NEW", mnuNew},         {"OPEN", mnuOpen},
+        {"SAVE", mnuSave},       {"REPORT", mnuReport},
+        {"MAP", mnuMap},         {"OPTIONS", mnuOptions},
+        {"CAMP_UP", mnuCamp_Up}, {"CAMP_DOWN", mnuCamp_Down},
+        {"SCN_UP", mnuScn_Up},   {"SCN_DOWN", mnuScn_Down},
+        {"HELP", mnuAbout}};
     for (const auto& [routeKey, item] : routes) {
         if (key == routeKey) {
             item->trigger();
@@ -174,6 +176,19 @@ void frmMain::mnuReport_Click() {
     }
 }
 
+void frmMain::mnuMap_Click() {
+    if (!frmMap_)
+        frmMap_ = new frmMap([this](Byte scenarioNr) { ShowSelectedScenario(scenarioNr); }, this);
+    frmMap_->Refresh();
+    frmMap_->show();
+    frmMap_->raise();
+    frmMap_->activateWindow();
+}
+
+void frmMain::RefreshCampaignMap() {
+    if (frmMap_ && frmMap_->isVisible()) frmMap_->ScheduleRefresh();
+}
+
 void frmMain::mnuOptions_Click() {
     frmOptions options(*this);
     platform::RunModalDialog("frmOptions", &options, [&options] { options.exec(); });
@@ -185,10 +200,12 @@ void frmMain::mnuAbout_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (AskSaveChanges() == SaveQuestion::Abort)
+    if (AskSaveChanges() == SaveQuestion::Abort) {
         event->ignore();
-    else
-        event->accept();
+        return;
+    }
+    if (frmMap_) frmMap_->close();
+    event->accept();
 }
 
 }  // namespace xal::gui

@@ -23,6 +23,8 @@
 
 namespace xal::gui {
 
+class frmMap;
+
 // A drop-down list that tells when the user opens it.
 class DropDownList : public QComboBox {
     Q_OBJECT
@@ -68,6 +70,9 @@ class frmMain : public QMainWindow {
     void lvScenarios_ItemClick(QTreeWidgetItem* item);
     QTreeWidgetItem* ScenarioEntry(const QString& key) const;
     bool IsDisplaying() const { return displaying_ > 0; }
+
+    // Redraws the campaign map, when it is open, once the current edit is stored.
+    void RefreshCampaignMap();
 
     // Fills the recent-campaigns menu from the settings; the File menu does it as it opens.
     void RefreshRecentCampaigns();
@@ -132,6 +137,7 @@ class frmMain : public QMainWindow {
     QAction* mnuScn_Up = nullptr;
     QAction* mnuScn_Down = nullptr;
     QAction* mnuReport = nullptr;
+    QAction* mnuMap = nullptr;
     QAction* mnuOptions = nullptr;
     QAction* mnuAbout = nullptr;
 
@@ -192,6 +198,7 @@ class frmMain : public QMainWindow {
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuReport_Click();
+    void mnuMap_Click();
     void mnuOptions_Click();
     void mnuAbout_Click();
     void cbxCountry_Click();
@@ -199,6 +206,7 @@ class frmMain : public QMainWindow {
 
     QHash<QString, QIcon> ilMain;
     QHash<QString, QAction*> toolbarButtons_;
+    frmMap* frmMap_ = nullptr;
     int displaying_ = 0;
     bool campaignHasFile_ = false;
 };

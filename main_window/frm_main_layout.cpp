@@ -105,6 +105,7 @@ void frmMain::BuildLayout() {
         {"UPSCEN", Picture("go-up", QStyle::SP_ArrowUp)},
         {"DOWNSCEN", Picture("go-down", QStyle::SP_ArrowDown)},
         {"REPORT", Picture("document-print", QStyle::SP_FileDialogDetailedView)},
+        {"MAP", Picture("x-office-drawing", QStyle::SP_FileDialogInfoView)},
         {"OPTIONS", Picture("preferences-system", QStyle::SP_FileDialogContentsView)},
         {"HELP", Picture("help-about", QStyle::SP_MessageBoxQuestion)},
     };
@@ -298,6 +299,7 @@ void frmMain::BuildMenus() {
     mnuScn_Down->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F8));
     tools->addSeparator()->setObjectName("mnuSeparator2");
     mnuReport = item(tools, "mnuReport", "&Save campaign report", false);
+    mnuMap = item(tools, "mnuMap", "Campaign &map", false);
     tools->addSeparator()->setObjectName("mnuSeparator1");
     mnuOptions = item(tools, "mnuOptions", "&Options...", true);
 
@@ -325,6 +327,7 @@ void frmMain::BuildToolbar() {
         {"SCN_DOWN", "DOWNSCEN", "", false},
         {nullptr, nullptr, nullptr, false},
         {"REPORT", "REPORT", "Save campaign report", false},
+        {"MAP", "MAP", "Campaign map", false},
         {nullptr, nullptr, nullptr, false},
         {"OPTIONS", "OPTIONS", "Options", true},
         {nullptr, nullptr, nullptr, false},

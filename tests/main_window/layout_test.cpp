@@ -70,6 +70,12 @@ TEST_F(MainWindowTest, MenusAndToolbarStartAsLaidOut) {
     EXPECT_FALSE(window.mnuSave->isEnabled());
     EXPECT_FALSE(window.mnuSaveAs->isEnabled());
     EXPECT_FALSE(window.mnuReport->isEnabled());
+    EXPECT_FALSE(window.mnuMap->isEnabled());
+    EXPECT_EQ(window.mnuMap->text(), "Campaign &map");
+    const auto* tools = window.findChild<QMenu*>("mnuTools");
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(tools->actions().indexOf(window.mnuMap),
+              tools->actions().indexOf(window.mnuReport) + 1);
     EXPECT_TRUE(window.mnuOptions->isEnabled());
     EXPECT_EQ(window.mnuCamp_Up->text(), "Increase prestige of all scenarios by -250");
     EXPECT_EQ(window.mnuScn_Down->text(), "Decrease prestige of selected scenario by -250");
@@ -81,7 +87,7 @@ TEST_F(MainWindowTest, MenusAndToolbarStartAsLaidOut) {
     for (QAction* button : window.tbMain->actions())
         keys << (button->isSeparator() ? "|" : button->data().toString());
     EXPECT_EQ(keys, (QStringList{"NEW", "OPEN", "SAVE", "|", "CAMP_UP", "CAMP_DOWN", "SCN_UP",
-                                 "SCN_DOWN", "|", "REPORT", "|", "OPTIONS", "|", "HELP"}));
+                                 "SCN_DOWN", "|", "REPORT", "MAP", "|", "OPTIONS", "|", "HELP"}));
     EXPECT_EQ(window.ToolbarButton("HELP")->toolTip(), "Help/About");
     EXPECT_FALSE(window.ToolbarButton("SAVE")->isEnabled());
     EXPECT_FALSE(window.ToolbarButton("CAMP_UP")->isEnabled());

@@ -21,6 +21,8 @@ void ExpectCommandState(gui::frmMain& window, CommandState state) {
     EXPECT_EQ(window.mnuSaveAs->isEnabled(), shown);
     EXPECT_EQ(window.mnuReport->isEnabled(), shown);
     EXPECT_EQ(window.ToolbarButton("REPORT")->isEnabled(), shown);
+    EXPECT_EQ(window.mnuMap->isEnabled(), shown);
+    EXPECT_EQ(window.ToolbarButton("MAP")->isEnabled(), shown);
     for (QAction* item :
          {window.mnuCamp_Up, window.mnuCamp_Down, window.mnuScn_Up, window.mnuScn_Down})
         EXPECT_EQ(item->isEnabled(), shown) << item->objectName().toStdString();

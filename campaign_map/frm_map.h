@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QListWidget>
+#include <QSplitter>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "campaign_check/campaign_check.h"
+#include "campaign_map/campaign_graph.h"
+#include "campaign_map/map_layout.h"
+#include "campaign_map/map_scene.h"
+#include "model/conversions.h"
+
+namespace xal::gui {
+
+// The campaign map window: the current campaign's scenarios and outcomes as a graph, with
+// the check's findings beside it. A click on a scenario's box, or on a finding about one,
+// shows that scenario through the callback.
+class frmMap : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit frmMap(std::function<void(Byte)> showScenario, QWidget* parent = nullptr);
+
+    // Checks the current campaign and draws its map, when the map or the findings differ
+    // from those drawn.
+    void Refresh();
+    // Refreshes once the events of the moment are handled: a burst of edits draws the map
+    // once, after the campaign holds them all.
+    void ScheduleRefresh();
+    // The map drawn, and the findings listed.
+    const CampaignGraph& ShownGraph() const { return graph_; }
+    const std::vector<Finding>& ShownFindings() const { return findings_; }
+
+    QSplitter* splMap = nullptr;
+    MapView* vwMap = nullptr;
+    QListWidget* lstFindings = nullptr;
+
+  private:
+    void ShowFindings();
+    void lstFindings_ItemClick(QListWidgetItem* item);
+
+    std::function<void(Byte)> showScenario_;
+    bool drawn_ = false;
+    bool scheduled_ = false;
+    CampaignGraph graph_;
+    MapLayout layout_;
+    std::vector<Finding> findings_;
+};
+
+}  // namespace xal::gui
