@@ -8,6 +8,11 @@
 #include "platform/file_system.h"
 #include "settings/registry.h"
 
+#ifndef _WIN32
+#include "platform/wine_prefix.h"
+#include "platform/wine_registry.h"
+#endif
+
 namespace xal {
 namespace {
 
@@ -36,11 +41,27 @@ std::string TextSetting(const char* name, const std::string& defaultText) {
     return stored.IsText() ? stored.Text() : DecimalText(stored.Integer());
 }
 
+#ifndef _WIN32
+// On Linux the game runs under Wine, and its installer wrote the game's key into the Wine
+// prefix's registry, naming the folder as Windows sees it.
+std::string GameFolderUnderWine() {
+    const std::optional<std::string> prefix = platform::DefaultWinePrefix();
+    if (!prefix) return {};
+    const std::optional<std::string> directory =
+        platform::WineMachineText(*prefix, kGameKey, kGameDirectory);
+    if (!directory) return {};
+    return platform::WinePathToUnix(*prefix, *directory).value_or("");
+}
+#endif
+
 // The game's folder from the game's own key, with the path separator appended.
 std::string GameFolderFromGameKey() {
     RegistryValue directory =
         RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kGameKey, kGameDirectory);
     std::string folder = directory.IsText() ? directory.Text() : std::string();
+#ifndef _WIN32
+    if (folder.empty()) folder = GameFolderUnderWine();
+#endif
     const std::string& separator = platform::PathSeparator();
     if (!folder.empty() && !folder.ends_with(separator)) folder += separator;
     return folder;

@@ -44,7 +44,8 @@ void LoadSettings();
 void SaveSettings(const SettingsRecord& entered);
 
 // The game folder as the settings name it, or as the game's own key does when they name
-// none; unlike LoadSettings it writes nothing.
+// none (on Linux, when the settings store holds no game key, the key in the registry of
+// the Wine prefix the game is installed in); unlike LoadSettings it writes nothing.
 std::string ConfiguredGameFolder();
 
 }  // namespace xal
