@@ -12,16 +12,38 @@ std::string VersionLine(int major, int minor, int revision) {
     return line;
 }
 
-std::string ReadMePath(const std::string& programFolder) {
+namespace {
+
+// The folder with one separator at its end.
+std::string WithSeparator(const std::string& folder) {
     const std::string& separator = platform::PathSeparator();
-    const bool endsInSeparator = programFolder.size() >= separator.size() &&
-                                 programFolder.compare(programFolder.size() - separator.size(),
-                                                       separator.size(), separator) == 0;
-    return programFolder + (endsInSeparator ? "" : separator) + kReadMeFileName;
+    const bool endsInSeparator =
+        folder.size() >= separator.size() &&
+        folder.compare(folder.size() - separator.size(), separator.size(), separator) == 0;
+    return endsInSeparator ? folder : folder + separator;
+}
+
+}  // namespace
+
+std::string ReadMePath(const std::string& programFolder) {
+    return WithSeparator(programFolder) + kReadMeFileName;
+}
+
+std::string InstalledReadMePath(const std::string& programFolder) {
+    std::string folder = WithSeparator(programFolder);
+    // The build names the documentation folder with "/" between its parts.
+    for (const char c : std::string(XAL_INSTALLED_DOC_FOLDER)) {
+        if (c == '/')
+            folder += platform::PathSeparator();
+        else
+            folder += c;
+    }
+    return ReadMePath(folder);
 }
 
 std::string ReadMeText(const std::string& programFolder) {
-    const std::string path = ReadMePath(programFolder);
+    std::string path = ReadMePath(programFolder);
+    if (!platform::FileExists(path)) path = InstalledReadMePath(programFolder);
     try {
         return platform::ReadFileBytes(path, false);
     } catch (const RunTimeError& error) {

@@ -1,0 +1,69 @@
+# Installs the build into PREFIX and checks that every one of FILES ("|" between them)
+# is there, and that the installed desktop entry, file type and metadata fit together.
+# Run with cmake -P; the build must be complete.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(problems "")
+string(REPLACE "|" ";" FILES "${FILES}")
+foreach(file IN LISTS FILES)
+  if(NOT EXISTS ${PREFIX}/${file})
+    string(APPEND problems "\n  ${file} is not installed")
+  endif()
+endforeach()
+if(EXISTS ${PREFIX}/${BINDIR}/XaL_CampaignEdit_README.txt)
+  string(APPEND problems "\n  the read-me is installed beside the programs")
+endif()
+
+file(READ ${PREFIX}/${MANDIR}/man1/xal-cam.1 manPage)
+if(NOT manPage MATCHES "\n?\\.TH [^\n]*\"xal-cam ${VERSION}\"")
+  string(APPEND problems "\n  the manual page does not name version ${VERSION}")
+endif()
+
+set(desktopEntry ${PREFIX}/${DATADIR}/applications/${APP_ID}.desktop)
+if(EXISTS ${desktopEntry})
+  file(READ ${desktopEntry} entry)
+  if(NOT entry MATCHES "\nExec=([^ \n]+) %f\n" OR NOT EXISTS ${PREFIX}/${BINDIR}/${CMAKE_MATCH_1})
+    string(APPEND problems "\n  the desktop entry does not start an installed program on a file")
+  endif()
+  if(NOT entry MATCHES "\nIcon=${APP_ID}\n")
+    string(APPEND problems "\n  the desktop entry does not name the installed icon")
+  endif()
+  if(NOT entry MATCHES "\nMimeType=application/x-xal-campaign;\n")
+    string(APPEND problems "\n  the desktop entry does not open campaign files")
+  endif()
+
+  file(READ ${PREFIX}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml metainfo)
+  if(NOT metainfo MATCHES "<release version=\"${VERSION}\"")
+    string(APPEND problems "\n  the AppStream metadata has no release ${VERSION}")
+  endif()
+
+  # The metadata with the desktop entry it launches, as software centres see them.
+  execute_process(COMMAND appstreamcli validate-tree --no-net --strict ${PREFIX}
+                  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    string(APPEND problems "\n  appstreamcli validate-tree: ${output}")
+  endif()
+
+  # The file type as the desktop's database of file types takes it up, without a word
+  # about the file.
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_DATA_DIRS=${PREFIX}/${DATADIR}
+                          update-mime-database ${PREFIX}/${DATADIR}/mime
+                  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0 OR NOT output STREQUAL "")
+    string(APPEND problems "\n  update-mime-database: ${result} ${output}")
+  else()
+    file(READ ${PREFIX}/${DATADIR}/mime/globs2 globs)
+    if(NOT globs MATCHES "\n[0-9]+:application/x-xal-campaign:\\*\\.cam\n")
+      string(APPEND problems "\n  *.cam is not a campaign file")
+    endif()
+  endif()
+endif()
+
+if(NOT problems STREQUAL "")
+  message(FATAL_ERROR "The installation in ${PREFIX} is wrong:${problems}")
+endif()
