@@ -1,20 +1,23 @@
-#include <filesystem>
 #include <iostream>
 
 #include "campaign_file/campaign_reader.h"
 #include "cli/campaign_json.h"
 #include "cli/commands.h"
 #include "platform/error.h"
+#include "platform/file_system.h"
 
 namespace xal::cli {
 
 Campaign ReadCampaignFile(const std::string& file) {
     // The tool never creates its input, as the reader would for a missing file.
-    if (!std::filesystem::exists(file)) Raise(ErrorNumber::FileNotFound);
+    if (!platform::FileExists(file)) Raise(ErrorNumber::FileNotFound);
     Campaign campaign;
-    const std::string name = std::filesystem::path(file).filename().string();
+    // The folder in the platform's own separators, as the editor's file picker gives it.
+    const std::filesystem::path native = platform::FsPath(file).make_preferred();
+    const std::string path = platform::FromFsPath(native);
+    const std::string name = platform::FromFsPath(native.filename());
     campaign.SetCampaignName(name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string());
-    campaign.SetCampaignFolder(file.substr(0, file.size() - name.size()));
+    campaign.SetCampaignFolder(path.substr(0, path.size() - name.size()));
     ParseCampaign(ReadWholeFile(file), campaign);
     return campaign;
 }

@@ -1,8 +1,4 @@
 #include <iostream>
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 #include "cli/commands.h"
 #include "platform/error.h"
@@ -41,10 +37,6 @@ void AddReportCommand(CLI::App& app, int& status) {
             const Campaign campaign = ReadCampaignFile(*file);
             const std::string country = CountryNameOf(campaign.Country());
             if (*toStandardOutput) {
-#ifdef _WIN32
-                // The report's own CR LF line ends, not doubled carriage returns.
-                _setmode(_fileno(stdout), _O_BINARY);
-#endif
                 std::cout << CampaignReportText(campaign, country) << std::flush;
             } else {
                 std::cout << WriteCampaignReport(campaign, country) << '\n';

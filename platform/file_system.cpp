@@ -12,6 +12,7 @@
 
 #ifdef _WIN32
 #include <io.h>
+#include <windows.h>
 #else
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,6 +28,33 @@ const std::string& PathSeparator() {
 #endif
     return separator;
 }
+
+#ifdef _WIN32
+std::filesystem::path FsPath(const std::string& path) {
+    const int size = static_cast<int>(path.size());
+    std::wstring wide(MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string FromFsPath(const std::filesystem::path& path) {
+    const std::wstring& wide = path.native();
+    const int size = static_cast<int>(wide.size());
+    std::string text(
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), static_cast<int>(text.size()),
+                        nullptr, nullptr);
+    return text;
+}
+#else
+std::filesystem::path FsPath(const std::string& path) {
+    return path;
+}
+
+std::string FromFsPath(const std::filesystem::path& path) {
+    return path.string();
+}
+#endif
 
 void RaiseFileError(int errnoValue) {
     switch (errnoValue) {
@@ -54,7 +82,7 @@ namespace {
 
 bool IsFolder(const std::string& path) {
     std::error_code ec;
-    return std::filesystem::is_directory(path, ec);
+    return std::filesystem::is_directory(FsPath(path), ec);
 }
 
 struct FileCloser {
@@ -73,10 +101,14 @@ bool FlushToDisk(std::FILE* file) {
 
 std::string TemporaryPathBeside(const std::string& path) {
     static std::mt19937_64 random{std::random_device{}()};
-    std::filesystem::path target(path);
-    auto name =
-        "." + target.filename().string() + "." + std::to_string(random() % 1000000000) + ".tmp";
-    return (target.parent_path() / name).string();
+    const std::filesystem::path target = FsPath(path);
+    // Appended piece by piece: "." + name trips a false -Wrestrict of GCC 12 on 32-bit.
+    std::string name = ".";
+    name += FromFsPath(target.filename());
+    name += '.';
+    name += std::to_string(random() % 1000000000);
+    name += ".tmp";
+    return FromFsPath(target.parent_path() / FsPath(name));
 }
 
 }  // namespace
@@ -117,12 +149,12 @@ std::string FileInFolder(const std::string& folder, const std::string& name) {
     const std::string asNamed = folder + name;
     std::error_code ec;
     if (name.empty() || name.find_first_of("/\\") != std::string::npos ||
-        std::filesystem::exists(asNamed, ec))
+        std::filesystem::exists(FsPath(asNamed), ec))
         return asNamed;
     std::string match;
-    for (std::filesystem::directory_iterator entry(folder, ec), end; !ec && entry != end;
+    for (std::filesystem::directory_iterator entry(FsPath(folder), ec), end; !ec && entry != end;
          entry.increment(ec)) {
-        const std::string candidate = entry->path().filename().string();
+        const std::string candidate = FromFsPath(entry->path().filename());
         // Of several matches the first in byte order, so the choice does not depend on
         // the order the folder lists them in.
         if (SameLettersIgnoringCase(candidate, name) && (match.empty() || candidate < match))
@@ -133,7 +165,7 @@ std::string FileInFolder(const std::string& folder, const std::string& name) {
 
 bool FileExists(const std::string& path) {
     std::error_code ec;
-    return std::filesystem::exists(path, ec);
+    return std::filesystem::exists(FsPath(path), ec);
 }
 
 void ReplaceFileContents(const std::string& path, const std::string& bytes) {
@@ -156,7 +188,7 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes) {
         if (std::fclose(file.release()) != 0) fail(errno);
     }
     std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
+    std::filesystem::rename(FsPath(temporary), FsPath(path), ec);
     if (ec) fail(ec.default_error_condition().value());
 }
 

@@ -1,8 +1,16 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace xal::platform {
+
+// A path as the program holds it (text in the system's code page, as the C library's file
+// functions take it) for the file-system library, and back. MinGW's library would widen
+// narrow text byte by byte and narrow it back as UTF-8; these convert through the
+// system's code page instead.
+std::filesystem::path FsPath(const std::string& path);
+std::string FromFsPath(const std::filesystem::path& path);
 
 // The path separator of this platform: "\" on Windows, "/" elsewhere.
 const std::string& PathSeparator();

@@ -9,6 +9,9 @@ cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j "$(xal_jobs)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(xal_jobs)"
 
+# The Windows build of the core, the tool and the tests, under Wine.
+bash "$XAL_ROOT/scripts/run-windows-tests.sh"
+
 # A short fuzzing run of the campaign reader, when clang and its fuzzer runtime are here.
 xal_install clang libclang-rt-dev 2>/dev/null || xal_install clang libclang-rt-14-dev 2>/dev/null || true
 if command -v clang++ >/dev/null; then

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "platform/registry_file_store.h"
 #include "settings/registry.h"
 #include "support/registry_sandbox.h"
 

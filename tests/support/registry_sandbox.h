@@ -1,40 +1,45 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/reg_file_format.h"
-#include "platform/registry_file_store.h"
 #include "support/temp_folder.h"
 
 namespace xal::test {
 
-// Points the registry at a store file of its own for one test.
+// The registry of one test, seen past the registry operations. Elsewhere than on Windows
+// it is a store file of the test's own. On Windows it is the machine's own registry,
+// whose keys of the program and of the game it removes first: the cross-built tests run
+// in a throwaway Wine prefix, and what the last test wrote stays there to be looked at.
 class RegistrySandbox {
   public:
-    RegistrySandbox() { platform::SetRegistryStorePath(StorePath()); }
-    ~RegistrySandbox() { platform::SetRegistryStorePath(folder_.File("unused.reg")); }
-
-    std::string StorePath() const { return folder_.File("HKEY_LOCAL_MACHINE.reg"); }
-    const TempFolder& Folder() const { return folder_; }
+    RegistrySandbox();
+    ~RegistrySandbox();
+    RegistrySandbox(const RegistrySandbox&) = delete;
+    RegistrySandbox& operator=(const RegistrySandbox&) = delete;
 
     // Stores a value exactly as given, bypassing the registry operations.
     void Plant(const std::string& key, const std::string& name, std::uint32_t type,
-               const std::string& data) {
-        platform::ActiveRegistryStore().Change([&](platform::RegFile& file) {
-            file.EnsureKey(key).values.push_back({name, type, data});
-        });
+               const std::string& data);
+    // The value as stored, or nothing.
+    std::optional<platform::RegFileValue> Stored(const std::string& key, const std::string& name);
+    bool KeyExists(const std::string& key);
+    // The names of the key's values, in the order the store lists them.
+    std::vector<std::string> ValueNames(const std::string& key);
+
+#ifndef _WIN32
+    std::string StorePath() const {
+        return folder_.File("HKEY_LOCAL_MACHINE.reg");
     }
-    // The value as stored, or null.
-    std::optional<platform::RegFileValue> Stored(const std::string& key, const std::string& name) {
-        platform::RegFile file = platform::ActiveRegistryStore().Read();
-        platform::RegFileKey* found = file.FindKey(key);
-        platform::RegFileValue* value = found ? found->FindValue(name) : nullptr;
-        if (!value) return std::nullopt;
-        return *value;
+    const TempFolder& Folder() const {
+        return folder_;
     }
 
   private:
     TempFolder folder_;
+#endif
 };
 
 }  // namespace xal::test

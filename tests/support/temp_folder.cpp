@@ -4,6 +4,8 @@
 #include <random>
 #include <sstream>
 
+#include "platform/file_system.h"
+
 namespace xal::test {
 
 TempFolder::TempFolder() {
@@ -19,17 +21,18 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::File(const std::string& name) const {
-    return name.empty() ? (path_ / "").string() : (path_ / name).string();
+    return platform::FromFsPath(name.empty() ? path_ / "" : path_ / platform::FsPath(name));
 }
 
 void TempFolder::Write(const std::string& name, const std::string& bytes) const {
-    std::filesystem::create_directories((path_ / name).parent_path());
-    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+    const std::filesystem::path file = path_ / platform::FsPath(name);
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
 std::string TempFolder::Read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
+    std::ifstream in(path_ / platform::FsPath(name), std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();

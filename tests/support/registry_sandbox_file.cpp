@@ -1,0 +1,44 @@
+#ifndef _WIN32
+#include "platform/registry_file_store.h"
+#include "support/registry_sandbox.h"
+
+namespace xal::test {
+
+RegistrySandbox::RegistrySandbox() {
+    platform::SetRegistryStorePath(StorePath());
+}
+
+RegistrySandbox::~RegistrySandbox() {
+    platform::SetRegistryStorePath(folder_.File("unused.reg"));
+}
+
+void RegistrySandbox::Plant(const std::string& key, const std::string& name, std::uint32_t type,
+                            const std::string& data) {
+    platform::ActiveRegistryStore().Change([&](platform::RegFile& file) {
+        file.EnsureKey(key).values.push_back({name, type, data});
+    });
+}
+
+std::optional<platform::RegFileValue> RegistrySandbox::Stored(const std::string& key,
+                                                              const std::string& name) {
+    platform::RegFile file = platform::ActiveRegistryStore().Read();
+    platform::RegFileKey* found = file.FindKey(key);
+    platform::RegFileValue* value = found ? found->FindValue(name) : nullptr;
+    if (!value) return std::nullopt;
+    return *value;
+}
+
+bool RegistrySandbox::KeyExists(const std::string& key) {
+    return platform::ActiveRegistryStore().Read().KeyExists(key);
+}
+
+std::vector<std::string> RegistrySandbox::ValueNames(const std::string& key) {
+    platform::RegFile file = platform::ActiveRegistryStore().Read();
+    std::vector<std::string> names;
+    if (platform::RegFileKey* found = file.FindKey(key))
+        for (const auto& value : found->values) names.push_back(value.name);
+    return names;
+}
+
+}  // namespace xal::test
+#endif
