@@ -115,7 +115,6 @@ void LoadSettings() {
 }
 
 void SaveSettings(const SettingsRecord& entered) {
-    SettingsRecord& settings = modMain::Settings;
     const std::pair<const char*, const std::string*> texts[] = {
         {kScenarioEditor, &entered.ScenarioEditorPath},
         {kGameFolder, &entered.GameFolder},
@@ -127,7 +126,7 @@ void SaveSettings(const SettingsRecord& entered) {
         {kScnLFileSeparator, &entered.ScnLFileSeparator}};
     for (const auto& [name, text] : texts) WriteText(name, *text);
     WriteText(kPrestigeIncrement, DecimalText(entered.PrestigeIncrement));
-    settings = entered;
+    modMain::Settings = entered;
 }
 
 std::string ConfiguredGameFolder() {
