@@ -22,3 +22,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR wine)
 set(CMAKE_CXX_FLAGS_INIT "-idirafter /usr/include")
 set(CLI11_DIR /usr/share/cmake/CLI11)
 set(nlohmann_json_DIR /usr/share/cmake/nlohmann_json)
+
+# pkg-config looks only among the cross compiler's own libraries, never the host's.
+set(ENV{PKG_CONFIG_LIBDIR} /usr/${XAL_MINGW_TRIPLET}/lib/pkgconfig)
+set(ENV{PKG_CONFIG_PATH} "")

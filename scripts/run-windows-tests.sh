@@ -24,7 +24,7 @@ cmake --build "$build" -j "$(xal_jobs)"
 # run, away from the output of the tests, so each program starts at once and no
 # background program holds a test's output open.
 WINEPREFIX="$(mktemp -d)"
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" XAL_THROWAWAY_REGISTRY=1
 unset DISPLAY WAYLAND_DISPLAY
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
 wineserver -p

@@ -11,8 +11,9 @@ namespace xal::test {
 
 // The registry of one test, seen past the registry operations. Elsewhere than on Windows
 // it is a store file of the test's own. On Windows it is the machine's own registry,
-// whose keys of the program and of the game it removes first: the cross-built tests run
-// in a throwaway Wine prefix, and what the last test wrote stays there to be looked at.
+// whose keys of the program and of the game it removes first, so it refuses to work unless
+// XAL_THROWAWAY_REGISTRY=1 says the registry is a throwaway one (the cross-built tests run
+// in a Wine prefix made for the run); what the last test wrote stays there to be looked at.
 class RegistrySandbox {
   public:
     RegistrySandbox();

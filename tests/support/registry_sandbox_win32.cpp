@@ -1,6 +1,10 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
 #include "settings/settings.h"
 #include "support/registry_sandbox.h"
 
@@ -18,9 +22,26 @@ HKEY Open(const std::string& key, REGSAM access) {
 // The game's key as a whole, with its vendor's parent key.
 constexpr const char* kGameVendorKey = "Software\\Ostrand";
 
+// Set by the Windows test script, whose Wine prefix is made for the run and thrown away.
+constexpr const char* kThrowawayVariable = "XAL_THROWAWAY_REGISTRY";
+
+bool RegistryIsThrowaway() {
+    const char* value = std::getenv(kThrowawayVariable);
+    return value && std::string_view(value) == "1";
+}
+
 }  // namespace
 
 RegistrySandbox::RegistrySandbox() {
+    // The tests remove the keys of the editor and of the game, so they never run against a
+    // registry that someone's editor or game relies on.
+    if (!RegistryIsThrowaway()) {
+        std::fprintf(stderr,
+                     "These tests rewrite HKEY_LOCAL_MACHINE\\%s and the game's key. Run them "
+                     "only in a throwaway Wine prefix or machine, with %s=1.\n",
+                     settings_keys::kSettingsKey, kThrowawayVariable);
+        std::exit(1);
+    }
     for (const char* key : {settings_keys::kSettingsKey, kGameVendorKey})
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, key);
 }
