@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "main_window/fitted_label.h"
 #include "main_window/frm_main.h"
 #include "main_window/pictures.h"
 
@@ -24,21 +25,29 @@ Widget* Place(Widget* widget, const char* name, int left, int top, int width, in
     return widget;
 }
 
-// A right-aligned label. The design's font was narrower than the desktop's, so a caption
-// that does not fit first grows to the left, into the free margin, then gets smaller.
+// Keeps a list's header hidden until the list is first shown: sizing the header measures
+// its captions in bold, and loading that font would hold up start-up while the campaign's
+// controls are still hidden.
+class HeaderShownWithList : public QObject {
+  public:
+    explicit HeaderShownWithList(QTreeView* list) : QObject(list) {
+        list->header()->hide();
+        list->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* list = static_cast<QTreeView*>(watched);
+            list->removeEventFilter(this);
+            list->header()->show();
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 void AddLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
-    auto* label = Place(new QLabel(text, parent), nullptr, left, top, width, height);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QRect place = label->geometry();
-    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-    if (needed <= place.width()) return;
-    place.setLeft(std::max(4, place.right() + 1 - needed));
-    label->setGeometry(place);
-    QFont smaller = label->font();
-    while (QFontMetrics(smaller).horizontalAdvance(label->text()) + 2 > place.width() &&
-           smaller.pointSizeF() > 6.5)
-        smaller.setPointSizeF(smaller.pointSizeF() - 0.25);
-    label->setFont(smaller);
+    Place(new FittedLabel(text, parent), nullptr, left, top, width, height);
 }
 
 QLineEdit* AddTextBox(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -174,6 +183,7 @@ void frmMain::BuildCampaignFrame() {
     lvScenarios->setColumnCount(2);
     lvScenarios->setHeaderLabels({"Nr.", "Scenario"});
     lvScenarios->setRootIsDecorated(false);
+    new HeaderShownWithList(lvScenarios);
     lvScenarios->setColumnWidth(0, 420 / kTwipsPerPixel);
     lvScenarios->setColumnWidth(1, 1800 / kTwipsPerPixel);
     cmdUp = AddPictureButton(f, "cmdUp", 2760, 3360, 375, 375, ilMain["UP"],

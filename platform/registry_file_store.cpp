@@ -3,12 +3,14 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <mutex>
 
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -35,10 +37,35 @@ class StoreLock {
     int fd_ = -1;
 };
 
+// The last store file read and what it held, for the many reads in a row that start-up
+// makes. A file is the same while its identity, size and time of change are: the store is
+// only ever replaced by renaming a new file over it.
+struct ReadCache {
+    std::mutex mutex;
+    std::string path;
+    struct stat seen {};
+    RegFile contents;
+
+    static bool Same(const struct stat& a, const struct stat& b) {
+        return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+               a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+    }
+};
+
+ReadCache& LastRead() {
+    static ReadCache cache;
+    return cache;
+}
+
 // Reads the store while the lock is held; a damaged file is set aside, never overwritten.
 RegFile Load(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return {};
+    struct stat now {};
+    if (::stat(path.c_str(), &now) != 0) return {};
+    ReadCache& cache = LastRead();
+    {
+        std::lock_guard<std::mutex> hold(cache.mutex);
+        if (cache.path == path && ReadCache::Same(cache.seen, now)) return cache.contents;
+    }
     std::string text;
     try {
         text = ReadFileBytes(path, false);
@@ -46,7 +73,14 @@ RegFile Load(const std::string& path) {
         return {};
     }
     std::string why;
-    if (auto parsed = ParseRegFile(text, &why)) return *parsed;
+    if (auto parsed = ParseRegFile(text, &why)) {
+        std::lock_guard<std::mutex> hold(cache.mutex);
+        cache.path = path;
+        cache.seen = now;
+        cache.contents = *parsed;
+        return *parsed;
+    }
+    std::error_code ec;
 
     const std::string aside = path + ".bad";
     std::filesystem::rename(path, aside, ec);

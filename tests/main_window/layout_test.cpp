@@ -1,7 +1,9 @@
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 
 #include "model/mod_main.h"
+#include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
 namespace xal {
@@ -57,6 +59,25 @@ TEST_F(MainWindowTest, ControlsStandAtTheirPlacesWithTheirTexts) {
         EXPECT_TRUE(label->alignment() & Qt::AlignRight);
     }
     EXPECT_EQ(labels, (QStringList{"TXT File:", "MOV File:", "Prestige:", "Go to:"}));
+}
+
+// The captions are fitted and the list's header appears only once the campaign's controls
+// are shown, which start-up leaves for later.
+TEST_F(MainWindowTest, AShownCampaignHasItsListHeaderAndEveryCaptionFits) {
+    gui::frmMain& window = Window();
+    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
+    ASSERT_TRUE(window.fraMain->isVisible());
+    EXPECT_TRUE(window.lvScenarios->header()->isVisible());
+    EXPECT_GT(window.lvScenarios->header()->height(), 0);
+
+    const QList<QLabel*> labels = window.fraMain->findChildren<QLabel*>();
+    ASSERT_GE(labels.size(), 20);
+    for (QLabel* label : labels) {
+        if (!label->isVisible()) continue;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()) + 2, label->width())
+            << label->text().toStdString();
+        EXPECT_GE(label->x(), 4) << label->text().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, MenusAndToolbarStartAsLaidOut) {

@@ -2,7 +2,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 
 #include "platform/registry_file_store.h"
 #include "settings/registry.h"
@@ -36,6 +38,24 @@ TEST(RegistryStore, WritingWhatIsStoredAlreadyLeavesTheFileAlone) {
     EXPECT_EQ(std::filesystem::last_write_time(file), std::filesystem::file_time_type{});
     RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "XaL Path", "/games/other/", RegType::Sz);
     EXPECT_NE(std::filesystem::last_write_time(file), std::filesystem::file_time_type{});
+}
+
+TEST(RegistryStore, SeesAChangeThatAnotherProgramMadeInPlace) {
+    test::RegistrySandbox sandbox;
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "XaL Path", "/games/legion/", RegType::Sz);
+    ASSERT_EQ(RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "XaL Path"),
+              RegistryValue(std::string("/games/legion/")));
+
+    // Rewritten in the same file, to the same size, a moment later.
+    const auto file = sandbox.Folder().Path() / "HKEY_LOCAL_MACHINE.reg";
+    const auto before = std::filesystem::last_write_time(file);
+    std::string text = sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg");
+    text.replace(text.find("legion"), 6, "norway");
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+    std::filesystem::last_write_time(file, before + std::chrono::milliseconds(1));
+
+    EXPECT_EQ(RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "XaL Path"),
+              RegistryValue(std::string("/games/norway/")));
 }
 
 TEST(RegistryStore, TwoEditorsWritingAtOnceLoseNothing) {
