@@ -9,10 +9,13 @@ cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXAL_BUILD_T
 cmake --build "$build" -j "$(xal_jobs)"
 
 # With no game installed, point the settings at the demo game folder, as the game's own
-# installer would: its key is written only when the store names no game folder at all.
+# installer would: its key is written only when the store names no game folder at all and
+# the Wine prefix holds no game either (32-bit or 64-bit).
 store="${XDG_CONFIG_HOME:-$HOME/.config}/xal-campaign-edit/HKEY_LOCAL_MACHINE.reg"
+wine_registry="${WINEPREFIX:-$HOME/.wine}/system.reg"
 if ! grep -qiF "[Software\\\\Ostrand\\\\Xandor's Legion\\\\1.0]" "$store" 2>/dev/null &&
-   ! grep -qE '^"XaL Path"="[^"]' "$store" 2>/dev/null; then
+   ! grep -qE '^"XaL Path"="[^"]' "$store" 2>/dev/null &&
+   ! grep -qiF "Ostrand\\\\Xandor's Legion\\\\1.0]" "$wine_registry" 2>/dev/null; then
   demo="$XAL_ROOT/examples/game"
   mkdir -p "$(dirname "$store")"
   [ -s "$store" ] || printf 'WINE REGISTRY Version 2\n' > "$store"
