@@ -12,25 +12,12 @@ std::string VersionLine(int major, int minor, int revision) {
     return line;
 }
 
-namespace {
-
-// The folder with one separator at its end.
-std::string WithSeparator(const std::string& folder) {
-    const std::string& separator = platform::PathSeparator();
-    const bool endsInSeparator =
-        folder.size() >= separator.size() &&
-        folder.compare(folder.size() - separator.size(), separator.size(), separator) == 0;
-    return endsInSeparator ? folder : folder + separator;
-}
-
-}  // namespace
-
 std::string ReadMePath(const std::string& programFolder) {
-    return WithSeparator(programFolder) + kReadMeFileName;
+    return platform::WithTrailingSeparator(programFolder) + kReadMeFileName;
 }
 
 std::string InstalledReadMePath(const std::string& programFolder) {
-    std::string folder = WithSeparator(programFolder);
+    std::string folder = platform::WithTrailingSeparator(programFolder);
     // The build names the documentation folder with "/" between its parts.
     for (const char c : std::string(XAL_INSTALLED_DOC_FOLDER)) {
         if (c == '/')

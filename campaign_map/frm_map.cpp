@@ -62,12 +62,12 @@ void frmMap::Refresh() {
     setWindowTitle("Campaign map - " + ToQString(campaign.CampaignName()) + ".cam");
     std::vector<Finding> findings = CheckCampaign(campaign);
     CampaignGraph graph = MapOfCampaign(campaign, findings);
-    if (drawn_ && graph == graph_ && findings == findings_) return;
-    if (!drawn_ || !SameShape(graph, graph_)) layout_ = LayOutCampaign(graph);
+    // Before the first drawing the shown map is empty, and every map has its end box.
+    if (graph == graph_ && findings == findings_) return;
+    if (!SameShape(graph, graph_)) layout_ = LayOutCampaign(graph);
     vwMap->Draw(graph, layout_);
     graph_ = std::move(graph);
     findings_ = std::move(findings);
-    drawn_ = true;
     ShowFindings();
 }
 

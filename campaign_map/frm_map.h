@@ -42,7 +42,6 @@ class frmMap : public QWidget {
     void lstFindings_ItemClick(QListWidgetItem* item);
 
     std::function<void(Byte)> showScenario_;
-    bool drawn_ = false;
     bool scheduled_ = false;
     CampaignGraph graph_;
     MapLayout layout_;

@@ -4,16 +4,17 @@
 #include <string>
 #include <utility>
 
+#include "campaign_map/map_style.h"
 #include "platform/error.h"
 #include "platform/windows1252.h"
 
 namespace xal::map_graphviz {
 namespace {
 
-// The warning and error hues of the desktop's usual themes, and their pale fills.
-constexpr const char* kWarningColour = "#f67400";
+using map_style::kErrorHue;
+using map_style::kWarningHue;
+// The pale fills of the warning and error hues.
 constexpr const char* kWarningFill = "#fde3cc";
-constexpr const char* kErrorColour = "#da4453";
 constexpr const char* kErrorFill = "#f8dadd";
 
 // Graphviz takes its strings as char* and copies them.
@@ -55,7 +56,9 @@ void Declare(Agraph_t* graph) {
     agattr(graph, AGRAPH, C("fontname"), C("sans-serif"));
     for (int kind : {AGNODE, AGEDGE}) {
         agattr(graph, kind, C("fontname"), C("sans-serif"));
-        agattr(graph, kind, C("fontsize"), C(kind == AGNODE ? "10" : "8"));
+        agattr(graph, kind, C("fontsize"),
+               C(std::to_string(kind == AGNODE ? map_style::kNodeFontPoints
+                                               : map_style::kLabelFontPoints)));
         agattr(graph, kind, C("color"), C("black"));
         agattr(graph, kind, C("fontcolor"), C("black"));
         agattr(graph, kind, C("style"), C(kind == AGNODE ? "rounded,filled" : "solid"));
@@ -72,11 +75,11 @@ void MarkNode(Agnode_t* node, const MapNode& mapNode) {
         Set(node, "peripheries", "2");
     } else if (mapNode.kind == MapNode::Kind::Dangling) {
         Set(node, "style", "rounded,dashed,filled");
-        Set(node, "color", kErrorColour);
-        Set(node, "fontcolor", kErrorColour);
+        Set(node, "color", kErrorHue);
+        Set(node, "fontcolor", kErrorHue);
     } else if (mapNode.problem) {
         const bool error = *mapNode.problem == Severity::Error;
-        Set(node, "color", error ? kErrorColour : kWarningColour);
+        Set(node, "color", error ? kErrorHue : kWarningHue);
         Set(node, "fillcolor", error ? kErrorFill : kWarningFill);
         Set(node, "penwidth", "2");
     }
@@ -112,8 +115,8 @@ LaidOutGraph::LaidOutGraph(const CampaignGraph& graph) {
         }
         if (mapEdge.dangling) {
             Set(edge, "style", "dashed");
-            Set(edge, "color", kErrorColour);
-            Set(edge, "fontcolor", kErrorColour);
+            Set(edge, "color", kErrorHue);
+            Set(edge, "fontcolor", kErrorHue);
         }
         edges_.push_back(edge);
     }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "campaign_map/map_style.h"
 #include "platform/qt_text.h"
 
 namespace xal::gui {
@@ -16,15 +17,10 @@ namespace {
 
 // The key of the scenario number a scenario's box carries.
 constexpr int kScenarioKey = 0;
-// The layout's font sizes, in points.
-constexpr double kNodeFontSize = 10;
-constexpr double kLabelFontSize = 8;
 constexpr double kMargin = 8;
 
-// Qt has no warning colours of its own; these are the warning and error hues of the
-// usual desktop themes, which read on light and dark palettes alike.
-const QColor kWarningHue(0xf6, 0x74, 0x00);
-const QColor kErrorHue(0xda, 0x44, 0x53);
+const QColor kWarningHue(map_style::kWarningHue);
+const QColor kErrorHue(map_style::kErrorHue);
 
 QColor Mix(const QColor& base, const QColor& hue, double share) {
     auto blend = [share](int a, int b) {
@@ -120,9 +116,9 @@ void MapView::Draw(const CampaignGraph& graph, const MapLayout& layout) {
                           layout.height * scale + 2 * kMargin);
     const QPalette colours = palette();
     QFont nodeFont = font();
-    nodeFont.setPointSizeF(kNodeFontSize);
+    nodeFont.setPointSizeF(map_style::kNodeFontPoints);
     QFont labelFont = font();
-    labelFont.setPointSizeF(kLabelFontSize);
+    labelFont.setPointSizeF(map_style::kLabelFontPoints);
 
     for (std::size_t i = 0; i < graph.edges.size(); ++i) {
         const MapEdge& edge = graph.edges[i];

@@ -29,6 +29,10 @@ const std::string& PathSeparator() {
     return separator;
 }
 
+std::string WithTrailingSeparator(const std::string& folder) {
+    return folder.ends_with(PathSeparator()) ? folder : folder + PathSeparator();
+}
+
 #ifdef _WIN32
 std::filesystem::path FsPath(const std::string& path) {
     const int size = static_cast<int>(path.size());

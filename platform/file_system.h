@@ -15,6 +15,9 @@ std::string FromFsPath(const std::filesystem::path& path);
 // The path separator of this platform: "\" on Windows, "/" elsewhere.
 const std::string& PathSeparator();
 
+// The folder with this platform's separator at its end, added when it is not there.
+std::string WithTrailingSeparator(const std::string& folder);
+
 // Reads a whole file as bytes. A missing file is created empty when createMissing is
 // set (and read as empty); otherwise it raises "File not found". Other failures raise
 // the matching file error.

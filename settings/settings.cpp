@@ -62,9 +62,7 @@ std::string GameFolderFromGameKey() {
 #ifndef _WIN32
     if (folder.empty()) folder = GameFolderUnderWine();
 #endif
-    const std::string& separator = platform::PathSeparator();
-    if (!folder.empty() && !folder.ends_with(separator)) folder += separator;
-    return folder;
+    return folder.empty() ? folder : platform::WithTrailingSeparator(folder);
 }
 
 // The stored increment, or nothing when it cannot be used as a 32-bit number (text that

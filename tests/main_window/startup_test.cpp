@@ -1,43 +1,29 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <filesystem>
 
 #include "campaign_file/campaign_writer.h"
-#include "main_window/frm_main.h"
-#include "model/mod_main.h"
-#include "settings/main.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
 #include "support/campaign_fixtures.h"
-#include "support/registry_sandbox.h"
-#include "support/scripted_prompts.h"
+#include "support/startup_fixture.h"
 #include "support/temp_folder.h"
-#include "support/test_application.h"
 
 namespace xal {
 namespace {
 
 // A game folder with its country list, named by the game's key.
-class Startup : public ::testing::Test {
+class Startup : public test::StartupTest {
   protected:
     Startup() {
-        test::EnsureApplication();
         std::string lines;
         for (int k = 0; k < 20; ++k) lines += "Land\r\n";
         game.Write("GUI97.txt", lines);
         RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, settings_keys::kGameKey,
                             settings_keys::kGameDirectory, game.Path().string(),
                             platform::RegType::Sz);
-        modMain::CurrentCampaign.reset();
-    }
-    ~Startup() override {
-        if (gui::MainWindow()) gui::MainWindow()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    test::RegistrySandbox sandbox;
-    test::ScriptedPrompts prompts;
     test::TempFolder game;
 };
 

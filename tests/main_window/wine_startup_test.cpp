@@ -1,20 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QTest>
 #include <filesystem>
 
 #include "campaign_file/campaign_writer.h"
-#include "main_window/frm_main.h"
-#include "model/mod_main.h"
 #include "platform/file_system.h"
-#include "settings/main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
-#include "support/registry_sandbox.h"
 #include "support/scoped_environment.h"
-#include "support/scripted_prompts.h"
-#include "support/test_application.h"
+#include "support/startup_fixture.h"
 #include "support/wine_prefix_layout.h"
 
 namespace xal {
@@ -23,10 +17,9 @@ namespace {
 // A first start on Linux with the game installed in the Wine prefix: the folder
 // "C:\Games\Legion" with the country list and a campaign in its scenario folder, the key
 // the 32-bit installer wrote into the prefix's registry, and no settings yet.
-class WineStartup : public ::testing::Test {
+class WineStartup : public test::StartupTest {
   protected:
     WineStartup() {
-        test::EnsureApplication();
         const std::filesystem::path game = prefix.DriveC() / "Games" / "Legion";
         std::filesystem::create_directories(game / "scenario");
         platform::ReplaceFileContents((game / "GUI97.txt").string(), test::CountryLines(20));
@@ -34,15 +27,8 @@ class WineStartup : public ::testing::Test {
                                       BuildCampaignFile(test::DistinctCampaign(3)));
         prefix.WriteSystemRegistry(
             test::GameKeySection(test::kWow64GameKey, "C:\\\\Games\\\\Legion"));
-        modMain::CurrentCampaign.reset();
-    }
-    ~WineStartup() override {
-        if (gui::MainWindow()) gui::MainWindow()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    test::RegistrySandbox sandbox;
-    test::ScriptedPrompts prompts;
     test::WinePrefixLayout prefix;
     test::ScopedEnvironment winePrefix{"WINEPREFIX", prefix.Path()};
 };
