@@ -3,6 +3,7 @@
 #include "model/conversions.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/read_limits.h"
 
 namespace xal {
 
@@ -32,7 +33,7 @@ std::string ReadMeText(const std::string& programFolder) {
     std::string path = ReadMePath(programFolder);
     if (!platform::FileExists(path)) path = InstalledReadMePath(programFolder);
     try {
-        return platform::ReadFileBytes(path, false);
+        return platform::ReadFileBytes(path, false, platform::read_limit::kTextFile);
     } catch (const RunTimeError& error) {
         if (error.Number() == ErrorNumber::FileNotFound) return {};
         return "The read-me file could not be read:\r\n" + path + "\r\n" +

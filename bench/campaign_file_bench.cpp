@@ -7,6 +7,7 @@
 
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
+#include "platform/read_limits.h"
 
 namespace {
 
@@ -49,14 +50,16 @@ void ReadAndParse(benchmark::State& state) {
     const std::string& path = CampaignPath();
     for (auto _ : state) {
         xal::Campaign campaign;
-        xal::ParseCampaign(xal::ReadWholeFile(path), campaign);
+        xal::ParseCampaign(xal::ReadWholeFile(path, xal::platform::read_limit::kCampaignFile),
+                           campaign);
         benchmark::DoNotOptimize(campaign.NrOfScenarios());
     }
 }
 BENCHMARK(ReadAndParse);
 
 void Parse(benchmark::State& state) {
-    const std::string contents = xal::ReadWholeFile(CampaignPath());
+    const std::string contents =
+        xal::ReadWholeFile(CampaignPath(), xal::platform::read_limit::kCampaignFile);
     for (auto _ : state) {
         xal::Campaign campaign;
         xal::ParseCampaign(contents, campaign);

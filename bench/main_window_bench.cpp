@@ -17,6 +17,7 @@
 #include "main_window/frm_main.h"
 #include "model/mod_main.h"
 #include "platform/file_system.h"
+#include "platform/read_limits.h"
 #include "platform/reg_file_format.h"
 #include "platform/registry_file_store.h"
 #include "settings/registry.h"
@@ -61,7 +62,8 @@ void OpenAndShow50(benchmark::State& state) {
     const std::string path = (BenchFolder() / "camp50.cam").string();
     for (auto _ : state) {
         auto campaign = std::make_shared<xal::Campaign>();
-        xal::ParseCampaign(xal::ReadWholeFile(path), *campaign);
+        xal::ParseCampaign(xal::ReadWholeFile(path, xal::platform::read_limit::kCampaignFile),
+                           *campaign);
         xal::modMain::CurrentCampaign = campaign;
         window.RefreshCampaignDisplay();
     }

@@ -30,8 +30,8 @@ Byte ByteAt(const std::string& contents, std::size_t position) {
 
 }  // namespace
 
-std::string ReadWholeFile(const std::string& path) {
-    return platform::ReadFileBytes(path, true);
+std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
+    return platform::ReadFileBytes(path, true, maxBytes);
 }
 
 std::string FieldText(const std::string& field) {

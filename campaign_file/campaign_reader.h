@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "model/campaign.h"
@@ -11,8 +12,9 @@ namespace xal {
 inline constexpr std::size_t kCampaignFileSize = 31944;
 
 // Reads a whole file as bytes (one character per byte). A missing file is created
-// empty and read as empty; a file that cannot be opened raises the file error.
-std::string ReadWholeFile(const std::string& path);
+// empty and read as empty; a file that cannot be opened, is not a regular file or is
+// larger than maxBytes raises the file error.
+std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes);
 
 // A text field's value: everything before the first zero byte, blanks trimmed.
 std::string FieldText(const std::string& field);

@@ -2,20 +2,16 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <random>
+#include <string_view>
 #include <system_error>
 
 #include "platform/error.h"
+#include "platform/file_system_internals.h"
 
 #ifdef _WIN32
-#include <io.h>
 #include <windows.h>
-#else
-#include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace xal::platform {
@@ -36,8 +32,8 @@ std::string WithTrailingSeparator(const std::string& folder) {
 #ifdef _WIN32
 std::filesystem::path FsPath(const std::string& path) {
     const int size = static_cast<int>(path.size());
-    std::wstring wide(MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), static_cast<int>(wide.size()));
+    std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, path.data(), size, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path.data(), size, wide.data(), static_cast<int>(wide.size()));
     return wide;
 }
 
@@ -45,8 +41,8 @@ std::string FromFsPath(const std::filesystem::path& path) {
     const std::wstring& wide = path.native();
     const int size = static_cast<int>(wide.size());
     std::string text(
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), static_cast<int>(text.size()),
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), static_cast<int>(text.size()),
                         nullptr, nullptr);
     return text;
 }
@@ -66,6 +62,7 @@ void RaiseFileError(int errnoValue) {
         case ENOTDIR:
             Raise(ErrorNumber::PathNotFound);
         case ENOSPC:
+        case EFBIG:
 #ifdef EDQUOT
         case EDQUOT:
 #endif
@@ -82,61 +79,48 @@ void RaiseFileError(int errnoValue) {
     }
 }
 
+namespace internals {
+
+void RaiseNotARegularFile() {
+    Raise(ErrorNumber::PathFileAccessError, "Path/File access error: not a regular file");
+}
+
+void RaiseLargerThan(std::uint64_t maxBytes) {
+    Raise(ErrorNumber::PathFileAccessError,
+          "Path/File access error: the file is larger than " + std::to_string(maxBytes) + " bytes");
+}
+
+void RaiseReadOnly() {
+    Raise(ErrorNumber::PermissionDenied, "Permission denied: the file is read-only");
+}
+
 namespace {
 
-bool IsFolder(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_directory(FsPath(path), ec);
-}
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-bool FlushToDisk(std::FILE* file) {
-    if (std::fflush(file) != 0) return false;
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return fsync(fileno(file)) == 0;
-#endif
-}
-
-std::string TemporaryPathBeside(const std::string& path) {
-    static std::mt19937_64 random{std::random_device{}()};
-    const std::filesystem::path target = FsPath(path);
-    // Appended piece by piece: "." + name trips a false -Wrestrict of GCC 12 on 32-bit.
-    std::string name = ".";
-    name += FromFsPath(target.filename());
-    name += '.';
-    name += std::to_string(random() % 1000000000);
-    name += ".tmp";
-    return FromFsPath(target.parent_path() / FsPath(name));
-}
+constexpr std::string_view kSavingMark = ".saving-";
+constexpr std::string_view kSavingEnd = ".tmp";
+constexpr std::size_t kSavingDigits = 8;
+constexpr std::string_view kHexDigits = "0123456789abcdef";
 
 }  // namespace
 
-std::string ReadFileBytes(const std::string& path, bool createMissing) {
-    if (path.empty()) Raise(ErrorNumber::BadFileName);
-    if (IsFolder(path)) Raise(ErrorNumber::PathFileAccessError);
-    FileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        int error = errno;
-        if (error != ENOENT) RaiseFileError(error);
-        if (!createMissing) Raise(ErrorNumber::FileNotFound);
-        FileHandle created(std::fopen(path.c_str(), "wb"));
-        if (!created) RaiseFileError(errno);
-        return {};
-    }
-    std::string bytes;
-    char buffer[65536];
-    std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-        bytes.append(buffer, count);
-    if (std::ferror(file.get())) Raise(ErrorNumber::PathFileAccessError);
-    return bytes;
+std::string SavingFileName(const std::string& name) {
+    static std::mt19937_64 random{std::random_device{}()};
+    std::string digits;
+    for (auto number = random(); digits.size() < kSavingDigits; number /= kHexDigits.size())
+        digits += kHexDigits[number % kHexDigits.size()];
+    return name + std::string(kSavingMark) + digits + std::string(kSavingEnd);
 }
+
+bool IsSavingFileOf(const std::string& candidate, const std::string& name) {
+    const std::size_t digitsAt = name.size() + kSavingMark.size();
+    if (candidate.size() != digitsAt + kSavingDigits + kSavingEnd.size() ||
+        !candidate.starts_with(name) || !candidate.ends_with(kSavingEnd) ||
+        candidate.compare(name.size(), kSavingMark.size(), kSavingMark) != 0)
+        return false;
+    return candidate.find_first_not_of(kHexDigits, digitsAt) == digitsAt + kSavingDigits;
+}
+
+}  // namespace internals
 
 namespace {
 
@@ -170,30 +154,6 @@ std::string FileInFolder(const std::string& folder, const std::string& name) {
 bool FileExists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::exists(FsPath(path), ec);
-}
-
-void ReplaceFileContents(const std::string& path, const std::string& bytes) {
-    if (path.empty()) Raise(ErrorNumber::BadFileName);
-    if (IsFolder(path)) Raise(ErrorNumber::PathFileAccessError);
-    const std::string temporary = TemporaryPathBeside(path);
-    auto fail = [&](int error) {
-        std::remove(temporary.c_str());
-        RaiseFileError(error);
-    };
-    {
-        FileHandle file(std::fopen(temporary.c_str(), "wb"));
-        if (!file) RaiseFileError(errno);
-        if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) fail(errno);
-        if (!FlushToDisk(file.get())) fail(errno);
-#ifndef _WIN32
-        struct stat old {};
-        if (stat(path.c_str(), &old) == 0) fchmod(fileno(file.get()), old.st_mode & 07777);
-#endif
-        if (std::fclose(file.release()) != 0) fail(errno);
-    }
-    std::error_code ec;
-    std::filesystem::rename(FsPath(temporary), FsPath(path), ec);
-    if (ec) fail(ec.default_error_condition().value());
 }
 
 }  // namespace xal::platform

@@ -1,14 +1,15 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
 namespace xal::platform {
 
-// A path as the program holds it (text in the system's code page, as the C library's file
-// functions take it) for the file-system library, and back. MinGW's library would widen
-// narrow text byte by byte and narrow it back as UTF-8; these convert through the
-// system's code page instead.
+// A path as the program holds it, for the file-system library, and back. The program
+// holds the platform's own path text: the file system's bytes (UTF-8) on Linux, passed on
+// unchanged; UTF-8 on Windows, converted to and from the UTF-16 of the wide-character
+// calls whatever the system's code page. Every file operation goes through these.
 std::filesystem::path FsPath(const std::string& path);
 std::string FromFsPath(const std::filesystem::path& path);
 
@@ -19,21 +20,34 @@ const std::string& PathSeparator();
 std::string WithTrailingSeparator(const std::string& folder);
 
 // Reads a whole file as bytes. A missing file is created empty when createMissing is
-// set (and read as empty); otherwise it raises "File not found". Other failures raise
-// the matching file error.
-std::string ReadFileBytes(const std::string& path, bool createMissing);
+// set (and read as empty), though never through a link to a missing file; otherwise it
+// raises "File not found". Opening never waits (not even on a FIFO without a writer).
+// What is not a regular file (a folder, a device, a FIFO, a socket), or is larger than
+// maxBytes, is refused at once, before anything is read, with 75 "Path/File access
+// error" and a description of its own; so is a file that grows beyond maxBytes while it
+// is read (see read_limits.h for the bounds). Other failures raise the matching file error.
+std::string ReadFileBytes(const std::string& path, bool createMissing, std::uint64_t maxBytes);
 
 // Makes the bytes the whole contents of the file without ever leaving a half-written
-// file: they go to a temporary file in the same folder, which is flushed to disk and
-// renamed over the target. On any failure the temporary file is removed, the old file
-// stays as it was and the matching file error is raised. An existing file keeps its
-// permissions.
+// file: they go to the temporary file "<name>.saving-<8 hexadecimal digits>.tmp" in the
+// same folder, which is flushed to disk and renamed over the target. A save first removes
+// what interrupted saves of the same file left of such files, but never the one of a save
+// in progress (on Linux it holds a lock on its file, on Windows its file is open).
+// - A link (or a chain of links) is saved through: its final target is written and the
+//   link stays a link.
+// - A target that is not a regular file raises 75 "Path/File access error" and one that
+//   is read-only (no write permission for anyone, or Windows' read-only attribute) 70
+//   "Permission denied", each with a description of its own, before anything is written.
+// - An existing file keeps its permissions, and on Linux its owner and group as far as
+//   the program may set them.
+// On any failure the temporary file is removed, the old file stays as it was and the
+// matching file error is raised (a full disk: 61 "Disk full").
 void ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 // The path of the file `name` in `folder` (which ends in a separator). Campaigns name
 // their files in any case, so when no file has exactly that name, an existing file whose
-// name differs only in the case of its letters is taken; only when none does is the name
-// used as it stands.
+// name differs only in the case of its letters A to Z is taken (Windows itself matches
+// every letter in any case); only when none does is the name used as it stands.
 std::string FileInFolder(const std::string& folder, const std::string& name);
 
 // Whether a file or folder of that path exists.

@@ -6,6 +6,7 @@
 #include "campaign_file/campaign_layout.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
+#include "platform/read_limits.h"
 #include "support/campaign_fixtures.h"
 #include "support/error_of.h"
 #include "support/temp_folder.h"
@@ -110,9 +111,12 @@ TEST(ParseCampaign, ForeignBytesInReservedAreasAreGoneAfterASave) {
 
 TEST(ReadWholeFile, CreatesAMissingFileEmpty) {
     test::TempFolder folder;
-    EXPECT_EQ(ReadWholeFile(folder.File("camp1.txt")), "");
+    EXPECT_EQ(ReadWholeFile(folder.File("camp1.txt"), platform::read_limit::kTextFile), "");
     EXPECT_TRUE(std::filesystem::exists(folder.File("camp1.txt")));
-    EXPECT_NE(ErrorOf([&] { ReadWholeFile(folder.File("no/such/folder.txt")); }), 0);
+    EXPECT_NE(ErrorOf([&] {
+                  ReadWholeFile(folder.File("no/such/folder.txt"), platform::read_limit::kTextFile);
+              }),
+              0);
 }
 
 }  // namespace

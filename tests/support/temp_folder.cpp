@@ -1,6 +1,7 @@
 #include "support/temp_folder.h"
 
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 
@@ -22,6 +23,11 @@ TempFolder::~TempFolder() {
 
 std::string TempFolder::File(const std::string& name) const {
     return platform::FromFsPath(name.empty() ? path_ / "" : path_ / platform::FsPath(name));
+}
+
+std::size_t TempFolder::Entries() const {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(path_),
+                                                  std::filesystem::directory_iterator()));
 }
 
 void TempFolder::Write(const std::string& name, const std::string& bytes) const {

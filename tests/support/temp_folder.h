@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -17,6 +18,9 @@ class TempFolder {
     // The path of a file in the folder, as the program's text (ending in a separator
     // when name is empty).
     std::string File(const std::string& name) const;
+
+    // The number of files and folders directly in the folder.
+    std::size_t Entries() const;
 
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// What the platforms' own file reading and saving share: the errors that refuse a file
+// and the names of the temporary files of a save.
+namespace xal::platform::internals {
+
+[[noreturn]] void RaiseNotARegularFile();
+[[noreturn]] void RaiseLargerThan(std::uint64_t maxBytes);
+[[noreturn]] void RaiseReadOnly();
+
+// A fresh name for the temporary file of a save of the file `name`:
+// "<name>.saving-<8 hexadecimal digits>.tmp".
+std::string SavingFileName(const std::string& name);
+// Whether `candidate` is a name SavingFileName gives for `name`.
+bool IsSavingFileOf(const std::string& candidate, const std::string& name);
+
+}  // namespace xal::platform::internals
