@@ -1,22 +1,28 @@
 #include "platform/reg_file_format.h"
 
-#include <cctype>
 #include <cstdio>
-#include <sstream>
+#include <string_view>
 
-#include "platform/windows1252.h"
+#include "platform/utf16.h"
 
 namespace xal::platform {
 namespace {
 
-constexpr const char* kHeader = "WINE REGISTRY Version 2";
+constexpr std::string_view kHeader = "WINE REGISTRY Version 2";
+
+char SmallLetter(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string InSmallLetters(std::string text) {
+    for (char& c : text) c = SmallLetter(c);
+    return text;
+}
 
 bool SameLetters(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
+        if (SmallLetter(a[i]) != SmallLetter(b[i])) return false;
     return true;
 }
 
@@ -31,174 +37,160 @@ int HexDigit(char c) {
     return -1;
 }
 
-// A UTF-16 code unit of the file as the byte an ANSI program receives.
-char AnsiByte(char32_t unit) {
-    auto byte = windows1252::FromUnicode(unit);
-    return static_cast<char>(byte ? *byte : '?');
-}
-
-// Reads escaped text up to its closing character; `pos` starts after the opening one and
-// ends after the closing one.
-bool ReadDelimited(const std::string& line, std::size_t& pos, char close, std::string& out) {
+// Reads escaped text up to its closing character as UTF-16 code units; `pos` starts after
+// the opening character and ends after the closing one. Escapes name code units; other
+// text is UTF-8.
+bool ReadDelimited(std::string_view line, std::size_t& pos, char close, std::u16string& out) {
+    static constexpr std::string_view kLetters = "abtnvfre";
+    static constexpr std::u16string_view kMeanings = u"\a\b\t\n\v\f\r\x1b";
     while (pos < line.size()) {
-        char c = line[pos++];
-        if (c == close) return true;
-        if (c != '\\') {
-            out += AnsiByte(static_cast<unsigned char>(c));
+        if (line[pos] == close) {
+            ++pos;
+            return true;
+        }
+        if (line[pos] != '\\') {
+            utf16::AppendUtf16(out, utf16::NextUtf8Character(line, pos));
             continue;
         }
-        if (pos >= line.size()) return false;
-        char e = line[pos++];
-        switch (e) {
-            case 'a':
-                out += '\a';
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 'v':
-                out += '\v';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 'e':
-                out += '\x1b';
-                break;
-            case 'x': {
-                char32_t unit = 0;
-                int digits = 0;
-                while (digits < 4 && pos < line.size() && HexDigit(line[pos]) >= 0)
-                    unit = unit * 16 + static_cast<char32_t>(HexDigit(line[pos++])), ++digits;
-                if (digits == 0) return false;
-                out += AnsiByte(unit);
-                break;
-            }
-            default:
-                if (e >= '0' && e <= '7') {
-                    unsigned value = static_cast<unsigned>(e - '0');
-                    for (int digits = 1;
-                         digits < 3 && pos < line.size() && line[pos] >= '0' && line[pos] <= '7';
-                         ++digits)
-                        value = value * 8 + static_cast<unsigned>(line[pos++] - '0');
-                    out += AnsiByte(value);
-                } else {
-                    out += e;
-                }
+        if (++pos >= line.size()) return false;
+        const char e = line[pos];
+        if (const auto letter = kLetters.find(e); letter != std::string_view::npos) {
+            out += kMeanings[letter];
+            ++pos;
+        } else if (e == 'x') {
+            char16_t unit = 0;
+            int digits = 0;
+            for (++pos; digits < 4 && pos < line.size() && HexDigit(line[pos]) >= 0; ++digits)
+                unit = static_cast<char16_t>(unit * 16 + HexDigit(line[pos++]));
+            if (digits == 0) return false;
+            out += unit;
+        } else if (e >= '0' && e <= '7') {
+            char16_t unit = 0;
+            for (int digits = 0;
+                 digits < 3 && pos < line.size() && line[pos] >= '0' && line[pos] <= '7'; ++digits)
+                unit = static_cast<char16_t>(unit * 8 + (line[pos++] - '0'));
+            out += unit;
+        } else {
+            utf16::AppendUtf16(out, utf16::NextUtf8Character(line, pos));
         }
     }
     return false;
 }
 
-bool ReadHexList(const std::string& text, std::string& out) {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
+bool ReadHexList(std::string_view text, std::string& out) {
+    auto skipBlanks = [&](std::size_t& pos) {
         while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
-        if (pos >= text.size()) break;
-        if (pos + 1 >= text.size() + 1) return false;
-        int high = HexDigit(text[pos]);
-        int low = pos + 1 < text.size() ? HexDigit(text[pos + 1]) : -1;
+    };
+    for (std::size_t pos = 0; skipBlanks(pos), pos < text.size();) {
+        const int high = HexDigit(text[pos]);
+        const int low = pos + 1 < text.size() ? HexDigit(text[pos + 1]) : -1;
         if (high < 0 || low < 0) return false;
         out += static_cast<char>(high * 16 + low);
         pos += 2;
-        while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
-        if (pos < text.size()) {
-            if (text[pos] != ',') return false;
-            ++pos;
-        }
+        skipBlanks(pos);
+        if (pos < text.size() && text[pos++] != ',') return false;
     }
     return true;
 }
 
-// Text types in hex form hold UTF-16LE code units; an ANSI program sees one byte for each.
-bool Utf16ToAnsi(const std::string& utf16, std::string& out) {
-    if (utf16.size() % 2 != 0) return false;
-    for (std::size_t i = 0; i < utf16.size(); i += 2) {
-        char32_t unit = static_cast<unsigned char>(utf16[i]) |
-                        (static_cast<char32_t>(static_cast<unsigned char>(utf16[i + 1])) << 8);
-        out += AnsiByte(unit);
+// A number of one to eight hex digits, such as the N of "hex(N):".
+std::optional<std::uint32_t> HexNumber(std::string_view digits) {
+    if (digits.empty() || digits.size() > 8) return std::nullopt;
+    std::uint32_t type = 0;
+    for (char c : digits) {
+        if (HexDigit(c) < 0) return std::nullopt;
+        type = type * 16 + static_cast<std::uint32_t>(HexDigit(c));
     }
-    return true;
+    return type;
 }
 
-std::string AnsiToUtf16(const std::string& ansi) {
-    std::string out;
-    for (char byte : ansi) {
-        char32_t unit = windows1252::ToUnicode(static_cast<unsigned char>(byte));
-        out += static_cast<char>(unit & 0xFF);
-        out += static_cast<char>(unit >> 8);
+std::u16string FromLittleEndian(std::string_view bytes) {
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
+        units += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                       static_cast<unsigned char>(bytes[i + 1]) << 8);
+    return units;
+}
+
+std::string ToLittleEndian(std::u16string_view units) {
+    std::string bytes;
+    for (char16_t unit : units) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
     }
-    return out;
+    return bytes;
 }
 
-bool ReadQuoted(const std::string& line, std::size_t& pos, std::string& out) {
-    return ReadDelimited(line, pos, '"', out);
-}
-
-bool ParseValueData(const std::string& text, RegFileValue& value) {
-    std::size_t pos = 0;
-    auto quotedText = [&](std::uint32_t type) {
-        value.type = type;
-        if (!ReadQuoted(text, ++pos, value.data) || pos != text.size()) return false;
-        value.data += '\0';
+bool ParseValueData(std::string_view text, RegFileValue& value) {
+    auto quotedText = [&](std::size_t pos) {
+        std::u16string units;
+        if (!ReadDelimited(text, pos, '"', units) || pos != text.size()) return false;
+        value.data = utf16::ToUtf8(units) + '\0';
         return true;
     };
-    if (text.starts_with("\"")) return quotedText(RegType::Sz);
-    if (text.starts_with("str(")) {
-        auto close = text.find("):");
-        if (close == std::string::npos || close + 2 >= text.size() || text[close + 2] != '"')
-            return false;
-        auto type = std::strtoul(text.substr(4, close - 4).c_str(), nullptr, 16);
-        pos = close + 2;
-        return quotedText(static_cast<std::uint32_t>(type));
+    auto typed = [&](std::string_view prefix) -> std::optional<std::size_t> {
+        const std::size_t close = text.find("):");
+        if (!text.starts_with(prefix) || close == std::string_view::npos) return std::nullopt;
+        const auto type = HexNumber(text.substr(prefix.size(), close - prefix.size()));
+        if (!type) return std::nullopt;
+        value.type = *type;
+        return close + 2;
+    };
+    if (text.starts_with('"')) {
+        value.type = RegType::Sz;
+        return quotedText(1);
     }
     if (text.starts_with("dword:")) {
-        if (text.size() != 14) return false;
-        std::uint32_t number = 0;
-        for (std::size_t i = 6; i < 14; ++i) {
-            int digit = HexDigit(text[i]);
-            if (digit < 0) return false;
-            number = number * 16 + static_cast<std::uint32_t>(digit);
-        }
         value.type = RegType::Dword;
-        for (int i = 0; i < 4; ++i) value.data += static_cast<char>((number >> (8 * i)) & 0xFF);
+        const auto number = HexNumber(text.substr(6));
+        if (text.size() != 14 || !number) return false;
+        for (int i = 0; i < 4; ++i) value.data += static_cast<char>((*number >> (8 * i)) & 0xFF);
         return true;
     }
     if (text.starts_with("hex:")) {
         value.type = RegType::Binary;
         return ReadHexList(text.substr(4), value.data);
     }
-    if (text.starts_with("hex(")) {
-        auto close = text.find("):");
-        if (close == std::string::npos || close <= 4) return false;
-        for (std::size_t i = 4; i < close; ++i)
-            if (HexDigit(text[i]) < 0) return false;
-        value.type = static_cast<std::uint32_t>(
-            std::strtoul(text.substr(4, close - 4).c_str(), nullptr, 16));
-        std::string bytes;
-        if (!ReadHexList(text.substr(close + 2), bytes)) return false;
-        if (IsTextType(value.type)) return Utf16ToAnsi(bytes, value.data);
-        value.data = bytes;
+    if (const auto start = typed("str(")) {
+        return *start < text.size() && text[*start] == '"' && quotedText(*start + 1);
+    }
+    if (const auto start = typed("hex(")) {
+        if (!ReadHexList(text.substr(*start), value.data)) return false;
+        if (!IsTextType(value.type)) return true;
+        if (value.data.size() % 2 != 0) return false;
+        value.data = utf16::ToUtf8(FromLittleEndian(value.data));
         return true;
     }
     return false;
 }
 
-void AppendEscaped(std::string& out, const std::string& ansi, char close = '"') {
+// Why a value line cannot be read, or null when it was read into the key.
+const char* ReadValueLine(std::string_view line, RegFileKey& key) {
+    RegFileValue value;
+    std::size_t pos = 1;
+    if (line[0] == '"') {
+        std::u16string name;
+        if (!ReadDelimited(line, pos, '"', name)) return "unterminated value name";
+        value.name = utf16::ToUtf8(name);
+    }
+    if (pos >= line.size() || line[pos] != '=') return "missing \"=\"";
+    if (!ParseValueData(line.substr(pos + 1), value)) return "value data not understood";
+    if (RegFileValue* existing = key.FindValue(value.name)) {
+        *existing = std::move(value);
+    } else {
+        key.values.push_back(std::move(value));
+    }
+    return nullptr;
+}
+
+void AppendEscaped(std::string& out, std::string_view utf8, char close = '"') {
     static const char kEscapes[32] = {0, 0, 0, 0, 0, 0, 0, 'a', 'b', 't', 'n', 'v', 'f', 'r', 0, 0,
                                       0, 0, 0, 0, 0, 0, 0, 0,   0,   0,   0,   'e', 0,   0,   0, 0};
-    for (std::size_t i = 0; i < ansi.size(); ++i) {
-        char32_t c = windows1252::ToUnicode(static_cast<unsigned char>(ansi[i]));
-        char next = i + 1 < ansi.size() ? ansi[i + 1] : '\0';
+    const std::u16string units = utf16::FromUtf8(utf8);
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char16_t c = units[i];
+        const char next =
+            i + 1 < units.size() && units[i + 1] < 128 ? static_cast<char>(units[i + 1]) : '\0';
         char buffer[16];
         if (c == '\\' || c == static_cast<unsigned char>(close)) {
             out += '\\';
@@ -207,7 +199,7 @@ void AppendEscaped(std::string& out, const std::string& ansi, char close = '"') 
             out += '\\';
             out += kEscapes[c];
         } else if (c < 32) {
-            bool octalFollows = next >= '0' && next <= '7';
+            const bool octalFollows = next >= '0' && next <= '7';
             std::snprintf(buffer, sizeof buffer, octalFollows ? "\\%03o" : "\\%o",
                           static_cast<unsigned>(c));
             out += buffer;
@@ -259,7 +251,7 @@ void AppendValue(std::string& out, const RegFileValue& value) {
             out += buffer;
         }
         out += '"';
-        AppendEscaped(out, value.data.substr(0, value.data.size() - 1));
+        AppendEscaped(out, std::string_view(value.data).substr(0, value.data.size() - 1));
         out += '"';
     } else if (value.type == RegType::Dword && value.data.size() == 4) {
         std::uint32_t number = 0;
@@ -273,16 +265,45 @@ void AppendValue(std::string& out, const RegFileValue& value) {
     } else {
         std::snprintf(buffer, sizeof buffer, "hex(%x):", value.type);
         out += buffer;
-        AppendHexList(out, IsTextType(value.type) ? AnsiToUtf16(value.data) : value.data);
+        AppendHexList(
+            out, IsTextType(value.type) ? ToLittleEndian(utf16::FromUtf8(value.data)) : value.data);
     }
     out += '\n';
 }
 
-std::string EscapeKeyPath(const std::string& path) {
-    std::string out;
-    AppendEscaped(out, path, ']');
-    return out;
+// The text as UTF-8, without its byte-order mark.
+std::string_view AsUtf8(const std::string& text, std::string& converted) {
+    std::string_view body = text;
+    if (body.starts_with("\xEF\xBB\xBF")) return body.substr(3);
+    if (!body.starts_with("\xFF\xFE")) return body;
+    converted = utf16::ToUtf8(FromLittleEndian(body.substr(2)));
+    return converted;
 }
+
+// The lines of a text, without their line ends ("\n", "\r\n", "\r\r\n"...), numbered from 1.
+class Lines {
+  public:
+    explicit Lines(std::string_view text) : text_(text) {}
+
+    bool Next(std::string_view& line) {
+        if (pos_ >= text_.size()) return false;
+        std::size_t end = text_.find('\n', pos_);
+        if (end == std::string_view::npos) end = text_.size();
+        line = text_.substr(pos_, end - pos_);
+        // Every carriage return before the line feed goes: a line kept with one of them
+        // would be written with a different line end than it was read with.
+        while (line.ends_with('\r')) line.remove_suffix(1);
+        pos_ = end + 1;
+        ++number_;
+        return true;
+    }
+    std::size_t Number() const { return number_; }
+
+  private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    std::size_t number_ = 0;
+};
 
 }  // namespace
 
@@ -293,84 +314,73 @@ RegFileValue* RegFileKey::FindValue(const std::string& name) {
 }
 
 RegFileKey* RegFile::FindKey(const std::string& path) {
-    for (auto& key : keys)
-        if (SameLetters(key.path, path)) return &key;
-    return nullptr;
+    const auto found = positions_.find(InSmallLetters(path));
+    return found == positions_.end() ? nullptr : &keys_[found->second];
 }
 
 bool RegFile::KeyExists(const std::string& path) const {
-    for (const auto& key : keys) {
-        if (SameLetters(key.path, path)) return true;
-        if (key.path.size() > path.size() && key.path[path.size()] == '\\' &&
-            SameLetters(key.path.substr(0, path.size()), path))
-            return true;
-    }
-    return false;
+    return positions_.contains(InSmallLetters(path));  // every key's parents are keys too
 }
 
 RegFileKey& RegFile::EnsureKey(const std::string& path) {
-    for (std::size_t pos = path.find('\\'); pos != std::string::npos;
-         pos = path.find('\\', pos + 1))
-        if (!FindKey(path.substr(0, pos))) keys.push_back({path.substr(0, pos), {}});
-    if (auto* key = FindKey(path)) return *key;
-    keys.push_back({path, {}});
-    return keys.back();
+    std::string folded = InSmallLetters(path);
+    if (const auto found = positions_.find(folded); found != positions_.end())
+        return keys_[found->second];
+    if (const std::size_t parentEnd = path.rfind('\\'); parentEnd != std::string::npos)
+        EnsureKey(path.substr(0, parentEnd));
+    positions_.emplace(std::move(folded), keys_.size());
+    keys_.push_back({path, {}});
+    return keys_.back();
 }
 
-std::optional<RegFile> ParseRegFile(const std::string& text, std::string* error) {
-    RegFile file;
-    std::vector<std::string> lines;
-    {
-        std::istringstream stream(text);
-        std::string line;
-        while (std::getline(stream, line)) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(line);
-        }
-    }
-    auto fail = [&](std::size_t lineIndex, const std::string& why) -> std::optional<RegFile> {
-        if (error) *error = "line " + std::to_string(lineIndex + 1) + ": " + why;
+std::optional<RegFile> ParseRegFile(const std::string& text, std::string* fault) {
+    std::string converted;
+    Lines lines(AsUtf8(text, converted));
+    if (fault) fault->clear();
+    std::string_view line;
+    if (!lines.Next(line) || line != kHeader) {
+        if (fault) *fault = "line 1: missing header \"WINE REGISTRY Version 2\"";
         return std::nullopt;
+    }
+    auto note = [&](const char* why) {
+        if (fault && fault->empty()) *fault = "line " + std::to_string(lines.Number()) + ": " + why;
     };
-    if (lines.empty() || lines[0] != kHeader)
-        return fail(0, "missing header \"WINE REGISTRY Version 2\"");
-
+    RegFile file;
     RegFileKey* current = nullptr;
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        std::string line = lines[i];
+    bool inKeys = false;
+    std::string joined;
+    while (lines.Next(line)) {
         if (line.empty() || line[0] == ';') continue;
         if (line[0] == '#') {
-            if (!current) file.metaLines.push_back(line);
+            if (!inKeys) file.metaLines.emplace_back(line);
             continue;
         }
         if (line[0] == '[') {
-            std::string path;
+            inKeys = true;
+            std::u16string path;
             std::size_t pos = 1;
-            if (!ReadDelimited(line, pos, ']', path)) return fail(i, "key line without \"]\"");
-            current = &file.EnsureKey(path);
+            current = ReadDelimited(line, pos, ']', path) ? &file.EnsureKey(utf16::ToUtf8(path))
+                                                          : nullptr;
+            if (!current) note("key line without \"]\"");
             continue;
         }
-        if (line[0] != '"' && line[0] != '@') return fail(i, "unexpected text");
-        if (!current) return fail(i, "value outside a key");
-        while (!line.empty() && line.back() == '\\' && i + 1 < lines.size()) {
-            line.pop_back();
-            std::string next = lines[++i];
-            line += next.substr(next.find_first_not_of(" \t") == std::string::npos
-                                    ? next.size()
-                                    : next.find_first_not_of(" \t"));
+        if (line[0] != '"' && line[0] != '@') {
+            note("unexpected text");
+            continue;
         }
-        RegFileValue value;
-        std::size_t pos = 1;
-        if (line[0] == '"') {
-            if (!ReadQuoted(line, pos, value.name)) return fail(i, "unterminated value name");
+        if (line.ends_with('\\')) {  // a hex list that goes on in the next lines
+            joined = line;
+            while (joined.ends_with('\\') && lines.Next(line)) {
+                joined.pop_back();
+                const std::size_t start = line.find_first_not_of(" \t");
+                if (start != std::string_view::npos) joined += line.substr(start);
+            }
+            line = joined;
         }
-        if (pos >= line.size() || line[pos] != '=') return fail(i, "missing \"=\"");
-        if (!ParseValueData(line.substr(pos + 1), value))
-            return fail(i, "value data not understood");
-        if (auto* existing = current->FindValue(value.name)) {
-            *existing = value;
-        } else {
-            current->values.push_back(value);
+        if (!current) {
+            note("value outside a key");
+        } else if (const char* why = ReadValueLine(line, *current)) {
+            note(why);
         }
     }
     return file;
@@ -382,8 +392,10 @@ std::string FormatRegFile(const RegFile& file) {
         out += '\n';
         for (const auto& line : file.metaLines) out += line + '\n';
     }
-    for (const auto& key : file.keys) {
-        out += "\n[" + EscapeKeyPath(key.path) + "]\n";
+    for (const auto& key : file.Keys()) {
+        out += "\n[";
+        AppendEscaped(out, key.path, ']');
+        out += "]\n";
         for (const auto& value : key.values) AppendValue(out, value);
     }
     return out;

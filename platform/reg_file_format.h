@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace xal::platform {
@@ -17,37 +18,50 @@ inline constexpr std::uint32_t Dword = 4;
 inline constexpr std::uint32_t MultiSz = 7;
 }  // namespace RegType
 
-// One value as a program sees it through the ANSI registry functions: its type and its
-// data bytes (text in Windows-1252, terminating zero included when it was stored).
+// One value as the program sees it: its type and its data bytes. Text (REG_SZ,
+// REG_EXPAND_SZ, REG_MULTI_SZ) is UTF-8, terminating zero included when it was stored;
+// the file holds it as UTF-16, in escapes or in hex.
 struct RegFileValue {
-    std::string name;  // empty for the default value ("@")
+    std::string name;  // UTF-8; empty for the default value ("@")
     std::uint32_t type = RegType::None;
     std::string data;
 };
 
 struct RegFileKey {
-    std::string path;  // components separated by a single "\"
+    std::string path;  // UTF-8, components separated by a single "\"; fixed once in a RegFile
     std::vector<RegFileValue> values;
 
+    // The value of that name (letters A to Z compared without case), or null.
     RegFileValue* FindValue(const std::string& name);
 };
 
 // The contents of a registry file in Wine's text format ("WINE REGISTRY Version 2").
-struct RegFile {
-    std::vector<std::string> metaLines;  // lines such as "#arch=win64" after the header
-    std::vector<RegFileKey> keys;
+// Keys are compared without case in the letters A to Z, as the program's keys are
+// named, and found through an index, so a file of many keys reads in linear time.
+class RegFile {
+  public:
+    std::vector<std::string> metaLines;  // lines such as "#arch=win64" before the first key
 
-    // The key with this path (letters compared without case), or null.
+    // The keys in the order of the file, each after its parent.
+    const std::vector<RegFileKey>& Keys() const { return keys_; }
+    // The key with this path, or null.
     RegFileKey* FindKey(const std::string& path);
     // Whether the key exists, on its own or as the parent of another key.
     bool KeyExists(const std::string& path) const;
-    // The key with this path, created with its missing parents when absent.
+    // The key with this path, created with its missing parents when absent. The reference
+    // lasts until the next key is created.
     RegFileKey& EnsureKey(const std::string& path);
+
+  private:
+    std::vector<RegFileKey> keys_;
+    std::unordered_map<std::string, std::size_t> positions_;  // by path in small letters
 };
 
-// Parses a registry file. Returns nothing and describes the fault when the text is not
-// in the format.
-std::optional<RegFile> ParseRegFile(const std::string& text, std::string* error);
+// Parses a registry file, UTF-8 or, after its byte-order mark, UTF-16LE. Nothing when the
+// text lacks the header. Otherwise every key and value of the lines it understands; a
+// line it does not understand is left out. `fault`, when given, describes the first fault
+// and is left empty when there is none.
+std::optional<RegFile> ParseRegFile(const std::string& text, std::string* fault);
 
 // Writes a registry file in Wine's text format.
 std::string FormatRegFile(const RegFile& file);

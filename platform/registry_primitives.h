@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <string>
 
-// The registry primitives, with the meaning of the Windows ANSI registry calls: on
-// Windows they are advapi32 itself; elsewhere a file store in Wine's registry format.
+// The registry primitives, with the meaning of the Windows registry calls: on Windows
+// advapi32's wide-character calls, elsewhere a file store in Wine's registry format. Key
+// and value names are UTF-8, and so is the data of a text value (REG_SZ, REG_EXPAND_SZ,
+// REG_MULTI_SZ), terminating zero included, which Windows holds as UTF-16.
 namespace xal::platform::registry {
 
 using Handle = std::uintptr_t;
@@ -21,15 +23,15 @@ inline constexpr long kMoreData = 234;
 inline constexpr std::uint32_t kQueryValue = 0x0001;
 inline constexpr std::uint32_t kAllSpecificRights = 0x003F;
 
-// RegCreateKeyExA: creates the key with its missing parents, or opens it.
+// RegCreateKeyExW: creates the key with its missing parents, or opens it.
 long CreateKey(std::uint32_t root, const std::string& path, std::uint32_t access, Handle* key);
-// RegOpenKeyExA: opens an existing key.
+// RegOpenKeyExW: opens an existing key.
 long OpenKey(std::uint32_t root, const std::string& path, std::uint32_t access, Handle* key);
-// RegQueryValueExA: with no data buffer, gives the type and size; with one, the data
+// RegQueryValueExW: with no data buffer, gives the type and size; with one, the data
 // (kMoreData and the size needed when the buffer is too small).
 long QueryValue(Handle key, const std::string& name, std::uint32_t* type, unsigned char* data,
                 std::uint32_t* size);
-// RegSetValueExA.
+// RegSetValueExW.
 long SetValue(Handle key, const std::string& name, std::uint32_t type, const unsigned char* data,
               std::uint32_t size);
 // RegCloseKey.

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "platform/file_system.h"
-#include "platform/windows1252.h"
 
 namespace xal::platform {
 namespace {
@@ -64,15 +63,14 @@ std::optional<std::string> WinePathToUnix(const std::string& prefix,
     const std::optional<fs::path> drive = DriveFolder(prefix, *letter);
     if (!drive) return std::nullopt;
 
-    // Wine names files on disk in UTF-8; the registry's text is the code page's.
+    // The registry's text and Wine's names on disk are both UTF-8.
     std::string path = drive->string();
     for (std::size_t start = 2; start < windowsPath.size();) {
         std::size_t end = start;
         while (end < windowsPath.size() && !IsSeparator(windowsPath[end])) ++end;
         if (end > start) {
             const std::string folder = (fs::path(path) / "").string();
-            const std::string name = windows1252::ToUtf8(windowsPath.substr(start, end - start));
-            path = FileInFolder(folder, name);
+            path = FileInFolder(folder, windowsPath.substr(start, end - start));
         }
         start = end + 1;
     }

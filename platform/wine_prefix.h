@@ -11,7 +11,7 @@ namespace xal::platform {
 // WINEPREFIX is not an absolute path (Wine refuses such a prefix) or there is no home.
 std::optional<std::string> DefaultWinePrefix();
 
-// The Linux path of a Windows path such as "C:\Games\Legion" in the prefix. The drive
+// The Linux path of a Windows path such as "C:\Games\Legion" in the prefix, both UTF-8. The drive
 // letter, in either case, leads through its link in the prefix's "dosdevices" folder
 // (a relative link from that folder); C: without a link is the prefix's "drive_c". Each
 // folder below it is named as on disk when the disk's name differs only in the case of

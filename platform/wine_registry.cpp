@@ -2,13 +2,14 @@
 #include "platform/wine_registry.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/error.h"
+#include "platform/file_system.h"
+#include "platform/read_limits.h"
 #include "platform/reg_file_format.h"
 
 namespace xal::platform {
@@ -56,25 +57,39 @@ bool IsHeader(std::string_view line) {
 
 // The sections of the wanted keys in the registry file, each from its key line to the next
 // key line, one text for each key with the header before it; nothing when the file cannot
-// be read or is not in Wine's format. The file is read a line at a time and the store's
-// parser then reads a few lines, not a prefix's whole registry, which runs to tens of
+// be read or is not in Wine's format. The file is read through the bounded read that
+// refuses at once what is no regular file, and scanned a line at a time, so the store's
+// parser reads a few lines, not a prefix's whole registry, which runs to tens of
 // megabytes; and a value it does not understand in one key leaves the other readable. Key
 // lines are matched without case, as Wine does.
-std::optional<std::vector<std::string>> WantedSections(const std::filesystem::path& file,
+std::optional<std::vector<std::string>> WantedSections(const std::string& file,
                                                        const std::vector<std::string>& keyLines) {
-    std::ifstream in(file, std::ios::binary);
-    std::string line;
-    if (!std::getline(in, line) || !IsHeader(line)) return std::nullopt;
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(file, false, read_limit::kWineRegistry);
+    } catch (const RunTimeError&) {
+        return std::nullopt;
+    }
+    std::string_view rest = bytes;
+    auto nextLine = [&](std::string_view& line) {
+        if (rest.empty()) return false;
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        line = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        return true;
+    };
+    std::string_view line;
+    if (!nextLine(line) || !IsHeader(line)) return std::nullopt;
     std::vector<std::string> kept(keyLines.size(), std::string(kHeader) + "\n");
     std::string* keeping = nullptr;
-    while (std::getline(in, line)) {
+    while (nextLine(line)) {
         if (line.starts_with('[')) {
             auto key = std::find_if(keyLines.begin(), keyLines.end(), [&](const std::string& k) {
                 return StartsWithLetters(line, k);
             });
             keeping = key == keyLines.end() ? nullptr : &kept[key - keyLines.begin()];
         }
-        if (keeping) *keeping += line + '\n';
+        if (keeping) (*keeping += line) += '\n';
     }
     return kept;
 }
@@ -87,11 +102,12 @@ std::optional<std::string> WineMachineText(const std::string& prefix, const std:
     std::vector<std::string> keyLines;
     for (const auto& view : views) keyLines.push_back(KeyLine(view));
     const std::optional<std::vector<std::string>> sections =
-        WantedSections(std::filesystem::path(prefix) / "system.reg", keyLines);
+        WantedSections(FromFsPath(FsPath(prefix) / "system.reg"), keyLines);
     if (!sections) return std::nullopt;
     for (std::size_t i = 0; i < views.size(); ++i) {
-        std::optional<RegFile> file = ParseRegFile((*sections)[i], nullptr);
-        RegFileKey* key = file ? file->FindKey(views[i]) : nullptr;
+        std::string fault;
+        std::optional<RegFile> file = ParseRegFile((*sections)[i], &fault);
+        RegFileKey* key = file && fault.empty() ? file->FindKey(views[i]) : nullptr;
         RegFileValue* value = key ? key->FindValue(valueName) : nullptr;
         if (!value || value->type != RegType::Sz) continue;
         std::string found = value->data.substr(0, value->data.find('\0'));

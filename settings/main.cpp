@@ -8,7 +8,12 @@
 
 #include "main_window/frm_main.h"
 #include "model/mod_main.h"
+#include "platform/prompts.h"
 #include "platform/qt_text.h"
+#ifndef _WIN32
+#include "platform/registry_file_store.h"
+#endif
+#include "version.h"
 
 namespace xal::gui {
 namespace {
@@ -18,11 +23,22 @@ QPointer<frmMain>& MainWindowSlot() {
     return window;
 }
 
+// A damaged or unreadable settings file was kept aside or left alone: the user hears of
+// it once, at start-up.
+void ShowSettingsNotice() {
+#ifndef _WIN32
+    if (const std::optional<std::string> notice = platform::TakeSettingsNotice())
+        platform::ShowMessage(*notice, platform::MessageButtons::Ok,
+                              platform::MessageIcon::Exclamation, version::FileDescription);
+#endif
+}
+
 }  // namespace
 
 void Main() {
     modMain::CurrentCampaign = std::make_shared<Campaign>();
     LoadSettings();
+    ShowSettingsNotice();
     auto& window = MainWindowSlot();
     if (!window) {
         window = new frmMain;
@@ -37,7 +53,7 @@ void OpenCommandLineCampaign(const QStringList& arguments) {
         return;
     }
     if (arguments.size() == 2 && MainWindow())
-        OpenCampaignFile(*MainWindow(), FromQString(QDir::toNativeSeparators(arguments[1])));
+        OpenCampaignFile(*MainWindow(), QStringToUtf8(QDir::toNativeSeparators(arguments[1])));
 }
 
 frmMain* MainWindow() {

@@ -2,6 +2,8 @@
 
 #include <exception>
 #include <functional>
+#include <iomanip>
+#include <ostream>
 
 #include "model/conversions.h"
 #include "platform/error.h"
@@ -87,6 +89,21 @@ RegistryValue ReadOpenKey(reg::Handle key, const std::string& valueName) {
 }
 
 }  // namespace
+
+void PrintTo(const RegistryValue& value, std::ostream* out) {
+    if (value.IsText()) {
+        *out << "text \"" << value.Text() << '"';
+    } else if (value.IsInteger()) {
+        *out << "integer " << value.Integer();
+    } else if (value.IsBytes()) {
+        *out << "bytes {" << std::hex << std::setfill('0');
+        for (std::size_t i = 0; i < value.Bytes().size(); ++i)
+            *out << (i ? " " : "") << std::setw(2) << static_cast<int>(value.Bytes()[i]);
+        *out << '}' << std::dec << std::setfill(' ');
+    } else {
+        *out << "no value";
+    }
+}
 
 void RegistryCreateNewKey(std::uint32_t root, const std::string& keyPath) {
     Guarded<int>("RegistryCreateNewKey", [&] {

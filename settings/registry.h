@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <variant>
 #include <vector>
@@ -14,7 +15,7 @@ namespace RegType = platform::RegType;
 inline constexpr std::uint32_t HKEY_LOCAL_MACHINE_ROOT = platform::registry::kLocalMachine;
 
 // What a registry read returns and a write is given: no value, text, bytes or a
-// 32-bit integer. Texts are Windows-1252 bytes.
+// 32-bit integer. Texts are UTF-8.
 class RegistryValue {
   public:
     RegistryValue() = default;
@@ -38,6 +39,9 @@ class RegistryValue {
     bool IsMissing() const { return IsEmpty() || (IsText() && Text().empty()); }
 
     bool operator==(const RegistryValue&) const = default;
+
+    // Shows the value in a failed test, such as: text "C:\Games\" or integer 1000.
+    friend void PrintTo(const RegistryValue& value, std::ostream* out);
 
   private:
     std::variant<std::monostate, std::string, std::vector<unsigned char>, std::int32_t> value_;

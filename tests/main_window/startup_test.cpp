@@ -42,6 +42,23 @@ TEST_F(Startup, MainLoadsTheSettingsAndShowsTheTitledWindow) {
         sandbox.Stored(settings_keys::kSettingsKey, settings_keys::kPrestigeIncrement).has_value());
 }
 
+#ifndef _WIN32
+TEST_F(Startup, ADamagedSettingsFileIsKeptAsideAndToldOnceInAMessageBox) {
+    const std::string damaged = sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg") + "garbage\n";
+    sandbox.Folder().Write("HKEY_LOCAL_MACHINE.reg", damaged);
+    const std::string path = sandbox.StorePath();
+    prompts.ExpectMessage(
+        {"The settings file " + path + " is damaged (line 12: unexpected text). It was kept as " +
+             path + ".bad; the settings that could be read are kept, the " + "others start afresh.",
+         platform::MessageButtons::Ok, platform::MessageIcon::Exclamation, "XaL Campaign Editor"},
+        platform::MessageAnswer::Ok);
+    gui::Main();
+    prompts.VerifyDone();
+    EXPECT_EQ(sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg.bad"), damaged);
+    EXPECT_EQ(modMain::Settings.GameFolder, game.File("")) << "what could be read is kept";
+}
+#endif
+
 TEST_F(Startup, TheOneArgumentIsACampaignFileOpenedAsOpenWould) {
     game.Write("camp1.cam", BuildCampaignFile(test::DistinctCampaign(3)));
     gui::Main();

@@ -9,14 +9,20 @@
 namespace xal::platform {
 namespace {
 
+constexpr const char* kHeaderLine = "WINE REGISTRY Version 2\n";
+
+RegFile Parsed(const std::string& text) {
+    std::string why;
+    auto file = ParseRegFile(text, &why);
+    EXPECT_TRUE(file.has_value() && why.empty()) << why;
+    return file.value_or(RegFile{});
+}
+
 RegFile WinePrefixRegistry() {
     std::ifstream in(std::string(XAL_FIXTURES) + "/wine-prefix/system.reg", std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
-    std::string why;
-    auto file = ParseRegFile(text.str(), &why);
-    EXPECT_TRUE(file.has_value()) << why;
-    return file.value_or(RegFile{});
+    return Parsed(text.str());
 }
 
 const RegFileValue& ValueOf(RegFile& file, const std::string& key, const std::string& name) {
@@ -46,12 +52,10 @@ TEST(RegFileFormat, ReadsTheRegistryWineWrote) {
     EXPECT_EQ(ValueOf(file, app, "Expand").type, RegType::ExpandSz);
     EXPECT_EQ(ValueOf(file, app, "Multi").data, std::string("one\0two\0three\0\0", 15));
     EXPECT_EQ(ValueOf(file, app, "Empty").data, std::string("\0", 1));
-    EXPECT_EQ(ValueOf(file, app, "HexAfter").data, std::string("\xe9"
-                                                               "a\x80"
-                                                               "b\0",
-                                                               5));
+    EXPECT_EQ(ValueOf(file, app, "HexAfter").data, std::string("éa€b\0", 8))
+        << "escapes of Windows-1252 characters read as the same characters";
     EXPECT_EQ(ValueOf(file, app, "Tricky").data,
-              std::string("say \"hi\" back\\slash \xe9 \x80 end\0", 28));
+              std::string("say \"hi\" back\\slash é € end\0", 31));
     EXPECT_EQ(ValueOf(file, app, "Name \"quoted\" \\ back").data, std::string("x\0", 2));
     EXPECT_EQ(ValueOf(file, app, "LongBlob").data.size(), 64u);
     EXPECT_EQ(ValueOf(file, app, "LongBlob").data[63], '\x3f');
@@ -65,23 +69,22 @@ TEST(RegFileFormat, WritesWhatItReadsBackExactly) {
     ours.values.push_back({"No terminator", RegType::Sz, "abc"});
     ours.values.push_back({"Embedded zero", RegType::Sz, std::string("ab\0cd\0", 6)});
     ours.values.push_back({"Size zero", RegType::Sz, ""});
-    std::string everyByte;
-    for (int b = 1; b < 256; ++b) everyByte += static_cast<char>(b);
-    ours.values.push_back({"Every byte", RegType::Sz, everyByte + '\0'});
+    std::string everyCharacter;
+    for (int c = 1; c < 128; ++c) everyCharacter += static_cast<char>(c);
+    everyCharacter += "é€Кампания戦役😀\U0010FFFF";
+    ours.values.push_back({"Every character", RegType::Sz, everyCharacter + '\0'});
     ours.values.push_back({"Odd type", 0x42, "\x01\x02"});
 
     std::string text = FormatRegFile(file);
-    std::string why;
-    auto again = ParseRegFile(text, &why);
-    ASSERT_TRUE(again.has_value()) << why;
-    ASSERT_EQ(again->keys.size(), file.keys.size());
-    for (std::size_t k = 0; k < file.keys.size(); ++k) {
-        EXPECT_EQ(again->keys[k].path, file.keys[k].path);
-        ASSERT_EQ(again->keys[k].values.size(), file.keys[k].values.size()) << file.keys[k].path;
-        for (std::size_t v = 0; v < file.keys[k].values.size(); ++v) {
-            EXPECT_EQ(again->keys[k].values[v].type, file.keys[k].values[v].type);
-            EXPECT_EQ(again->keys[k].values[v].data, file.keys[k].values[v].data)
-                << file.keys[k].values[v].name;
+    RegFile again = Parsed(text);
+    ASSERT_EQ(again.Keys().size(), file.Keys().size());
+    for (std::size_t k = 0; k < file.Keys().size(); ++k) {
+        const RegFileKey& key = file.Keys()[k];
+        EXPECT_EQ(again.Keys()[k].path, key.path);
+        ASSERT_EQ(again.Keys()[k].values.size(), key.values.size()) << key.path;
+        for (std::size_t v = 0; v < key.values.size(); ++v) {
+            EXPECT_EQ(again.Keys()[k].values[v].type, key.values[v].type);
+            EXPECT_EQ(again.Keys()[k].values[v].data, key.values[v].data) << key.values[v].name;
         }
     }
     EXPECT_NE(text.find("[Software\\\\XaL Campaign Editor]\n"), std::string::npos);
@@ -90,14 +93,128 @@ TEST(RegFileFormat, WritesWhatItReadsBackExactly) {
     EXPECT_TRUE(text.starts_with("WINE REGISTRY Version 2\n"));
 }
 
+TEST(RegFileFormat, StrayCarriageReturnsBeforeALineFeedAreLineEnds) {
+    const RegFile file =
+        Parsed("WINE REGISTRY Version 2\r\n#arch=win32\r\r\n[A]\r\r\n@=\"x\"\r\r\n");
+    const std::string text = FormatRegFile(file);
+    EXPECT_EQ(FormatRegFile(Parsed(text)), text);
+    EXPECT_NE(text.find("#arch=win32\n"), std::string::npos) << text;
+}
+
+// A text in the program, and as Wine's file holds it: UTF-16 code units in escapes.
+struct TextForm {
+    const char* utf8;
+    const char* escaped;
+};
+
+void PrintTo(const TextForm& form, std::ostream* out) {
+    *out << form.utf8;
+}
+
+class RegFileTextTest : public ::testing::TestWithParam<TextForm> {};
+
+TEST_P(RegFileTextTest, TextsKeyPathsAndNamesAreUtf8InTheProgram) {
+    const auto [utf8, escaped] = GetParam();
+    RegFile file;
+    const std::string key = std::string("Software\\") + utf8;
+    file.EnsureKey(key).values.push_back({utf8, RegType::Sz, utf8 + std::string(1, '\0')});
+    file.EnsureKey(key).values.push_back({"Expand", RegType::ExpandSz, std::string(utf8) + '\0'});
+    file.EnsureKey(key).values.push_back({"Multi", RegType::MultiSz, utf8 + std::string(2, '\0')});
+    file.EnsureKey(key).values.push_back({"Hex", RegType::Sz, utf8});
+    const std::string text = FormatRegFile(file);
+    EXPECT_NE(text.find("\n[Software\\\\" + std::string(escaped) + "]\n\"" + escaped + "\"=\"" +
+                        escaped + "\"\n"),
+              std::string::npos)
+        << text;
+
+    RegFile again = Parsed(text);
+    RegFileKey* found = again.FindKey(key);
+    ASSERT_NE(found, nullptr) << text;
+    ASSERT_EQ(found->values.size(), 4u);
+    EXPECT_EQ(found->values[0].name, utf8);
+    for (const RegFileValue& value : found->values)
+        EXPECT_EQ(value.data, file.EnsureKey(key).FindValue(value.name)->data) << value.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, RegFileTextTest,
+    ::testing::Values(
+        TextForm{"/home/Jürgen/Кампания/",
+                 "/home/J\\xfcrgen/\\x41a\\x430\\x43c\\x43f\\x430\\x43d\\x438\\x44f/"},
+        TextForm{"C:\\Games\\戦役\\", "C:\\\\Games\\\\\\x6226\\x5f79\\\\"},
+        TextForm{"Caf\xc3\xa9"
+                 "1",
+                 "Caf\\x00e91"},  // a hex digit follows
+        TextForm{"😀", "\\xd83d\\xde00"}));
+
+TEST(RegFileFormat, ReadsEveryFormOfAText) {
+    RegFile file = Parsed(std::string(kHeaderLine) + "[K]\n" +
+                          "\"Hex\"=hex(2):4a,00,fc,00,3d,d8,00,de,00,00\n"    // UTF-16LE, a pair
+                          "\"Multi\"=hex(7):26,62,00,00,79,5f,00,00,00,00\n"  // "戦" and "役"
+                          "\"Raw\"=\"J\xc3\xbcrgen\"\n"                       // UTF-8 as it stands
+                          "\"Lone\"=\"a\\xd83d b\\xde00\"\n"                  // surrogates unpaired
+                          "\"Str\"=str(2):\"%HOME%\\\\\\x41a\"\n");
+    RegFileKey& key = *file.FindKey("k");
+    EXPECT_EQ(key.FindValue("Hex")->data, std::string("Jü😀\0", 8));
+    EXPECT_EQ(key.FindValue("Multi")->data, std::string("戦\0役\0\0", 9));
+    EXPECT_EQ(key.FindValue("Raw")->data, std::string("Jürgen\0", 8));
+    EXPECT_EQ(key.FindValue("Lone")->data, std::string("a\uFFFD b\uFFFD\0", 10));
+    EXPECT_EQ(key.FindValue("Str")->data, std::string("%HOME%\\К\0", 10));
+}
+
+struct MarkedText {
+    const char* name;
+    std::string bytes;
+};
+
+void PrintTo(const MarkedText& text, std::ostream* out) {
+    *out << text.name;
+}
+
+class RegFileMarkTest : public ::testing::TestWithParam<MarkedText> {};
+
+TEST_P(RegFileMarkTest, AByteOrderMarkIsAccepted) {
+    RegFile file = Parsed(GetParam().bytes);
+    RegFileKey* key = file.FindKey("Software\\XaL");
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->FindValue("Path")->data, std::string("C:\\Jü\0", 7));
+}
+
+std::string Utf16Le(const std::string& ascii) {
+    std::string out;
+    for (char c : ascii) (out += c) += '\0';
+    return out;
+}
+
+const std::string kMarkedBody = "[Software\\\\XaL]\r\n\"Path\"=\"C:\\\\J\\xfc\"\r\n";
+INSTANTIATE_TEST_SUITE_P(
+    Marks, RegFileMarkTest,
+    ::testing::Values(MarkedText{"Utf8", "\xEF\xBB\xBF" + std::string(kHeaderLine) + kMarkedBody},
+                      MarkedText{"Utf16", "\xFF\xFE" + Utf16Le(kHeaderLine + kMarkedBody)}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(RegFileFormat, KeepsWhatItCanReadOfADamagedText) {
+    std::string why;
+    auto file = ParseRegFile(std::string(kHeaderLine) +
+                                 "[Good]\n\"a\"=\"1\"\n\"b\"=dword:12\n\"c\"=\"3\"\n"
+                                 "[Cut\n\"d\"=\"4\"\nnonsense\n[After]\n\"e\"=\"5\"\n",
+                             &why);
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(why, "line 4: value data not understood") << "the first fault is told";
+    RegFileKey* good = file->FindKey("Good");
+    ASSERT_NE(good, nullptr);
+    ASSERT_EQ(good->values.size(), 2u) << "a value after a key line it cannot read is no one's";
+    EXPECT_EQ(good->values[1].name, "c");
+    EXPECT_NE(file->FindKey("After")->FindValue("e"), nullptr);
+    EXPECT_EQ(file->Keys().size(), 2u);
+}
+
 TEST(RegFileFormat, RefusesTextThatIsNotARegistryFile) {
     std::string why;
     EXPECT_FALSE(ParseRegFile("", &why));
+    EXPECT_EQ(why, "line 1: missing header \"WINE REGISTRY Version 2\"");
     EXPECT_FALSE(ParseRegFile("hello\n", &why));
-    EXPECT_FALSE(ParseRegFile("WINE REGISTRY Version 2\n[Key]\n\"a\"=\"unterminated\n", &why));
-    EXPECT_NE(why.find("line 3"), std::string::npos) << why;
-    EXPECT_FALSE(ParseRegFile("WINE REGISTRY Version 2\n[Key]\n\"a\"=dword:12\n", &why));
-    EXPECT_FALSE(ParseRegFile("WINE REGISTRY Version 2\n\"a\"=\"outside\"\n", &why));
+    EXPECT_FALSE(ParseRegFile("\xFF\xFE" + std::string(kHeaderLine), &why)) << "bytes, not UTF-16";
 }
 
 }  // namespace

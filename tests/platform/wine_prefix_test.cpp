@@ -64,16 +64,20 @@ TEST_F(WinePathToUnixTest, DriveCLeadsThroughItsLinkToDriveC) {
 TEST_F(WinePathToUnixTest, FoldersAreNamedAsOnDiskWhateverTheCase) {
     std::filesystem::create_directories(prefix.DriveC() / "Games" / "legion");
     EXPECT_EQ(Unix("C:\\GAMES\\Legion"), OnC("Games/legion"));
+}
 
-    std::filesystem::create_directories(prefix.DriveC() / "Games" / "L\xc3\xa9gion");
-    EXPECT_EQ(Unix("C:\\games\\L\xe9gion"), OnC("Games/L\xc3\xa9gion"))
-        << "the registry's code page becomes the disk's UTF-8";
+TEST_F(WinePathToUnixTest, FoldersInAnyScriptAreNamedAsOnDisk) {
+    for (const char* name : {"Jürgen", "Кампания", "戦役"})
+        std::filesystem::create_directories(prefix.DriveC() / "Games" / name / "Legion");
+    EXPECT_EQ(Unix("C:\\Games\\Jürgen\\"), OnC("Games/Jürgen"));
+    EXPECT_EQ(Unix("C:\\GAMES\\Кампания\\legion"), OnC("Games/Кампания/Legion"));
+    EXPECT_EQ(Unix("C:\\games\\戦役"), OnC("Games/戦役"));
 }
 
 TEST_F(WinePathToUnixTest, FoldersThatAreNotThereAreKeptAsTheyStand) {
     std::filesystem::create_directories(prefix.DriveC() / "games");
     EXPECT_EQ(Unix("C:\\Games\\Not Installed\\Yet"), OnC("games/Not Installed/Yet"));
-    EXPECT_EQ(Unix("C:\\Caf\xe9"), OnC("Caf\xc3\xa9"));
+    EXPECT_EQ(Unix("C:\\Café"), OnC("Café"));
 }
 
 TEST_F(WinePathToUnixTest, OtherDrivesFollowTheirLinks) {

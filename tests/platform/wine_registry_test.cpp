@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "platform/wine_registry.h"
+#include "support/returns_at_once.h"
 #include "support/temp_folder.h"
 #include "support/wine_prefix_layout.h"
 
@@ -44,11 +46,8 @@ TEST_F(WineMachineTextTest, ReadsTheRegistryWineWrote) {
     EXPECT_EQ(WineMachineText(at, kGameKey, "Directory"), "C:\\Games\\Legion")
         << "a 32-bit game's key in a 64-bit prefix";
     const char* test = "Software\\Test Vendor\\Test App\\1.0";
-    EXPECT_EQ(WineMachineText(at, test, "Tricky"), "say \"hi\" back\\slash \xe9 \x80 end");
-    EXPECT_EQ(WineMachineText(at, test, "HexAfter"),
-              "\xe9"
-              "a\x80"
-              "b");
+    EXPECT_EQ(WineMachineText(at, test, "Tricky"), "say \"hi\" back\\slash é € end");
+    EXPECT_EQ(WineMachineText(at, test, "HexAfter"), "éa€b");
     EXPECT_EQ(WineMachineText(at, test, ""), "default value");
     EXPECT_EQ(WineMachineText(at, "Software\\Test Vendor32", "Where"), "written with /reg:32");
     EXPECT_EQ(WineMachineText(at, test, "Count"), std::nullopt) << "a number is no text";
@@ -70,6 +69,54 @@ TEST_F(WineMachineTextTest, TheKeyItselfComesBeforeThe32BitOne) {
                                GameKeySection(kWow64GameKey, "D:\\\\Legion32"));
     EXPECT_EQ(GameDirectory(), "D:\\Legion32") << "an empty folder counts as none";
 }
+
+TEST_F(WineMachineTextTest, TheFolderIsUtf8AndSoIsThePrefix) {
+    prefix.WriteSystemRegistry(GameKeySection(kWow64GameKey, "C:\\\\Games\\\\J\\xfcrgen\\\\"));
+    EXPECT_EQ(GameDirectory(), "C:\\Games\\Jürgen\\");
+
+    const std::string cyrillic = folder.File("Кампания");
+    std::filesystem::create_directory(cyrillic);
+    folder.Write("Кампания/system.reg",
+                 test::WineRegistryHeader() +
+                     GameKeySection(kNativeGameKey,
+                                    "D:\\\\\\x41a\\x430\\x43c\\x43f\\x430\\x43d\\x438\\x44f"));
+    EXPECT_EQ(WineMachineText(cyrillic, kGameKey, "Directory"), "D:\\Кампания");
+}
+
+struct NotAFile {
+    const char* name;
+    void (*make)(const std::filesystem::path& path);
+};
+
+void PrintTo(const NotAFile& kind, std::ostream* out) {
+    *out << kind.name;
+}
+
+class WineRegistryNotAFileTest : public ::testing::TestWithParam<NotAFile> {};
+
+TEST_P(WineRegistryNotAFileTest, IsRefusedAtOnce) {
+    test::WinePrefixLayout prefix;
+    GetParam().make(std::filesystem::path(prefix.Path()) / "system.reg");
+    EXPECT_TRUE(test::ReturnsAtOnce([&] {
+        if (WineMachineText(prefix.Path(), kGameKey, "Directory")) _exit(1);
+    }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, WineRegistryNotAFileTest,
+                         ::testing::Values(NotAFile{"Fifo",
+                                                    [](const std::filesystem::path& path) {
+                                                        ::mkfifo(path.c_str(), 0600);
+                                                    }},
+                                           NotAFile{"Device",
+                                                    [](const std::filesystem::path& path) {
+                                                        std::filesystem::create_symlink("/dev/zero",
+                                                                                        path);
+                                                    }},
+                                           NotAFile{"Folder",
+                                                    [](const std::filesystem::path& path) {
+                                                        std::filesystem::create_directory(path);
+                                                    }}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST_F(WineMachineTextTest, KeysAndValuesAreNamedWithoutCase) {
     prefix.WriteSystemRegistry(
@@ -135,10 +182,6 @@ TEST_F(WineMachineTextTest, NothingWithoutARegistryInWinesFormat) {
     const std::string section = GameKeySection(kNativeGameKey, "C:\\\\Games\\\\Legion");
     folder.Write("system.reg", "REGEDIT4\n\n" + section);
     EXPECT_EQ(WineMachineText(folder.Path().string(), kGameKey, "Directory"), std::nullopt);
-
-    std::filesystem::remove(std::filesystem::path(prefix.Path()) / "system.reg");
-    std::filesystem::create_directory(std::filesystem::path(prefix.Path()) / "system.reg");
-    EXPECT_EQ(GameDirectory(), std::nullopt) << "a folder where the file should be";
 }
 
 TEST_F(WineMachineTextTest, ThePrefixIsOnlyRead) {

@@ -64,6 +64,28 @@ TEST_F(RegistryTest, WritesStoreTheTypeAndBytesOfTheWindowsCalls) {
     EXPECT_EQ(Get("As text"), RegistryValue("250"));
 }
 
+TEST_F(RegistryTest, TextsAndNamesAreUtf8) {
+    const std::string key = std::string(kKey) + "\\Кампания";
+    for (const char* folder : {"/home/Jürgen/Кампания/", "C:\\Games\\戦役\\😀\\"}) {
+        RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, key, "Ordner für 戦役", folder, RegType::Sz);
+        const auto stored = sandbox.Stored(key, "Ordner für 戦役");
+        ASSERT_TRUE(stored.has_value()) << "the name as the registry holds it";
+        EXPECT_EQ(stored->data, folder + std::string(1, '\0'));
+        EXPECT_EQ(RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, key, "Ordner für 戦役"),
+                  RegistryValue(folder));
+    }
+    sandbox.Plant(kKey, "Planted", RegType::Sz, std::string("J\xc3\xbcrgen\0", 8));
+    EXPECT_EQ(Get("Planted"), RegistryValue("Jürgen"));
+}
+
+TEST(RegistryValuePrinting, ShowsTheValueNotItsBytes) {
+    EXPECT_EQ(testing::PrintToString(RegistryValue("C:\\Games\\")), "text \"C:\\Games\\\"");
+    EXPECT_EQ(testing::PrintToString(RegistryValue(std::int32_t{1000})), "integer 1000");
+    EXPECT_EQ(testing::PrintToString(RegistryValue(std::vector<unsigned char>{1, 0xab})),
+              "bytes {01 ab}");
+    EXPECT_EQ(testing::PrintToString(RegistryValue()), "no value");
+}
+
 TEST_F(RegistryTest, AnUnknownTypeCreatesTheKeyAndWritesNothing) {
     const std::string key = std::string(kKey) + "\\New\\Deep";
     RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, key, "Odd", "x", 2);

@@ -6,6 +6,7 @@ namespace xal::test {
 
 RegistrySandbox::RegistrySandbox() {
     platform::SetRegistryStorePath(StorePath());
+    platform::TakeSettingsNotice();  // what earlier tests' stores left to tell
 }
 
 RegistrySandbox::~RegistrySandbox() {

@@ -5,16 +5,30 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/utf16.h"
 #include "settings/settings.h"
 #include "support/registry_sandbox.h"
 
 namespace xal::test {
 namespace {
 
+std::wstring Wide(std::string_view utf8) {
+    const std::u16string units = utf16::FromUtf8(utf8);
+    return std::wstring(units.begin(), units.end());
+}
+
+std::string Utf8(const wchar_t* wide, std::size_t length) {
+    return utf16::ToUtf8(std::u16string(wide, wide + length));
+}
+
+bool IsText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
 // Opens a key of HKEY_LOCAL_MACHINE, or gives null.
 HKEY Open(const std::string& key, REGSAM access) {
     HKEY handle = nullptr;
-    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, access, &handle) == ERROR_SUCCESS
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, Wide(key).c_str(), 0, access, &handle) == ERROR_SUCCESS
                ? handle
                : nullptr;
 }
@@ -43,19 +57,23 @@ RegistrySandbox::RegistrySandbox() {
         std::exit(1);
     }
     for (const char* key : {settings_keys::kSettingsKey, kGameVendorKey})
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, key);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, Wide(key).c_str());
 }
 
 RegistrySandbox::~RegistrySandbox() = default;
 
+// Text, given and returned in UTF-8, is stored in the registry's UTF-16.
 void RegistrySandbox::Plant(const std::string& key, const std::string& name, std::uint32_t type,
                             const std::string& data) {
     HKEY handle = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &handle, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &handle, nullptr) != ERROR_SUCCESS)
         return;
-    RegSetValueExA(handle, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
-                   static_cast<DWORD>(data.size()));
+    const std::wstring text = Wide(data);
+    RegSetValueExW(handle, Wide(name).c_str(), 0, type,
+                   IsText(type) ? reinterpret_cast<const BYTE*>(text.data())
+                                : reinterpret_cast<const BYTE*>(data.data()),
+                   static_cast<DWORD>(IsText(type) ? text.size() * sizeof(wchar_t) : data.size()));
     RegCloseKey(handle);
 }
 
@@ -63,14 +81,20 @@ std::optional<platform::RegFileValue> RegistrySandbox::Stored(const std::string&
                                                               const std::string& name) {
     HKEY handle = Open(key, KEY_QUERY_VALUE);
     if (!handle) return std::nullopt;
+    const std::wstring wideName = Wide(name);
     DWORD type = 0;
     DWORD size = 0;
     std::optional<platform::RegFileValue> value;
-    if (RegQueryValueExA(handle, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+    if (RegQueryValueExW(handle, wideName.c_str(), nullptr, &type, nullptr, &size) ==
+        ERROR_SUCCESS) {
         std::string data(size, '\0');
-        if (RegQueryValueExA(handle, name.c_str(), nullptr, &type,
-                             reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS)
-            value = platform::RegFileValue{name, type, data.substr(0, size)};
+        if (RegQueryValueExW(handle, wideName.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS) {
+            data.resize(size);
+            if (IsText(type))
+                data = Utf8(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
+            value = platform::RegFileValue{name, type, data};
+        }
     }
     RegCloseKey(handle);
     return value;
@@ -86,13 +110,13 @@ std::vector<std::string> RegistrySandbox::ValueNames(const std::string& key) {
     std::vector<std::string> names;
     HKEY handle = Open(key, KEY_QUERY_VALUE);
     if (!handle) return names;
-    char name[16384];
+    wchar_t name[16384];
     for (DWORD index = 0;; ++index) {
-        DWORD length = sizeof name;
-        if (RegEnumValueA(handle, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+        DWORD length = sizeof name / sizeof name[0];
+        if (RegEnumValueW(handle, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
             ERROR_SUCCESS)
             break;
-        names.emplace_back(name, length);
+        names.push_back(Utf8(name, length));
     }
     RegCloseKey(handle);
     return names;
