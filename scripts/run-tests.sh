@@ -12,18 +12,19 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(xa
 # The Windows build of the core, the tool and the tests, under Wine.
 bash "$XAL_ROOT/scripts/run-windows-tests.sh"
 
-# A short fuzzing run of the campaign reader, when clang and its fuzzer runtime are here.
+# A short fuzzing run of each fuzzer (XAL_FUZZ_SECONDS each, 15 by default), when clang
+# and its fuzzer runtime are here.
 xal_install clang libclang-rt-dev 2>/dev/null || xal_install clang libclang-rt-14-dev 2>/dev/null || true
 if command -v clang++ >/dev/null; then
   fuzz="$XAL_ROOT/build-fuzz"
+  fuzzers=(campaign_fuzzer reg_file_fuzzer wine_registry_fuzzer campaign_json_fuzzer)
   if cmake -S "$XAL_ROOT" -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
        -DXAL_BUILD_GUI=OFF -DXAL_BUILD_TESTS=OFF -DXAL_BUILD_BENCHMARKS=OFF -DXAL_BUILD_FUZZER=ON >/dev/null &&
-     cmake --build "$fuzz" -j "$(xal_jobs)" --target campaign_fuzzer; then
-    mkdir -p "$fuzz/corpus"
-    "$fuzz/fuzz/campaign_fuzzer" -artifact_prefix="$fuzz/" -max_total_time="${XAL_FUZZ_SECONDS:-30}" -max_len=40000 \
-      "$fuzz/corpus" 2>"$fuzz/fuzz.log" || { tail -40 "$fuzz/fuzz.log"; exit 1; }
-    echo "Fuzzing: $(grep -c . "$fuzz/fuzz.log") lines of libFuzzer output, no finding."
+     cmake --build "$fuzz" -j "$(xal_jobs)" --target "${fuzzers[@]}"; then
+    for fuzzer in "${fuzzers[@]}"; do
+      bash "$XAL_ROOT/fuzz/run-fuzzer.sh" "$fuzz" "$fuzzer" "${XAL_FUZZ_SECONDS:-15}"
+    done
   else
-    echo "Fuzzing skipped: this clang cannot build the fuzzer."
+    echo "Fuzzing skipped: this clang cannot build the fuzzers."
   fi
 fi
