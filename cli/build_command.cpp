@@ -1,12 +1,20 @@
-#include <fstream>
-#include <sstream>
-
 #include "campaign_file/campaign_writer.h"
 #include "cli/campaign_json.h"
 #include "cli/commands.h"
 #include "platform/error.h"
+#include "platform/file_system.h"
+#include "platform/read_limits.h"
 
 namespace xal::cli {
+namespace {
+
+// Whether both paths name one existing file, however spelled or linked.
+bool SameFile(const std::string& first, const std::string& second) {
+    std::error_code error;
+    return std::filesystem::equivalent(platform::FsPath(first), platform::FsPath(second), error);
+}
+
+}  // namespace
 
 void AddBuildCommand(CLI::App& app, int& status) {
     auto* command =
@@ -18,20 +26,17 @@ void AddBuildCommand(CLI::App& app, int& status) {
     command->callback([input, output, &status] {
         std::string contents;
         status = RunReportingErrors(*input, [&] {
-            std::ifstream in(*input, std::ios::binary);
-            if (!in) Raise(ErrorNumber::FileNotFound);
-            std::stringstream text;
-            text << in.rdbuf();
-            nlohmann::json json;
-            try {
-                json = nlohmann::json::parse(text.str());
-            } catch (const nlohmann::json::parse_error& error) {
-                throw std::invalid_argument(std::string("not JSON: ") + error.what());
-            }
-            contents = BuildCampaignFile(CampaignFromJson(json));
+            const std::string text =
+                platform::ReadFileBytes(*input, false, platform::read_limit::kCampaignJson);
+            contents = BuildCampaignFile(CampaignFromJson(ParseJson(text)));
         });
         if (status == 0)
-            status = RunReportingErrors(*output, [&] { WriteWholeFile(*output, contents); });
+            status = RunReportingErrors(*output, [&] {
+                if (SameFile(*input, *output))
+                    Raise(ErrorNumber::InvalidArgument,
+                          "The output would replace the JSON it is built from");
+                WriteWholeFile(*output, contents);
+            });
     });
 }
 

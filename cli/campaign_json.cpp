@@ -1,7 +1,7 @@
 #include "cli/campaign_json.h"
 
-#include <stdexcept>
-
+#include "campaign_file/campaign_layout.h"
+#include "platform/error.h"
 #include "platform/windows1252.h"
 
 namespace xal::cli {
@@ -10,49 +10,130 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
+// What a campaign file holds (campaign_writer.cpp).
+constexpr long long kMostScenarios = 50;
+constexpr long long kMostPrestige = 65535;
+constexpr std::size_t kOutcomes = 4;
+
 std::string Utf8(const std::string& bytes) {
     return windows1252::ToUtf8(bytes);
 }
 
-const json& Field(const json& object, const char* key, const std::string& where) {
-    if (!object.is_object() || !object.contains(key))
-        throw std::invalid_argument(where + key + ": missing");
+// The path of a field, as "Scenarios[1].Victories[2].Prestige".
+std::string FieldName(const std::string& object, const std::string& key) {
+    return object.empty() ? key : object + "." + key;
+}
+
+std::string ItemName(const std::string& list, std::size_t index) {
+    return list + "[" + std::to_string(index) + "]";
+}
+
+[[noreturn]] void Refuse(int number, const std::string& field, const std::string& problem) {
+    Raise(number, field + ": " + problem);
+}
+
+const json& Object(const json& value, const std::string& name) {
+    if (!value.is_object()) Refuse(ErrorNumber::TypeMismatch, name, "not an object");
+    return value;
+}
+
+const json& Field(const json& object, const std::string& where, const char* key) {
+    if (!object.contains(key))
+        Refuse(ErrorNumber::InvalidArgument, FieldName(where, key), "missing");
     return object.at(key);
 }
 
-std::string Text(const json& object, const char* key, const std::string& where) {
-    const json& value = Field(object, key, where);
-    if (!value.is_string()) throw std::invalid_argument(where + key + ": not a text");
-    auto bytes = windows1252::FromUtf8(value.get<std::string>());
+std::string Text(const json& object, const std::string& where, const char* key) {
+    const std::string name = FieldName(where, key);
+    const json& value = Field(object, where, key);
+    if (!value.is_string()) Refuse(ErrorNumber::TypeMismatch, name, "not a text");
+    const auto bytes = windows1252::FromUtf8(value.get<std::string>());
     if (!bytes)
-        throw std::invalid_argument(where + key + ": holds a character Windows-1252 cannot hold");
+        Refuse(ErrorNumber::InvalidArgument, name, "holds a character Windows-1252 cannot hold");
+    // The file ends a text at its first NUL: what follows would be lost.
+    if (bytes->find('\0') != std::string::npos)
+        Refuse(ErrorNumber::InvalidArgument, name, "holds a NUL character, which ends a text");
+    if (bytes->size() > layout::kTextFieldSize)
+        Refuse(ErrorNumber::InvalidArgument, name,
+               std::to_string(bytes->size()) + " characters, more than a campaign file holds (" +
+                   std::to_string(layout::kTextFieldSize) + ")");
     return *bytes;
 }
 
-long long Number(const json& object, const char* key, const std::string& where, long long low,
+long long Number(const json& object, const std::string& where, const char* key, long long low,
                  long long high) {
-    const json& value = Field(object, key, where);
-    if (!value.is_number_integer())
-        throw std::invalid_argument(where + key + ": not a whole number");
-    long long number = value.get<long long>();
-    if (number < low || number > high)
-        throw std::invalid_argument(where + key + ": outside " + std::to_string(low) + " to " +
-                                    std::to_string(high));
-    return number;
+    const std::string name = FieldName(where, key);
+    const json& value = Field(object, where, key);
+    if (!value.is_number_integer()) Refuse(ErrorNumber::TypeMismatch, name, "not a whole number");
+    const std::string range = " (" + std::to_string(low) + " to " + std::to_string(high) + ")";
+    // Compared unsigned: a number above the largest long long would wrap around.
+    const bool above = value.is_number_unsigned()
+                           ? value.get<unsigned long long>() > static_cast<unsigned long long>(high)
+                           : value.get<long long>() > high;
+    if (above)
+        Refuse(ErrorNumber::Overflow, name,
+               value.dump() + " is more than a campaign file holds" + range);
+    if (value.get<long long>() < low)
+        Refuse(ErrorNumber::Overflow, name,
+               value.dump() + " is less than a campaign file holds" + range);
+    return value.get<long long>();
 }
 
-const json& List(const json& object, const char* key, const std::string& where) {
-    const json& value = Field(object, key, where);
-    if (!value.is_array()) throw std::invalid_argument(where + key + ": not a list");
+Byte ByteField(const json& object, const std::string& where, const char* key) {
+    return static_cast<Byte>(Number(object, where, key, 0, 255));
+}
+
+Long Prestige(const json& object, const std::string& where) {
+    return static_cast<Long>(Number(object, where, "Prestige", 0, kMostPrestige));
+}
+
+// A list of the given length, which `what` names in the error.
+const json& List(const json& object, const std::string& where, const char* key, std::size_t length,
+                 const std::string& what) {
+    const std::string name = FieldName(where, key);
+    const json& value = Field(object, where, key);
+    if (!value.is_array()) Refuse(ErrorNumber::TypeMismatch, name, "not a list");
+    if (value.size() != length)
+        Refuse(ErrorNumber::InvalidArgument, name,
+               "lists " + std::to_string(value.size()) + ", but " + what + " " +
+                   std::to_string(length));
     return value;
+}
+
+void AddVictory(Scenario& scenario, const json& v, const std::string& at) {
+    scenario.Victories()->Add(Text(v, at, "VictoryMOV"), Text(v, at, "VictoryTXT"), Prestige(v, at),
+                              ByteField(v, at, "OnEndGoTo"));
+}
+
+// A byte the file does not hold, which must be what reading the file gives.
+void ExpectByte(const json& object, const std::string& where, const char* key, Byte expected,
+                const std::string& why) {
+    const Byte value = ByteField(object, where, key);
+    if (value != expected)
+        Refuse(ErrorNumber::InvalidArgument, FieldName(where, key),
+               std::to_string(value) + ", but " + why + " " + std::to_string(expected));
+}
+
+void AddScenario(Campaign& campaign, const json& s, const std::string& at, std::size_t position) {
+    const auto number = static_cast<Byte>(position);
+    ExpectByte(s, at, "ScenarioNr", number, "its place in Scenarios is");
+    ExpectByte(s, at, "NrOfUnits", layout::kUnitsByte, "a campaign file always holds");
+    auto scenario =
+        campaign.Scenarios()->Add(Text(s, at, "ScenarioName"), number, Text(s, at, "ScenarioMOV"),
+                                  Text(s, at, "ScenarioTXT"), Prestige(s, at), layout::kUnitsByte);
+    const std::string name = FieldName(at, "Victories");
+    const json& victories = List(s, at, "Victories", kOutcomes, "a scenario has");
+    for (std::size_t j = 0; j < victories.size(); ++j)
+        AddVictory(*scenario, Object(victories[j], ItemName(name, j)), ItemName(name, j));
 }
 
 }  // namespace
 
 ordered_json CampaignToJson(const Campaign& campaign) {
     ordered_json out;
-    out["CampaignName"] = Utf8(campaign.CampaignName());
-    out["CampaignFolder"] = Utf8(campaign.CampaignFolder());
+    // Name and folder come from the file's path, which is UTF-8 already.
+    out["CampaignName"] = campaign.CampaignName();
+    out["CampaignFolder"] = campaign.CampaignFolder();
     out["NrOfScenarios"] = campaign.NrOfScenarios();
     out["Country"] = campaign.Country();
     out["Prestige"] = campaign.Prestige();
@@ -82,34 +163,33 @@ ordered_json CampaignToJson(const Campaign& campaign) {
     return out;
 }
 
-Campaign CampaignFromJson(const json& in) {
-    Campaign campaign;
-    campaign.SetNrOfScenarios(static_cast<Byte>(Number(in, "NrOfScenarios", "", 0, 255)));
-    campaign.SetCountry(static_cast<Byte>(Number(in, "Country", "", 0, 255)));
-    campaign.SetPrestige(static_cast<Long>(Number(in, "Prestige", "", INT32_MIN, INT32_MAX)));
-    campaign.SetCampaignTXT(Text(in, "CampaignTXT", ""));
-    campaign.SetDefeatMOV(Text(in, "DefeatMOV", ""));
-    campaign.SetVictoryMOV(Text(in, "VictoryMOV", ""));
-    const json& scenarios = List(in, "Scenarios", "");
-    for (std::size_t i = 0; i < scenarios.size(); ++i) {
-        const std::string where = "Scenarios[" + std::to_string(i) + "].";
-        const json& s = scenarios[i];
-        auto scenario = campaign.Scenarios()->Add(
-            Text(s, "ScenarioName", where),
-            static_cast<Byte>(Number(s, "ScenarioNr", where, 0, 255)),
-            Text(s, "ScenarioMOV", where), Text(s, "ScenarioTXT", where),
-            static_cast<Long>(Number(s, "Prestige", where, INT32_MIN, INT32_MAX)),
-            static_cast<Byte>(Number(s, "NrOfUnits", where, 0, 255)));
-        const json& victories = List(s, "Victories", where);
-        for (std::size_t j = 0; j < victories.size(); ++j) {
-            const std::string at = where + "Victories[" + std::to_string(j) + "].";
-            const json& v = victories[j];
-            scenario->Victories()->Add(
-                Text(v, "VictoryMOV", at), Text(v, "VictoryTXT", at),
-                static_cast<Long>(Number(v, "Prestige", at, INT32_MIN, INT32_MAX)),
-                static_cast<Byte>(Number(v, "OnEndGoTo", at, 0, 255)));
-        }
+json ParseJson(const std::string& text) {
+    try {
+        return json::parse(text);
+    } catch (const json::exception& error) {
+        // Without the library's "[json.exception.parse_error.101] " in front.
+        const std::string message = error.what();
+        const std::size_t end = message.find("] ");
+        Raise(ErrorNumber::TypeMismatch,
+              "not JSON: " + (end == std::string::npos ? message : message.substr(end + 2)));
     }
+}
+
+Campaign CampaignFromJson(const json& document) {
+    const json& in = Object(document, "the campaign");
+    Campaign campaign;
+    const auto count = Number(in, "", "NrOfScenarios", 1, kMostScenarios);
+    campaign.SetNrOfScenarios(static_cast<Byte>(count));
+    campaign.SetCountry(ByteField(in, "", "Country"));
+    campaign.SetPrestige(Prestige(in, ""));
+    campaign.SetCampaignTXT(Text(in, "", "CampaignTXT"));
+    campaign.SetDefeatMOV(Text(in, "", "DefeatMOV"));
+    campaign.SetVictoryMOV(Text(in, "", "VictoryMOV"));
+    const auto& scenarios =
+        List(in, "", "Scenarios", static_cast<std::size_t>(count), "NrOfScenarios is");
+    for (std::size_t i = 0; i < scenarios.size(); ++i)
+        AddScenario(campaign, Object(scenarios[i], ItemName("Scenarios", i)),
+                    ItemName("Scenarios", i), i);
     return campaign;
 }
 

@@ -1,5 +1,3 @@
-#include <iostream>
-
 #include "campaign_check/campaign_check.h"
 #include "cli/commands.h"
 
@@ -11,13 +9,14 @@ void AddCheckCommand(CLI::App& app, int& status) {
     auto file = std::make_shared<std::string>();
     command->add_option("FILE", *file, "The campaign file (.cam)")->required();
     command->callback([file, &status] {
-        bool errors = false;
-        status = RunReportingErrors(*file, [&] {
-            const std::vector<Finding> findings = CheckCampaign(ReadCampaignFile(*file));
-            for (const Finding& finding : findings) std::cout << FindingLine(finding) << '\n';
-            errors = HasErrors(findings);
-        });
-        if (status == 0 && errors) status = 1;
+        std::vector<Finding> findings;
+        status =
+            RunReportingErrors(*file, [&] { findings = CheckCampaign(ReadCampaignFile(*file)); });
+        if (status != 0) return;
+        std::string lines;
+        for (const Finding& finding : findings) lines += FindingLine(finding) + '\n';
+        status = RunReportingErrors(kStandardOutput, [&] { WriteStandardOutput(lines); });
+        if (HasErrors(findings)) status = 1;
     });
 }
 

@@ -24,4 +24,11 @@ Campaign ReadCampaignFile(const std::string& file);
 // standard error and gives status 1.
 int RunReportingErrors(const std::string& file, const std::function<void()>& body);
 
+// What errors of standard output name in place of a file.
+inline const std::string kStandardOutput = "standard output";
+
+// Writes the text on standard output and flushes it; text that does not reach it raises
+// the matching file error (a full disk: 61 "Disk full").
+void WriteStandardOutput(const std::string& text);
+
 }  // namespace xal::cli

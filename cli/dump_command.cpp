@@ -1,10 +1,9 @@
-#include <iostream>
-
 #include "campaign_file/campaign_reader.h"
 #include "cli/campaign_json.h"
 #include "cli/commands.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/read_limits.h"
 
 namespace xal::cli {
 
@@ -18,7 +17,7 @@ Campaign ReadCampaignFile(const std::string& file) {
     const std::string name = platform::FromFsPath(native.filename());
     campaign.SetCampaignName(name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string());
     campaign.SetCampaignFolder(path.substr(0, path.size() - name.size()));
-    ParseCampaign(ReadWholeFile(file), campaign);
+    ParseCampaign(ReadWholeFile(file, platform::read_limit::kCampaignFile), campaign);
     return campaign;
 }
 
@@ -27,8 +26,11 @@ void AddDumpCommand(CLI::App& app, int& status) {
     auto file = std::make_shared<std::string>();
     command->add_option("FILE", *file, "The campaign file (.cam)")->required();
     command->callback([file, &status] {
+        std::string json;
         status = RunReportingErrors(
-            *file, [&] { std::cout << CampaignToJson(ReadCampaignFile(*file)).dump(2) << '\n'; });
+            *file, [&] { json = CampaignToJson(ReadCampaignFile(*file)).dump(2) + '\n'; });
+        if (status == 0)
+            status = RunReportingErrors(kStandardOutput, [&] { WriteStandardOutput(json); });
     });
 }
 

@@ -1,8 +1,7 @@
-#include <iostream>
-
 #include "cli/commands.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/read_limits.h"
 #include "report/campaign_report.h"
 #include "settings/country_list.h"
 #include "settings/settings.h"
@@ -16,7 +15,8 @@ std::string CountryNameOf(Byte country) {
     std::vector<std::string> names;
     try {
         names = CountryNames(platform::ReadFileBytes(
-            platform::FileInFolder(ConfiguredGameFolder(), kCountryListFile), false));
+            platform::FileInFolder(ConfiguredGameFolder(), kCountryListFile), false,
+            platform::read_limit::kTextFile));
     } catch (const RunTimeError&) {
         return {};
     }
@@ -33,15 +33,16 @@ void AddReportCommand(CLI::App& app, int& status) {
     command->add_option("FILE", *file, "The campaign file (.cam)")->required();
     command->add_flag("--stdout", *toStandardOutput, "Print the report instead of writing it");
     command->callback([file, toStandardOutput, &status] {
+        // The report's text, or the path of the report written.
+        std::string output;
         status = RunReportingErrors(*file, [&] {
             const Campaign campaign = ReadCampaignFile(*file);
             const std::string country = CountryNameOf(campaign.Country());
-            if (*toStandardOutput) {
-                std::cout << CampaignReportText(campaign, country) << std::flush;
-            } else {
-                std::cout << WriteCampaignReport(campaign, country) << '\n';
-            }
+            output = *toStandardOutput ? CampaignReportText(campaign, country)
+                                       : WriteCampaignReport(campaign, country) + '\n';
         });
+        if (status == 0)
+            status = RunReportingErrors(kStandardOutput, [&] { WriteStandardOutput(output); });
     });
 }
 

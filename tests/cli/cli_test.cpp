@@ -24,24 +24,28 @@ struct Outcome {
 };
 
 // Runs xal-cam with the given arguments (already quoted for the shell) in the folder,
-// after the environment assignments given.
+// after the shell commands or environment assignments given, its standard output going
+// to the file given or else read back.
 Outcome RunTool(const test::TempFolder& folder, const std::string& arguments,
-                const std::string& environment = {}) {
-    const std::string out = folder.File("stdout.txt");
+                const std::string& environment = {}, const std::string& standardOutput = {}) {
+    const std::string out = standardOutput.empty() ? folder.File("stdout.txt") : standardOutput;
     const std::string err = folder.File("stderr.txt");
     const std::string command = std::string("cd '") + folder.Path().string() + "' && " +
                                 environment + "'" + XAL_CAM_PATH + "' " + arguments + " >'" + out +
                                 "' 2>'" + err + "'";
     int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.Read("stdout.txt"),
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1,
+            standardOutput.empty() ? folder.Read("stdout.txt") : std::string(),
             folder.Read("stderr.txt")};
 }
 
 // A campaign whose texts use the code page's upper half, including the five bytes it
-// leaves undefined.
+// leaves undefined, and fill their fields, with the largest prestige.
 Campaign HighByteCampaign() {
     Campaign campaign = test::DistinctCampaign(3);
     campaign.SetCampaignTXT("\x80\x81\x8d\x8f\x90\x9d\xff.txt");
+    campaign.SetVictoryMOV("\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9\xe9.mov");
+    campaign.SetPrestige(65535);
     campaign.Scenarios()->Item(2)->SetScenarioName("\xe9t\xe9 \xa0\x9f.scn");
     return campaign;
 }
@@ -100,6 +104,22 @@ TEST(XalCam, ForeignBytesGiveTheFileTheReaderAndWriterMake) {
     Campaign read;
     ParseCampaign(noisy, read);
     EXPECT_EQ(folder.Read("c.cam"), BuildCampaignFile(read));
+}
+
+TEST(XalCam, PathsInAnyScriptAreUsedAsGivenAndDumpedAsTheyAreSpelled) {
+    test::TempFolder folder;
+    std::filesystem::create_directory(folder.Path() / "Été Größe");
+    folder.Write("Été Größe/Übung.cam", BuildCampaignFile(test::DistinctCampaign(2)));
+    Outcome dump = RunTool(folder, "dump 'Été Größe/Übung.cam'");
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    auto json = nlohmann::json::parse(dump.out);
+    EXPECT_EQ(json["CampaignName"], "Übung");
+    EXPECT_EQ(json["CampaignFolder"], "Été Größe/");
+
+    folder.Write("кампания.json", dump.out);
+    Outcome build = RunTool(folder, "build кампания.json -o 'Кампания.cam'");
+    ASSERT_EQ(build.status, 0) << build.err;
+    EXPECT_EQ(folder.Read("Кампания.cam"), folder.Read("Été Größe/Übung.cam"));
 }
 
 TEST(XalCam, AFileThatIsNotThereFailsAndIsNotCreated) {
@@ -210,54 +230,111 @@ Outcome BuildChanged(const test::TempFolder& folder,
     return build;
 }
 
-TEST(XalCam, BuildRefusesBadJsonNamingTheField) {
+TEST(XalCam, BuildRefusesWhatACampaignFileCannotHoldNamingTheField) {
     test::TempFolder folder;
     struct Case {
         std::function<void(nlohmann::json&)> change;
-        std::string message;
+        std::string line;
     };
     const std::vector<Case> cases = {
-        {[](auto& j) { j.erase("Country"); }, "Country: missing"},
-        {[](auto& j) { j["Prestige"] = "many"; }, "Prestige: not a whole number"},
+        {[](auto& j) { j.erase("Country"); }, "error 5: Country: missing"},
+        {[](auto& j) { j["Scenarios"][0].erase("Victories"); },
+         "error 5: Scenarios[0].Victories: missing"},
+        {[](auto& j) { j = nlohmann::json::array(); }, "error 13: the campaign: not an object"},
+        {[](auto& j) { j["Scenarios"][1] = 3; }, "error 13: Scenarios[1]: not an object"},
+        {[](auto& j) { j["Scenarios"] = nlohmann::json::object(); },
+         "error 13: Scenarios: not a list"},
+        {[](auto& j) { j["Prestige"] = "many"; }, "error 13: Prestige: not a whole number"},
+        {[](auto& j) { j["Scenarios"][0]["ScenarioName"] = 5; },
+         "error 13: Scenarios[0].ScenarioName: not a text"},
+        {[](auto& j) { j["Scenarios"][1]["Victories"][3]["Prestige"] = 65536; },
+         "error 6: Scenarios[1].Victories[3].Prestige: 65536 is more than a campaign file "
+         "holds (0 to 65535)"},
+        {[](auto& j) { j["Prestige"] = -1; },
+         "error 6: Prestige: -1 is less than a campaign file holds (0 to 65535)"},
+        {[](auto& j) { j["Country"] = 18446744073709551615u; },
+         "error 6: Country: 18446744073709551615 is more than a campaign file holds (0 to 255)"},
+        {[](auto& j) { j["NrOfScenarios"] = 0; },
+         "error 6: NrOfScenarios: 0 is less than a campaign file holds (1 to 50)"},
+        {[](auto& j) { j["NrOfScenarios"] = 51; },
+         "error 6: NrOfScenarios: 51 is more than a campaign file holds (1 to 50)"},
+        {[](auto& j) { j["NrOfScenarios"] = 1; },
+         "error 5: Scenarios: lists 2, but NrOfScenarios is 1"},
+        {[](auto& j) { j["Scenarios"].erase(1); },
+         "error 5: Scenarios: lists 1, but NrOfScenarios is 2"},
+        {[](auto& j) { j["Scenarios"][0]["Victories"].erase(3); },
+         "error 5: Scenarios[0].Victories: lists 3, but a scenario has 4"},
+        {[](auto& j) { j["Scenarios"][1]["ScenarioNr"] = 0; },
+         "error 5: Scenarios[1].ScenarioNr: 0, but its place in Scenarios is 1"},
+        {[](auto& j) { j["Scenarios"][0]["NrOfUnits"] = 149; },
+         "error 5: Scenarios[0].NrOfUnits: 149, but a campaign file always holds 150"},
         {[](auto& j) { j["Scenarios"][1]["Victories"][2]["VictoryTXT"] = "\u03a9.txt"; },
-         "Scenarios[1].Victories[2].VictoryTXT: holds a character Windows-1252 cannot hold"},
-        {[](auto& j) { j["Scenarios"][0].erase("Victories"); }, "Scenarios[0].Victories: missing"},
-        {[](auto& j) { j["Scenarios"][0]["NrOfUnits"] = 256; },
-         "Scenarios[0].NrOfUnits: outside 0 to 255"},
-        {[](auto& j) { j = nlohmann::json::array(); }, "NrOfScenarios: missing"},
+         "error 5: Scenarios[1].Victories[2].VictoryTXT: holds a character Windows-1252 "
+         "cannot hold"},
+        {[](auto& j) {
+             j["CampaignTXT"] =
+                 "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+                 "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9.txt";
+         },
+         "error 5: CampaignTXT: 21 characters, more than a campaign file holds (20)"},
+        {[](auto& j) { j["DefeatMOV"] = std::string("a\0b.mov", 7); },
+         "error 5: DefeatMOV: holds a NUL character, which ends a text"},
     };
     for (const Case& c : cases) {
         Outcome build = BuildChanged(folder, c.change);
-        EXPECT_EQ(build.status, 1) << c.message;
-        EXPECT_EQ(build.err, "error: " + c.message + " (in.json)\n");
+        EXPECT_EQ(build.status, 1) << c.line;
+        EXPECT_EQ(build.err, c.line + " (in.json)\n");
     }
     folder.Write("in.json", "{ not json");
     Outcome garbage = RunTool(folder, "build in.json -o old.cam");
     EXPECT_EQ(garbage.status, 1);
-    EXPECT_NE(garbage.err.find("not JSON"), std::string::npos) << garbage.err;
+    EXPECT_EQ(garbage.err.rfind("error 13: not JSON: parse error at line 1, column 4", 0), 0u)
+        << garbage.err;
 }
 
-TEST(XalCam, BuildReportsTheWritersFailuresAndKeepsTheOldFile) {
+TEST(XalCam, BuildLeavesNoPartOfAFileItCannotWrite) {
     test::TempFolder folder;
-    Outcome noScenarios = BuildChanged(folder, [](auto& j) { j["NrOfScenarios"] = 0; });
-    EXPECT_EQ(noScenarios.err, "error 6: Overflow (in.json)\n");
-    Outcome fewerScenarios = BuildChanged(folder, [](auto& j) { j["Scenarios"].erase(1); });
-    EXPECT_EQ(fewerScenarios.err, "error 9: Subscript out of range (in.json)\n");
-    Outcome prestige = BuildChanged(folder, [](auto& j) { j["Scenarios"][1]["Prestige"] = 65536; });
-    EXPECT_EQ(prestige.err, "error 5: Invalid procedure call or argument (in.json)\n");
-    Outcome outcomes =
-        BuildChanged(folder, [](auto& j) { j["Scenarios"][0]["Victories"].erase(3); });
-    EXPECT_EQ(outcomes.status, 1);
-    EXPECT_EQ(outcomes.err.rfind("error 9: ", 0), 0u) << outcomes.err;
+    folder.Write("in.cam", BuildCampaignFile(test::DistinctCampaign(2)));
+    const std::string dumped = RunTool(folder, "dump in.cam").out;
+    folder.Write("in.json", dumped);
+    std::filesystem::create_symlink("in.json", folder.Path() / "link.json");
+    for (const std::string output : {"in.json", "./in.json", "link.json"}) {
+        Outcome over = RunTool(folder, "build in.json -o " + output);
+        EXPECT_EQ(over.status, 1) << output;
+        EXPECT_EQ(over.err,
+                  "error 5: The output would replace the JSON it is built from (" + output + ")\n");
+    }
+    EXPECT_EQ(folder.Read("in.json"), dumped);
+
+    folder.Write("old.cam", "the last good file");
+    const std::size_t entries = folder.Entries();
+    Outcome limited = RunTool(folder, "build in.json -o old.cam", "ulimit -f 10; ");
+    EXPECT_EQ(limited.status, 1);
+    EXPECT_EQ(limited.err, "error 61: Disk full (old.cam)\n");
+    EXPECT_EQ(folder.Read("old.cam"), "the last good file");
+    EXPECT_EQ(folder.Entries(), entries) << "no temporary file is left";
 
     std::filesystem::create_directory(folder.Path() / "taken.cam");
-    folder.Write("in.json", RunTool(folder, "dump in.cam").out);
     Outcome folderInTheWay = RunTool(folder, "build in.json -o taken.cam");
     EXPECT_EQ(folderInTheWay.status, 1);
-    EXPECT_NE(folderInTheWay.err.find("(taken.cam)"), std::string::npos) << folderInTheWay.err;
+    EXPECT_EQ(folderInTheWay.err.rfind("error 75: ", 0), 0u) << folderInTheWay.err;
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "taken.cam"));
     Outcome noFolder = RunTool(folder, "build in.json -o no/such/out.cam");
     EXPECT_EQ(noFolder.err, "error 76: Path not found (no/such/out.cam)\n");
+}
+
+TEST(XalCam, OutputThatDoesNotReachStandardOutputFails) {
+    test::TempFolder folder;
+    Campaign campaign = test::DistinctCampaign(2);
+    test::SetLinks(campaign, {{1, 1, 1, 1}, {1, 1, 1, 1}});  // warnings only
+    folder.Write("c.cam", BuildCampaignFile(campaign));
+    const std::string unconfigured = "XDG_CONFIG_HOME='" + folder.File("none") + "' ";
+    for (const std::string arguments :
+         {"dump c.cam", "report --stdout c.cam", "report c.cam", "check c.cam", "--version"}) {
+        Outcome full = RunTool(folder, arguments, unconfigured, "/dev/full");
+        EXPECT_EQ(full.status, 1) << arguments;
+        EXPECT_EQ(full.err, "error 61: Disk full (standard output)\n") << arguments;
+    }
 }
 
 TEST(XalCam, TheDemoCampaignIsBuiltFromItsJson) {
