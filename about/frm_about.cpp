@@ -109,7 +109,7 @@ frmAbout::frmAbout(QWidget* parent, const std::string& programFolder)
 }
 
 std::string frmAbout::ProgramFolder() {
-    return FromQString(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+    return QStringToUtf8(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 }
 
 void frmAbout::Form_Load() {

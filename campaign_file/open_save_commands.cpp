@@ -11,6 +11,7 @@
 #include "platform/file_system.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
+#include "platform/read_limits.h"
 #include "settings/recent_campaigns.h"
 #include "version.h"
 
@@ -51,7 +52,8 @@ void ReadAndShow(frmMain& window, const std::string& path, const std::string& na
     auto campaign = std::make_shared<Campaign>();
     campaign->SetCampaignName(WithoutEnding(name));
     campaign->SetCampaignFolder(FolderOf(path, name));
-    ParseCampaign(ReadWholeFile(path), *campaign);
+    campaign->SetCampaignFile(path);
+    ParseCampaign(ReadWholeFile(path, platform::read_limit::kCampaignFile), *campaign);
     modMain::CurrentCampaign = campaign;
     try {
         window.RefreshCampaignDisplay();
@@ -62,7 +64,6 @@ void ReadAndShow(frmMain& window, const std::string& path, const std::string& na
     }
     window.ShowCampaignState(false);
     window.fraScenario->setVisible(true);
-    window.SetCampaignHasFile(true);
     RememberRecentCampaign(path);
 }
 
@@ -83,33 +84,39 @@ void OpenCampaignFile(frmMain& window, const std::string& path) {
     try {
         // A path that names no file is an error here: the reader would create it.
         if (!platform::FileExists(path)) Raise(ErrorNumber::FileNotFound);
-        const std::string absolute = std::filesystem::absolute(path).string();
-        ReadAndShow(window, absolute, std::filesystem::path(absolute).filename().string());
+        const std::filesystem::path absolute = std::filesystem::absolute(platform::FsPath(path));
+        ReadAndShow(window, platform::FromFsPath(absolute),
+                    platform::FromFsPath(absolute.filename()));
     } catch (const RunTimeError& error) {
         Report(error);
     }
 }
 
-void SaveCampaign(frmMain& window, bool saveAs) {
+bool SaveCampaign(frmMain& window, bool saveAs) {
     Campaign& campaign = *modMain::CurrentCampaign;
     try {
         std::string name = campaign.CampaignName() + ".cam";
-        std::string path = campaign.CampaignFolder() + name;
+        // The file the campaign came from, as it is spelled: "CAMP1.CAM" gets the edits,
+        // not a new "CAMP1.cam" beside it.
+        std::string path = campaign.CampaignFile();
         if (saveAs) {
             path = SelectFile(name, FileKind::Campaign, PickerMode::Save);
             campaign.SetCampaignName(WithoutEnding(name));
             campaign.SetCampaignFolder(FolderOf(path, name));
-            window.fraMain->setTitle(ToQString(campaign.CampaignName()) + ".cam");
-        } else if (!window.CampaignHasFile() && !ReplaceOtherFile(path)) {
-            return;
+            campaign.SetCampaignFile(path);
+            window.fraMain->setTitle(Utf8ToQString(campaign.CampaignName()) + ".cam");
+        } else if (path.empty()) {
+            path = campaign.CampaignFolder() + name;
+            if (!ReplaceOtherFile(path)) return false;
         }
-        const std::string contents = BuildCampaignFile(campaign);
-        WriteWholeFile(path, contents);
+        WriteWholeFile(path, BuildCampaignFile(campaign));
+        campaign.SetCampaignFile(path);
         window.SetSaved();
-        window.SetCampaignHasFile(true);
         RememberRecentCampaign(path);
+        return true;
     } catch (const RunTimeError& error) {
         Report(error);
+        return false;
     }
 }
 

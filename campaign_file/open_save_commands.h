@@ -16,6 +16,7 @@ void OpenCampaign(frmMain& window);
 void OpenCampaignFile(frmMain& window, const std::string& path);
 
 // Writes the current campaign to its own file, or with `saveAs` to one the user chooses.
-void SaveCampaign(frmMain& window, bool saveAs);
+// Returns whether the campaign was written: false when the user cancelled or it failed.
+bool SaveCampaign(frmMain& window, bool saveAs);
 
 }  // namespace xal::gui

@@ -55,6 +55,11 @@ std::string SelectFile(std::string& fileName, FileKind kind, PickerMode mode) {
     request.save = mode == PickerMode::Save;
     auto chosen = platform::PickFile(request);
     if (!chosen) Raise(ErrorNumber::FileDialogCancelled);
+    if (mode == PickerMode::Save && chosen->fileTitle.find('.') == std::string::npos) {
+        const std::string ending = std::string(text.pattern).substr(1);
+        chosen->fileTitle += ending;
+        chosen->fullPath += ending;
+    }
     fileName = chosen->fileTitle;
     return chosen->fullPath;
 }

@@ -12,7 +12,8 @@ enum class PickerMode { Open = 0, Select = 1, Save = 2 };
 
 // The one file picker. It opens in the current campaign's folder with `fileName` as the
 // initial choice; on return `fileName` holds the chosen file's bare name and the result
-// is its full path. Cancelling raises the file-dialog-cancelled error (32755) and leaves
+// is its full path; a name saved without an ending gets the kind's (".cam"). Paths and
+// names are UTF-8. Cancelling raises the file-dialog-cancelled error (32755) and leaves
 // `fileName` as it was.
 std::string SelectFile(std::string& fileName, FileKind kind, PickerMode mode);
 

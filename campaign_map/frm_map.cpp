@@ -59,7 +59,7 @@ void frmMap::ScheduleRefresh() {
 
 void frmMap::Refresh() {
     const Campaign& campaign = *modMain::CurrentCampaign;
-    setWindowTitle("Campaign map - " + ToQString(campaign.CampaignName()) + ".cam");
+    setWindowTitle("Campaign map - " + Utf8ToQString(campaign.CampaignName()) + ".cam");
     std::vector<Finding> findings = CheckCampaign(campaign);
     CampaignGraph graph = MapOfCampaign(campaign, findings);
     // Before the first drawing the shown map is empty, and every map has its end box.

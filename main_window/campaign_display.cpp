@@ -27,11 +27,15 @@ bool SelectEntryOf(QComboBox* list, int value, int limit) {
 
 void frmMain::ConnectDisplayHandlers() {
     connect(cbxCountry, &QComboBox::currentIndexChanged, this, [this] { cbxCountry_Click(); });
+    // Opening the list marks the campaign changed, and so does every choice the user
+    // makes by any other way too: the wheel, the arrow keys, typed letters.
     connect(cbxCountry, &DropDownList::droppedDown, this, &frmMain::MarkChanged);
+    connect(cbxCountry, &QComboBox::activated, this, &frmMain::MarkChanged);
     for (int k = 0; k < 4; ++k) {
         connect(cbxVictoryGoto[k], &QComboBox::currentIndexChanged, this,
                 [this, k] { cbxVictoryGoto_Click(k); });
         connect(cbxVictoryGoto[k], &DropDownList::droppedDown, this, &frmMain::MarkChanged);
+        connect(cbxVictoryGoto[k], &QComboBox::activated, this, &frmMain::MarkChanged);
     }
     connect(lvScenarios, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { lvScenarios_ItemClick(item); });

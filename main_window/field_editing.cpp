@@ -2,9 +2,12 @@
 // characters, prestige from 0 to 65000. Any key pressed in a field marks the campaign
 // changed.
 #include <QEvent>
+#include <QKeyEvent>
+#include <algorithm>
 
 #include "main_window/frm_main.h"
 #include "model/mod_main.h"
+#include "platform/number_guard.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
 #include "version.h"
@@ -18,6 +21,8 @@ constexpr double kMaxPrestige = 65000;
 const char* const kTextMessage = "The maximum length of a text file name is 20.";
 const char* const kMovieMessage = "The maximum length of a movie file name is 20.";
 const char* const kScenarioMessage = "The maximum length of a scenario file name is 20.";
+const char* const kCodePageMessage =
+    "A campaign file can only hold file names in Latin letters (Windows-1252).";
 const char* const kPrestigeWarning = "Not a number from 0 to 65000: 0 will be saved.";
 const char* const kDesignToolTip = "designToolTip";
 
@@ -102,9 +107,18 @@ std::vector<QLineEdit*> frmMain::EditableFields() const {
 
 void frmMain::FileNameField_Change(const FileNameField& field) {
     if (IsDisplaying()) return;
-    std::string text = FromQString(field.box->text());
-    if (text.size() > kMaxFileNameLength) {
-        platform::ShowMessage(field.message, platform::MessageButtons::Ok,
+    // A pasted line break or other control character has no place in a file name: the
+    // box shows what the campaign holds.
+    QString typed = field.box->text();
+    if (typed.removeIf([](QChar c) { return c.category() == QChar::Other_Control; }) !=
+        field.box->text()) {
+        DisplayScope cleaning(*this);
+        field.box->setText(typed);
+    }
+    const std::optional<std::string> held = CodePageText(typed);
+    std::string text = held.value_or(std::string());
+    if (!held || text.size() > kMaxFileNameLength) {
+        platform::ShowMessage(held ? field.message : kCodePageMessage, platform::MessageButtons::Ok,
                               platform::MessageIcon::Exclamation, version::FileDescription);
         // Back to the last accepted text, which the model holds already.
         text = field.get();
@@ -124,16 +138,22 @@ void frmMain::PrestigeField_Change(QLineEdit* box, const std::function<void(Long
         ShowPrestigeAccepted(box, true);
         return;
     }
-    const auto value = ReadNumber(FromQString(box->text()));
+    const auto value = ReadBoxNumber(box->text());
     const bool accepted = value && *value >= 0 && *value <= kMaxPrestige;
     store(accepted ? ToLong(*value) : 0);
     ShowPrestigeAccepted(box, accepted);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // A shortcut's key reaches the focused field as an override request only.
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
-        MarkChanged();
+    // A shortcut's key reaches the focused field as an override request only. Tab and
+    // Shift+Tab only move the focus on, and a modifier pressed alone does nothing yet.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        static constexpr int kNoEdit[] = {Qt::Key_Tab,     Qt::Key_Backtab, Qt::Key_Shift,
+                                          Qt::Key_Control, Qt::Key_Alt,     Qt::Key_Meta,
+                                          Qt::Key_AltGr};
+        if (std::ranges::find(kNoEdit, static_cast<QKeyEvent*>(event)->key()) == std::end(kNoEdit))
+            MarkChanged();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

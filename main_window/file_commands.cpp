@@ -5,11 +5,13 @@
 #include "campaign_file/campaign_writer.h"
 #include "campaign_file/select_file.h"
 #include "main_window/frm_main.h"
+#include "model/campaign_text.h"
 #include "model/mod_main.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
+#include "platform/read_limits.h"
 #include "version.h"
 
 namespace xal::gui {
@@ -43,11 +45,12 @@ void frmMain::ConnectFileCommands() {
                 [this, box, name] { EditTextFile(box, name); });
     };
     edit(cmdEditCampaignTXT, txtCampaignTXT,
-         [] { return modMain::CurrentCampaign->CampaignName() + ".txt"; });
+         [] { return CampaignTextOfName(modMain::CurrentCampaign->CampaignName() + ".txt"); });
     auto scenarioDefault = [this](const std::string SettingsRecord::*separator) {
         return [this, separator] {
-            return ScenarioBaseName(DisplayedScenario().ScenarioName()) +
-                   modMain::Settings.*separator + ".txt";
+            return CampaignTextOfName(
+                NameOfCampaignText(ScenarioBaseName(DisplayedScenario().ScenarioName())) +
+                modMain::Settings.*separator + ".txt");
         };
     };
     edit(cmdEditScenarioTXT, txtScenarioTXT,
@@ -63,12 +66,15 @@ void frmMain::ConnectFileCommands() {
 
 void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
     try {
-        std::string name = FromQString(box->text());
+        std::string name = NameOfCampaignText(FromQString(box->text()));
         SelectFile(name, kind, PickerMode::Select);
-        box->setText(ToQString(name));
+        box->setText(ToQString(CampaignTextOfName(name)));
         MarkChanged();
-    } catch (const RunTimeError&) {
-        // A cancelled or failed choice leaves everything as it was, without a word.
+    } catch (const RunTimeError& error) {
+        // A cancelled choice leaves everything as it was, without a word; a file the
+        // campaign cannot name is said, and the field keeps its name.
+        if (error.Number() != ErrorNumber::FileDialogCancelled)
+            platform::ShowMessage(error.Report());
     }
 }
 
@@ -79,16 +85,26 @@ void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& d
             MarkChanged();
         }
         const std::string name = FromQString(box->text());
-        const std::string path =
-            platform::FileInFolder(modMain::CurrentCampaign->CampaignFolder(), name);
-        const std::string text = ReadWholeFile(path);
+        const std::string path = platform::FileInFolder(modMain::CurrentCampaign->CampaignFolder(),
+                                                        NameOfCampaignText(name));
+        const std::string text = ReadWholeFile(path, platform::read_limit::kTextFile);
         edtMain->DlgCaption = "Edit " + name;
         edtMain->DlgMode = 1;
         edtMain->DlgText = text;
         edtMain->OKButtonCaption = "&Save";
         edtMain->ShowDlg();
-        // The text file is not part of the campaign: saving it leaves Save as it was.
-        if (edtMain->DlgResult) WriteWholeFile(path, edtMain->DlgText);
+        // The text file is not part of the campaign: saving it leaves Save as it was. A
+        // write that fails brings the editor back with the text as typed, to try again,
+        // or to copy it elsewhere.
+        while (edtMain->DlgResult) {
+            try {
+                WriteWholeFile(path, edtMain->DlgText);
+                break;
+            } catch (const RunTimeError& error) {
+                platform::ShowMessage(error.Report());
+                edtMain->ShowDlg();
+            }
+        }
     } catch (const RunTimeError& error) {
         platform::ShowMessage(error.Report());
     }
@@ -97,7 +113,8 @@ void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& d
 std::string frmMain::ScenarioEditorCommandLine() const {
     const Campaign& campaign = *modMain::CurrentCampaign;
     return modMain::Settings.ScenarioEditorPath + " \"" +
-           platform::FileInFolder(campaign.CampaignFolder(), DisplayedScenario().ScenarioName()) +
+           platform::FileInFolder(campaign.CampaignFolder(),
+                                  NameOfCampaignText(DisplayedScenario().ScenarioName())) +
            "\"";
 }
 

@@ -1,4 +1,5 @@
 #include "main_window/frm_main.h"
+#include "platform/read_limits.h"
 
 #include <QCloseEvent>
 
@@ -67,7 +68,8 @@ void frmMain::LoadCountries() {
     DisplayScope filling(*this);
     try {
         const std::vector<std::string> names = CountryNames(
-            ReadWholeFile(platform::FileInFolder(modMain::Settings.GameFolder, kCountryListFile)));
+            ReadWholeFile(platform::FileInFolder(modMain::Settings.GameFolder, kCountryListFile),
+                          platform::read_limit::kTextFile));
         int k = 0;
         for (const std::string& name : names) cbxCountry->addItem(ToQString(name), ++k);
         if (k < kCountryCount) Raise(ErrorNumber::InvalidArgument);
@@ -99,7 +101,7 @@ void frmMain::SetSaved() {
 }
 
 void frmMain::ShowCampaignState(bool changed) {
-    fraMain->setTitle(ToQString(modMain::CurrentCampaign->CampaignName()) + ".cam");
+    fraMain->setTitle(Utf8ToQString(modMain::CurrentCampaign->CampaignName()) + ".cam");
     fraMain->setVisible(true);
     mnuSaveAs->setEnabled(true);
     mnuSave->setEnabled(changed);
@@ -119,7 +121,9 @@ frmMain::SaveQuestion frmMain::AskSaveChanges() {
                                         platform::MessageButtons::YesNoCancel,
                                         platform::MessageIcon::Question, version::FileDescription);
     if (answer == platform::MessageAnswer::Cancel) return SaveQuestion::Abort;
-    if (answer == platform::MessageAnswer::Yes) SaveCampaign(*this, false);
+    // A save that fails or is cancelled keeps the campaign and its edits on the screen.
+    if (answer == platform::MessageAnswer::Yes && !SaveCampaign(*this, false))
+        return SaveQuestion::Abort;
     return SaveQuestion::Continue;
 }
 

@@ -21,7 +21,7 @@ std::optional<std::string> DroppedCampaign(const QMimeData* data) {
     const QUrl url = data->urls().front();
     if (!url.isLocalFile() || !url.fileName().endsWith(".cam", Qt::CaseInsensitive))
         return std::nullopt;
-    return FromQString(QDir::toNativeSeparators(url.toLocalFile()));
+    return QStringToUtf8(QDir::toNativeSeparators(url.toLocalFile()));
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ void frmMain::RefreshRecentCampaigns() {
     mnuRecent->clear();
     int place = 0;
     for (const std::string& path : RecentCampaigns()) {
-        QString caption = ToQString(path);
+        QString caption = Utf8ToQString(path);
         caption.replace("&", "&&");
         QAction* entry = mnuRecent->addAction(QString("&%1 %2").arg(++place).arg(caption));
         connect(entry, &QAction::triggered, this, [this, path] { mnuRecent_Click(path); });

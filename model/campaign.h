@@ -21,9 +21,14 @@ class Campaign {
     void SetPrestige(Long value) { prestige_ = value; }
     const std::string& CampaignName() const { return campaignName_; }
     void SetCampaignName(const std::string& value) { campaignName_ = value; }
-    // The campaign file's folder, ending with the path separator.
+    // The campaign file's name without its ending, and its folder, ending with the path
+    // separator: UTF-8, as every path of the program is.
     const std::string& CampaignFolder() const { return campaignFolder_; }
     void SetCampaignFolder(const std::string& value) { campaignFolder_ = value; }
+    // The whole path of the file the campaign was read from or last saved to, as it was
+    // spelled ("CAMP1.CAM" stays so); empty for a campaign that has no file yet.
+    const std::string& CampaignFile() const { return campaignFile_; }
+    void SetCampaignFile(const std::string& value) { campaignFile_ = value; }
     const std::string& CampaignTXT() const { return campaignTXT_; }
     void SetCampaignTXT(const std::string& value) { campaignTXT_ = value; }
     const std::string& DefeatMOV() const { return defeatMOV_; }
@@ -43,6 +48,7 @@ class Campaign {
     Long prestige_ = 0;
     std::string campaignName_;
     std::string campaignFolder_;
+    std::string campaignFile_;
     std::string campaignTXT_;
     std::string defeatMOV_;
     std::string victoryMOV_;

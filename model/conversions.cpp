@@ -28,6 +28,42 @@ Long ToLong(double value) {
     return static_cast<Long>(rounded);
 }
 
+std::optional<double> ReadNumber(const std::string& text, const NumberFormat& format) {
+    // Rewritten in the C form that ReadNumber takes, the grouping checked on the way.
+    std::string plain;
+    std::size_t i = 0;
+    auto at = [&](const std::string& mark) {
+        return !mark.empty() && text.compare(i, mark.size(), mark) == 0;
+    };
+    while (i < text.size() && (text[i] == ' ' || text[i] == '+' || text[i] == '-'))
+        plain += text[i++];
+    // The whole part: a separator follows one to three digits, or three after another.
+    std::size_t run = 0;
+    bool grouped = false;
+    while (i < text.size()) {
+        if (std::isdigit(static_cast<unsigned char>(text[i]))) {
+            plain += text[i++];
+            ++run;
+        } else if (at(format.group)) {
+            if (run == 0 || run > 3 || (grouped && run != 3)) return std::nullopt;
+            grouped = true;
+            run = 0;
+            i += format.group.size();
+        } else {
+            break;
+        }
+    }
+    if (grouped && run != 3) return std::nullopt;
+    if (at(format.decimal)) {
+        plain += '.';
+        i += format.decimal.size();
+    }
+    const std::string rest = text.substr(i);
+    // The C decimal point is no separator of a locale that writes another one.
+    if (format.decimal != "." && rest.find('.') != std::string::npos) return std::nullopt;
+    return ReadNumber(plain + rest);
+}
+
 std::optional<double> ReadNumber(const std::string& text) {
     std::size_t begin = 0;
     std::size_t end = text.size();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/campaign.h"
+#include "model/conversions.h"
 #include "settings/settings.h"
 
 namespace xal {
@@ -10,7 +11,7 @@ namespace xal {
 // The new-campaign wizard's values as its boxes hold them. The numeric texts are kept
 // numeric and in range by the wizard; they may hold fractions.
 struct NewCampaignInput {
-    std::string CampaignNameText = "New";  // may end in ".cam", in any case
+    std::string CampaignNameText = "New";  // UTF-8; may end in ".cam", in any case
     std::string NrOfScenariosText = "10";  // 1 to 250
     std::string InfoText;                  // appended for a scenario's information file
     std::string WinText;                   // appended for the three victories' text files
@@ -22,6 +23,7 @@ struct NewCampaignInput {
     std::string IncTVText = "500";
     std::string IncLText = "250";
     bool LossEndsCampaign = false;
+    NumberFormat Format;  // how the numeric texts are written: the user's locale
 };
 
 // The limits the check holds a generated campaign to.
@@ -34,7 +36,10 @@ inline constexpr Long kPrestige = 65000;
 // A whole campaign from the wizard's values: scenario file names from the campaign name,
 // the settings' scenario file separator and a two-digit number; every scenario leads to
 // the next, the last one ends the campaign. Its folder is the game folder's "scenario"
-// folder. A numeric text that does not read as a number raises the type mismatch (13).
+// folder, in whatever case the game spells it. A numeric text that does not read as a
+// number raises the type mismatch (13). The name and the separators are UTF-8, as the
+// campaign's file name is; a generated file name that a campaign file cannot store
+// raises the invalid-argument error (5).
 Campaign GenerateCampaign(const NewCampaignInput& input, const SettingsRecord& settings);
 
 // The messages of every limit the campaign breaks, CR LF ended, with an empty line after

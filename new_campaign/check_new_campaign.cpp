@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "model/campaign_text.h"
 #include "model/conversions.h"
 #include "new_campaign/campaign_generation.h"
 
@@ -24,8 +25,10 @@ constexpr OutcomeWords kOutcomes[4] = {
 std::string CheckNewCampaign(const Campaign& campaign) {
     using namespace new_campaign_limits;
     std::string errors;
-    if (campaign.CampaignName().size() > kCampaignName)
-        errors += "Campaign name (" + campaign.CampaignName() + ") is too long." + kCrLf + kCrLf;
+    // The list is a text of the campaign's code page, as its file names are.
+    const std::string campaignName = CampaignTextOfName(campaign.CampaignName());
+    if (campaignName.size() > kCampaignName)
+        errors += "Campaign name (" + campaignName + ") is too long." + kCrLf + kCrLf;
     for (const auto& scenario : *campaign.Scenarios()) {
         const std::string& name = scenario->ScenarioName();
         if (name.size() > kFileName) errors += "Scenario name (" + name + ") is too long." + kCrLf;

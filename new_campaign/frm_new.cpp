@@ -8,6 +8,7 @@
 #include "model/conversions.h"
 #include "model/mod_main.h"
 #include "platform/dialog_buttons.h"
+#include "platform/error.h"
 #include "platform/number_guard.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
@@ -109,9 +110,9 @@ void frmNew::Form_Load() {
 
     const SettingsRecord& settings = modMain::Settings;
     txtCampaignName->setText("New");
-    txtInfo->setText(ToQString(settings.ScnInfoFileSeparator));
-    txtWin->setText(ToQString(settings.ScnVFileSeparator));
-    txtLoss->setText(ToQString(settings.ScnLFileSeparator));
+    txtInfo->setText(Utf8ToQString(settings.ScnInfoFileSeparator));
+    txtWin->setText(Utf8ToQString(settings.ScnVFileSeparator));
+    txtLoss->setText(Utf8ToQString(settings.ScnLFileSeparator));
     txtNrOfScenarios->setText("10");
     txtINIMax->setText("1000");
     chkGoto->setChecked(false);
@@ -120,24 +121,25 @@ void frmNew::Form_Load() {
 
 NewCampaignInput frmNew::Input() const {
     NewCampaignInput input;
-    input.CampaignNameText = FromQString(txtCampaignName->text());
-    input.NrOfScenariosText = FromQString(txtNrOfScenarios->text());
-    input.InfoText = FromQString(txtInfo->text());
-    input.WinText = FromQString(txtWin->text());
-    input.LossText = FromQString(txtLoss->text());
-    input.InitialMaxText = FromQString(txtINIMax->text());
-    input.IncMaxText = FromQString(txtINCMAX->text());
-    input.IncBVText = FromQString(txtINCBV->text());
-    input.IncVText = FromQString(txtINCV->text());
-    input.IncTVText = FromQString(txtINCTV->text());
-    input.IncLText = FromQString(txtINCL->text());
+    input.CampaignNameText = QStringToUtf8(txtCampaignName->text());
+    input.NrOfScenariosText = QStringToUtf8(txtNrOfScenarios->text());
+    input.InfoText = QStringToUtf8(txtInfo->text());
+    input.WinText = QStringToUtf8(txtWin->text());
+    input.LossText = QStringToUtf8(txtLoss->text());
+    input.InitialMaxText = QStringToUtf8(txtINIMax->text());
+    input.IncMaxText = QStringToUtf8(txtINCMAX->text());
+    input.IncBVText = QStringToUtf8(txtINCBV->text());
+    input.IncVText = QStringToUtf8(txtINCV->text());
+    input.IncTVText = QStringToUtf8(txtINCTV->text());
+    input.IncLText = QStringToUtf8(txtINCL->text());
     input.LossEndsCampaign = chkGoto->isChecked();
+    input.Format = LocaleNumberFormat();
     return input;
 }
 
 void frmNew::cmdOK_Click() {
     const NewCampaignInput input = Input();
-    if (RoundHalfEven(ReadNumber(input.NrOfScenariosText).value_or(0)) < 1) {
+    if (RoundHalfEven(ReadNumber(input.NrOfScenariosText, input.Format).value_or(0)) < 1) {
         platform::ShowMessage("A new campaign needs at least 1 scenario.",
                               platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
                               version::FileDescription);
@@ -145,8 +147,13 @@ void frmNew::cmdOK_Click() {
         txtNrOfScenarios->selectAll();
         return;
     }
-    modMain::CurrentCampaign =
-        std::make_shared<Campaign>(GenerateCampaign(input, modMain::Settings));
+    try {
+        modMain::CurrentCampaign =
+            std::make_shared<Campaign>(GenerateCampaign(input, modMain::Settings));
+    } catch (const RunTimeError& error) {
+        platform::ShowMessage(error.Report());
+        return;
+    }
     const std::string errors = CheckNewCampaign(*modMain::CurrentCampaign);
     if (!errors.empty()) {
         ucEdit& errorList = *owner_.edtMain;
@@ -157,7 +164,6 @@ void frmNew::cmdOK_Click() {
         errorList.ShowDlg();
         return;
     }
-    owner_.SetCampaignHasFile(false);
     owner_.ShowCampaignState(true);
     owner_.RefreshCampaignDisplay();
     accept();

@@ -1,6 +1,7 @@
 #include <cctype>
 #include <optional>
 
+#include "model/campaign_text.h"
 #include "model/conversions.h"
 #include "new_campaign/campaign_generation.h"
 #include "platform/error.h"
@@ -11,8 +12,8 @@ namespace {
 
 constexpr Byte kCountry = 1;
 
-double NumberOf(const std::string& text) {
-    const std::optional<double> number = ReadNumber(text);
+double NumberOf(const std::string& text, const NumberFormat& format) {
+    const std::optional<double> number = ReadNumber(text, format);
     if (!number) Raise(ErrorNumber::TypeMismatch);
     return *number;
 }
@@ -31,29 +32,33 @@ Campaign GenerateCampaign(const NewCampaignInput& input, const SettingsRecord& s
     Campaign campaign;
     const std::string name = CampaignNameOf(input.CampaignNameText);
     campaign.SetCampaignName(name);
-    campaign.SetCampaignFolder(settings.GameFolder + "scenario" + platform::PathSeparator());
-    campaign.SetCampaignTXT(name + ".txt");
+    // The game's own folder may spell it "Scenario" or "SCENARIO".
+    campaign.SetCampaignFolder(platform::FileInFolder(settings.GameFolder, "scenario") +
+                               platform::PathSeparator());
+    campaign.SetCampaignTXT(CampaignTextOfName(name + ".txt"));
     campaign.SetCountry(kCountry);
-    const Byte count =
-        ToByte(static_cast<long long>(RoundHalfEven(NumberOf(input.NrOfScenariosText))));
+    const Byte count = ToByte(
+        static_cast<long long>(RoundHalfEven(NumberOf(input.NrOfScenariosText, input.Format))));
     campaign.SetNrOfScenarios(count);
 
-    const double initialMax = NumberOf(input.InitialMaxText);
-    const double incMax = NumberOf(input.IncMaxText);
-    const double rewards[4] = {NumberOf(input.IncBVText), NumberOf(input.IncVText),
-                               NumberOf(input.IncTVText), NumberOf(input.IncLText)};
+    const double initialMax = NumberOf(input.InitialMaxText, input.Format);
+    const double incMax = NumberOf(input.IncMaxText, input.Format);
+    const double rewards[4] = {
+        NumberOf(input.IncBVText, input.Format), NumberOf(input.IncVText, input.Format),
+        NumberOf(input.IncTVText, input.Format), NumberOf(input.IncLText, input.Format)};
     for (int i = 0; i < count; ++i) {
         const std::string base = name + settings.ScnFileSeparator + DecimalText(i, 2);
         const Long maxPrestige = ToLong(initialMax + incMax * i);
-        auto scenario = campaign.Scenarios()->Add(base + ".scn", static_cast<Byte>(i), {},
-                                                  base + input.InfoText + ".txt", maxPrestige,
-                                                  Scenario::UnitsByte);
+        auto scenario = campaign.Scenarios()->Add(
+            CampaignTextOfName(base + ".scn"), static_cast<Byte>(i), {},
+            CampaignTextOfName(base + input.InfoText + ".txt"), maxPrestige, Scenario::UnitsByte);
         const bool last = i == count - 1;
         for (int k = 0; k < 4; ++k) {
             const bool loss = k == 3;
             const bool ends = last || (loss && input.LossEndsCampaign);
             const std::string text = base + (loss ? input.LossText : input.WinText) + ".txt";
-            scenario->Victories()->Add({}, text, ends ? 0 : ToLong(maxPrestige + rewards[k]),
+            scenario->Victories()->Add({}, CampaignTextOfName(text),
+                                       ends ? 0 : ToLong(maxPrestige + rewards[k]),
                                        ends ? Victory::EndOfCampaign : static_cast<Byte>(i + 1));
         }
     }

@@ -1,13 +1,23 @@
 #include "platform/number_guard.h"
 
-#include "model/conversions.h"
+#include <QLocale>
+
 #include "platform/qt_text.h"
 
 namespace xal::gui {
 
+NumberFormat LocaleNumberFormat() {
+    const QLocale locale;
+    return {QStringToUtf8(locale.decimalPoint()), QStringToUtf8(locale.groupSeparator())};
+}
+
+std::optional<double> ReadBoxNumber(const QString& text) {
+    return ReadNumber(QStringToUtf8(text), LocaleNumberFormat());
+}
+
 void GuardNumberBox(QLineEdit* box, double high, const QString& reset) {
     QObject::connect(box, &QLineEdit::textChanged, box, [box, high, reset](const QString& text) {
-        const std::optional<double> number = ReadNumber(FromQString(text));
+        const std::optional<double> number = ReadBoxNumber(text);
         if (number && RoundHalfEven(*number) >= 0 && RoundHalfEven(*number) <= high) return;
         box->setText(reset);
     });

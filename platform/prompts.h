@@ -6,7 +6,7 @@
 
 // Everything that waits on the user, behind replaceable handlers: the editor installs
 // Qt's dialogs, tests install a script of expected prompts and their answers. Texts
-// are Windows-1252 bytes, like every text of the program.
+// and paths are UTF-8, as every path of the program is.
 namespace xal::platform {
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };

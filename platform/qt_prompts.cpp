@@ -47,8 +47,9 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
 }
 
 MessageAnswer ShowQtMessage(const platform::MessageRequest& request) {
-    QMessageBox box(ToQtIcon(request.icon), ToQString(request.title), ToQString(request.text),
-                    ToQtButtons(request.buttons), QApplication::activeWindow());
+    QMessageBox box(ToQtIcon(request.icon), Utf8ToQString(request.title),
+                    Utf8ToQString(request.text), ToQtButtons(request.buttons),
+                    QApplication::activeWindow());
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;
@@ -64,8 +65,8 @@ MessageAnswer ShowQtMessage(const platform::MessageRequest& request) {
 
 // Game files often come in capitals, so "Campaign (*.cam)" offers "*.CAM" as well.
 QString CaseBlindFilter(const platform::FilePickRequest& request) {
-    QString pattern = ToQString(request.pattern);
-    QString description = ToQString(request.filterDescription);
+    QString pattern = Utf8ToQString(request.pattern);
+    QString description = Utf8ToQString(request.filterDescription);
     if (pattern.isEmpty()) return description;
     const QString shown = " (" + pattern + ")";
     if (description.endsWith(shown)) description.chop(shown.size());
@@ -73,21 +74,27 @@ QString CaseBlindFilter(const platform::FilePickRequest& request) {
 }
 
 std::optional<platform::FilePickResult> PickQtFile(const platform::FilePickRequest& request) {
-    QString start = ToQString(request.initialFileName);
-    if (QFileInfo(start).isRelative()) start = ToQString(request.initialFolder) + start;
-    QString filter = CaseBlindFilter(request);
-    QWidget* parent = QApplication::activeWindow();
-    QString chosen =
-        request.save
-            ? QFileDialog::getSaveFileName(parent, ToQString(request.title), start, filter)
-            : QFileDialog::getOpenFileName(parent, ToQString(request.title), start, filter);
-    if (chosen.isEmpty()) return std::nullopt;
-    chosen = QDir::toNativeSeparators(chosen);
-    return platform::FilePickResult{FromQString(chosen), FromQString(QFileInfo(chosen).fileName())};
+    QString start = Utf8ToQString(request.initialFileName);
+    if (QFileInfo(start).isRelative()) start = Utf8ToQString(request.initialFolder) + start;
+    QFileDialog dialog(QApplication::activeWindow(), Utf8ToQString(request.title));
+    dialog.setNameFilter(CaseBlindFilter(request));
+    dialog.setDirectory(QFileInfo(start).absolutePath());
+    dialog.selectFile(QFileInfo(start).fileName());
+    if (request.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without an ending gets the kind's own, such as ".cam".
+        dialog.setDefaultSuffix(Utf8ToQString(request.pattern).remove("*."));
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString chosen = QDir::toNativeSeparators(dialog.selectedFiles().front());
+    return platform::FilePickResult{QStringToUtf8(chosen),
+                                    QStringToUtf8(QFileInfo(chosen).fileName())};
 }
 
 bool StartQtProcess(const std::string& commandLine) {
-    QStringList parts = QProcess::splitCommand(ToQString(commandLine));
+    QStringList parts = QProcess::splitCommand(Utf8ToQString(commandLine));
     if (parts.isEmpty()) return false;
     QString program = parts.takeFirst();
     return QProcess::startDetached(program, parts);

@@ -23,4 +23,16 @@ std::string FromQString(const QString& text) {
     return bytes;
 }
 
+std::optional<std::string> CodePageText(const QString& text) {
+    return windows1252::FromUtf8(text.toStdString());
+}
+
+QString Utf8ToQString(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+std::string QStringToUtf8(const QString& text) {
+    return text.toStdString();
+}
+
 }  // namespace xal::gui

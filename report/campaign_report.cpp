@@ -2,6 +2,7 @@
 
 #include "campaign_file/campaign_writer.h"
 #include "model/conversions.h"
+#include "platform/windows1252.h"
 
 namespace xal {
 namespace {
@@ -52,7 +53,10 @@ std::string CampaignReportText(const Campaign& campaign, const std::string& coun
     std::string report;
     AddLine(report, "CAMPAIGN SUMMARY REPORT");
     AddLine(report, kDoubleRule);
-    AddLine(report, "  Campaign name:\t" + campaign.CampaignName() + ".cam");
+    // The report is in the code page of the campaign's texts; a name it cannot hold stays
+    // as the file system spells it rather than losing letters.
+    const std::string& name = campaign.CampaignName();
+    AddLine(report, "  Campaign name:\t" + windows1252::FromUtf8(name).value_or(name) + ".cam");
     AddLine(report, "Nr of scenarios:\t" + DecimalText(campaign.NrOfScenarios()));
     AddLine(report,
             "        Country:\t" + countryText + " (" + DecimalText(campaign.Country()) + ")");

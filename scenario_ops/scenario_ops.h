@@ -9,7 +9,9 @@ namespace xal {
 
 // Appends a scenario named CampaignName + "_" + its one-based position in at least two
 // digits + ".scn", with no files and no prestige, whose four outcomes end the campaign.
-// A campaign of 255 scenarios raises the overflow error (6) and is left as it was.
+// A campaign of 255 scenarios raises the overflow error (6), and a campaign name (UTF-8,
+// as the campaign's file name) that a campaign file cannot store raises the
+// invalid-argument error (5); either way the campaign is left as it was.
 void AddScenario(Campaign& campaign);
 
 // Exchanges the contents of two scenarios, then the two numbers in every go-to link, so

@@ -47,6 +47,13 @@ cmp "$check/linux.cam" "$check/windows.cam"
 cmp "$check/windows.cam" "$game/scenario/Demo.cam"
 folder_dump="$(cd "$game" && wine "$build/cli/xal-cam.exe" dump scenario/Demo.cam)"
 grep -qF '"CampaignFolder": "scenario\\",' <<<"$folder_dump"
+# Paths in any script reach the Windows file system through its wide-character calls.
+mkdir -p "$check/Кампания"
+cp "$game/scenario/Demo.cam" "$check/Кампания/поход.cam"
+script_dump="$(cd "$check" && LC_ALL=C.UTF-8 wine "$build/cli/xal-cam.exe" dump 'Кампания/поход.cam')"
+grep -qF '"CampaignName": "поход",' <<<"$script_dump"
+(cd "$check" && LC_ALL=C.UTF-8 wine "$build/cli/xal-cam.exe" build linux.json -o 'Жук.cam')
+cmp "$check/Жук.cam" "$check/linux.cam"
 
 # The tool carries every string of the generated version resource.
 resource="$(x86_64-w64-mingw32-windres -i "$build/cli/xal-cam.exe" -O rc)"

@@ -106,38 +106,38 @@ void frmOptions::BuildLayout() {
 void frmOptions::Form_Load() {
     GuardNumberBox(txtPrestigeIncrement, kIncrementLimit, "1000");
     const SettingsRecord& settings = modMain::Settings;
-    txtRHXaLScenarioEditor->setText(ToQString(settings.ScenarioEditorPath));
-    txtXaLPath->setText(ToQString(settings.GameFolder));
-    txtScenarioFileSeparator->setText(ToQString(settings.ScnFileSeparator));
-    txtInfoFileSeparator->setText(ToQString(settings.ScnInfoFileSeparator));
-    txtBVFileSeparator->setText(ToQString(settings.ScnBVFileSeparator));
-    txtVFileSeparator->setText(ToQString(settings.ScnVFileSeparator));
-    txtTVFileSeparator->setText(ToQString(settings.ScnTVFileSeparator));
-    txtLFileSeparator->setText(ToQString(settings.ScnLFileSeparator));
-    txtPrestigeIncrement->setText(ToQString(DecimalText(settings.PrestigeIncrement)));
+    txtRHXaLScenarioEditor->setText(Utf8ToQString(settings.ScenarioEditorPath));
+    txtXaLPath->setText(Utf8ToQString(settings.GameFolder));
+    txtScenarioFileSeparator->setText(Utf8ToQString(settings.ScnFileSeparator));
+    txtInfoFileSeparator->setText(Utf8ToQString(settings.ScnInfoFileSeparator));
+    txtBVFileSeparator->setText(Utf8ToQString(settings.ScnBVFileSeparator));
+    txtVFileSeparator->setText(Utf8ToQString(settings.ScnVFileSeparator));
+    txtTVFileSeparator->setText(Utf8ToQString(settings.ScnTVFileSeparator));
+    txtLFileSeparator->setText(Utf8ToQString(settings.ScnLFileSeparator));
+    txtPrestigeIncrement->setText(Utf8ToQString(DecimalText(settings.PrestigeIncrement)));
 }
 
 SettingsRecord frmOptions::Entered() const {
     SettingsRecord entered;
-    entered.ScenarioEditorPath = FromQString(txtRHXaLScenarioEditor->text());
-    entered.GameFolder = FromQString(txtXaLPath->text());
-    entered.ScnFileSeparator = FromQString(txtScenarioFileSeparator->text());
-    entered.ScnInfoFileSeparator = FromQString(txtInfoFileSeparator->text());
-    entered.ScnBVFileSeparator = FromQString(txtBVFileSeparator->text());
-    entered.ScnVFileSeparator = FromQString(txtVFileSeparator->text());
-    entered.ScnTVFileSeparator = FromQString(txtTVFileSeparator->text());
-    entered.ScnLFileSeparator = FromQString(txtLFileSeparator->text());
+    entered.ScenarioEditorPath = QStringToUtf8(txtRHXaLScenarioEditor->text());
+    entered.GameFolder = QStringToUtf8(txtXaLPath->text());
+    entered.ScnFileSeparator = QStringToUtf8(txtScenarioFileSeparator->text());
+    entered.ScnInfoFileSeparator = QStringToUtf8(txtInfoFileSeparator->text());
+    entered.ScnBVFileSeparator = QStringToUtf8(txtBVFileSeparator->text());
+    entered.ScnVFileSeparator = QStringToUtf8(txtVFileSeparator->text());
+    entered.ScnTVFileSeparator = QStringToUtf8(txtTVFileSeparator->text());
+    entered.ScnLFileSeparator = QStringToUtf8(txtLFileSeparator->text());
     // The guard keeps the box a number from 0 to 65000.
     entered.PrestigeIncrement =
-        ToLong(ReadNumber(FromQString(txtPrestigeIncrement->text())).value_or(1000));
+        ToLong(ReadBoxNumber(txtPrestigeIncrement->text()).value_or(1000));
     return entered;
 }
 
 void frmOptions::cmdSelectRHXaLScenarioEditor_Click() {
     try {
-        std::string name = FromQString(txtRHXaLScenarioEditor->text());
+        std::string name = QStringToUtf8(txtRHXaLScenarioEditor->text());
         txtRHXaLScenarioEditor->setText(
-            ToQString(SelectFile(name, FileKind::Application, PickerMode::Select)));
+            Utf8ToQString(SelectFile(name, FileKind::Application, PickerMode::Select)));
     } catch (const RunTimeError&) {
         // A cancelled or failed pick leaves the box as it was.
     }
@@ -146,10 +146,10 @@ void frmOptions::cmdSelectRHXaLScenarioEditor_Click() {
 void frmOptions::cmdSelectXaLPath_Click() {
     try {
         // Any file in the folder will do; only its folder is kept.
-        std::string name = FromQString(txtXaLPath->text()) + "xandors.exe";
+        std::string name = QStringToUtf8(txtXaLPath->text()) + "xandors.exe";
         const std::string path = SelectFile(name, FileKind::Application, PickerMode::Select);
         txtXaLPath->setText(
-            ToQString(path.substr(0, path.size() - std::min(name.size(), path.size()))));
+            Utf8ToQString(path.substr(0, path.size() - std::min(name.size(), path.size()))));
     } catch (const RunTimeError&) {
         // A cancelled or failed pick leaves the box as it was.
     }

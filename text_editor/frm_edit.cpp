@@ -1,5 +1,9 @@
 #include "text_editor/frm_edit.h"
 
+#include "platform/prompts.h"
+#include "platform/qt_text.h"
+#include "version.h"
+
 namespace xal::gui {
 namespace {
 
@@ -23,7 +27,7 @@ frmEdit::frmEdit(QWidget* parent) : QDialog(parent) {
     txtLargeEdit->setObjectName("txtLargeEdit");
     txtLargeEdit->setGeometry(Pixels(120), Pixels(120), Pixels(9975), Pixels(2685));
     txtLargeEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtLargeEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtLargeEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     cmdSave = new QPushButton("&Save", this);
     cmdSave->setObjectName("cmdSave");
     cmdSave->setAutoDefault(false);
@@ -32,6 +36,7 @@ frmEdit::frmEdit(QWidget* parent) : QDialog(parent) {
     cmdCancel->setAutoDefault(false);
     // Escape closes a dialog as its cancel button does.
     connect(cmdSave, &QPushButton::clicked, this, [this] {
+        if (!TextFitsCodePage()) return;
         booSaved = true;
         accept();
     });
@@ -50,17 +55,29 @@ void frmEdit::UseLayout(unsigned layout) {
 }
 
 QString frmEdit::LargeText() const {
+    if (!txtLargeEdit->document()->isModified()) return givenText_;
     // The raw text keeps non-breaking spaces, which the plain text turns into blanks.
     QString text = txtLargeEdit->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, '\n');
-    if (crlfLines_) text.replace("\n", "\r\n");
-    return text;
+    text.replace(QChar::LineSeparator, '\n');
+    return text.replace("\n", "\r\n");
 }
 
 void frmEdit::SetLargeText(QString text) {
-    // The game's text files end their lines with CR LF; the box shows one line break.
-    crlfLines_ = text.contains("\r\n");
+    givenText_ = text;
+    // The box shows one line break for CR LF.
     txtLargeEdit->setPlainText(text.replace("\r\n", "\n"));
+    txtLargeEdit->document()->setModified(false);
+}
+
+bool frmEdit::TextFitsCodePage() {
+    const QString text = txtEdit->isVisibleTo(this) ? txtEdit->text() : LargeText();
+    if (CodePageText(text)) return true;
+    platform::ShowMessage(
+        "The text holds characters that the game's text files cannot store; they hold only "
+        "the characters of Windows-1252.",
+        platform::MessageButtons::Ok, platform::MessageIcon::Exclamation, version::FileDescription);
+    return false;
 }
 
 void frmEdit::done(int result) {

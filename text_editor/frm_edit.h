@@ -24,7 +24,8 @@ class frmEdit : public QDialog {
     // Set by the confirm button, cleared before every showing.
     bool booSaved = false;
 
-    // The large box's text, with the line breaks it was given: CR LF or line feeds.
+    // The large box's text. Unchanged, it is the text given, byte for byte; changed, every
+    // line break is CR LF, as the game's text files have them.
     void SetLargeText(QString text);
     QString LargeText() const;
 
@@ -34,7 +35,10 @@ class frmEdit : public QDialog {
     void Finished(const QString& strEdit, bool booResult);
 
   private:
-    bool crlfLines_ = false;
+    // Refuses, with a message, a text the game's files cannot store.
+    bool TextFitsCodePage();
+
+    QString givenText_;
 };
 
 }  // namespace xal::gui

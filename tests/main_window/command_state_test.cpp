@@ -1,5 +1,11 @@
+#include <QApplication>
+#include <QWheelEvent>
+#include <filesystem>
+#include <functional>
+
 #include "campaign_file/campaign_reader.h"
 #include "model/mod_main.h"
+#include "platform/read_limits.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -50,7 +56,7 @@ class UnsavedChangesTest : public MainWindowTest {
     }
     Long StoredPrestige(const std::string& path) {
         Campaign read;
-        ParseCampaign(ReadWholeFile(path), read);
+        ParseCampaign(ReadWholeFile(path, platform::read_limit::kCampaignFile), read);
         return read.Prestige();
     }
 };
@@ -75,6 +81,60 @@ TEST_F(UnsavedChangesTest, ClosingAsksOnlyWithUnsavedChanges) {
     window.mnuExit->trigger();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(StoredPrestige(path), 4321) << "Yes saves, then closes";
+}
+
+TEST_F(UnsavedChangesTest, AFailedSaveAfterYesKeepsTheWindowAndTheEdits) {
+    gui::frmMain& window = Window();
+    OpenChanged();
+    std::filesystem::remove_all(campaigns.Path());  // the campaign's folder is gone
+
+    ExpectQuestion(MessageAnswer::Yes);
+    prompts.ExpectMessage({"76\r\nPath not found", platform::MessageButtons::Ok,
+                           platform::MessageIcon::None, "XaL_CampaignEdit"},
+                          MessageAnswer::Ok);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.mnuSave->isEnabled());
+    EXPECT_EQ(modMain::CurrentCampaign->Prestige(), 4321);
+
+    // Nor does Open go ahead: no file dialog follows the failed save.
+    ExpectQuestion(MessageAnswer::Yes);
+    prompts.ExpectMessage("76\r\nPath not found");
+    ClickToolbar("OPEN");
+    prompts.VerifyDone();
+    EXPECT_EQ(modMain::CurrentCampaign->Prestige(), 4321);
+}
+
+TEST_F(UnsavedChangesTest, EveryChoiceInADropDownListMarksTheCampaignChanged) {
+    const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(3));
+    // Each moves to the next entry, or the one before at the end of the list.
+    auto atEnd = [](QComboBox* list) { return list->currentIndex() + 1 == list->count(); };
+    const std::function<void(QComboBox*)> choices[] = {
+        [&](QComboBox* list) {
+            QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), QPoint(),
+                              QPoint(0, atEnd(list) ? 120 : -120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(list, &wheel);
+        },
+        [&](QComboBox* list) { QTest::keyClick(list, atEnd(list) ? Qt::Key_Up : Qt::Key_Down); },
+        [&](QComboBox* list) {
+            const int next = atEnd(list) ? 0 : list->currentIndex() + 1;
+            QTest::keyClicks(list, list->itemText(next).left(1));
+        },
+    };
+    for (const auto& choose : choices) {
+        Window().SetSaved();
+        OpenThroughToolbar(path);
+        for (QComboBox* list : {static_cast<QComboBox*>(Window().cbxCountry),
+                                static_cast<QComboBox*>(Window().cbxVictoryGoto[0])}) {
+            SCOPED_TRACE(list->objectName().toStdString());
+            const int before = list->currentIndex();
+            Window().SetSaved();
+            choose(list);
+            ASSERT_NE(list->currentIndex(), before) << "the choice changed the list";
+            EXPECT_TRUE(Window().mnuSave->isEnabled());
+        }
+    }
 }
 
 TEST_F(UnsavedChangesTest, OpenAndNewAskFirst) {

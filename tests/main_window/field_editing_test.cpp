@@ -3,6 +3,7 @@
 
 #include "campaign_file/campaign_reader.h"
 #include "model/mod_main.h"
+#include "platform/read_limits.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -148,6 +149,57 @@ TEST_F(FieldEditingTest, AnyKeyInAFieldMarksTheCampaignChangedButAProgramChangeD
     EXPECT_EQ(Shown().Victories()->Item(2)->VictoryMOV(), "m0_1.mov") << "nothing else changed";
 }
 
+TEST_F(FieldEditingTest, APastedLineBreakNeverReachesAFileName) {
+    gui::frmMain& window = Opened();
+    TypeOver(window.txtScenarioTXT, "");
+    QApplication::clipboard()->setText("ab\ncd\r\n\t");
+    QTest::keyClick(window.txtScenarioTXT, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window.txtScenarioTXT->text(), "abcd");
+    EXPECT_EQ(Shown().ScenarioTXT(), "abcd");
+}
+
+TEST_F(FieldEditingTest, ANameACampaignFileCannotHoldIsTakenBackWithTheMessage) {
+    gui::frmMain& window = Opened();
+    QApplication::clipboard()->setText("Été.txt");
+    QTest::keyClick(window.txtScenarioTXT, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window.txtScenarioTXT, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Shown().ScenarioTXT(), "\xc9t\xe9.txt");
+    prompts.ExpectMessage(
+        "A campaign file can only hold file names in Latin letters (Windows-1252).");
+    QApplication::clipboard()->setText("Ж");
+    QTest::keyClick(window.txtScenarioTXT, Qt::Key_V, Qt::ControlModifier);
+    prompts.VerifyDone();
+    EXPECT_EQ(window.txtScenarioTXT->text(), "Été.txt");
+    EXPECT_EQ(Shown().ScenarioTXT(), "\xc9t\xe9.txt");
+}
+
+TEST_F(FieldEditingTest, TabAndShiftTabOnlyMoveTheFocus) {
+    gui::frmMain& window = Opened();
+    QTest::keyClick(window.txtScenarioMOV, Qt::Key_Tab);
+    QTest::keyClick(window.txtScenarioMOV, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_FALSE(window.mnuSave->isEnabled());
+    QTest::keyClick(window.txtScenarioMOV, Qt::Key_Right);
+    EXPECT_TRUE(window.mnuSave->isEnabled()) << "other keys count still";
+}
+
+TEST_F(FieldEditingTest, PrestigeIsReadAsTheUsersLocaleWritesNumbers) {
+    gui::frmMain& window = Opened();
+    const struct {
+        QLocale::Language language;
+        const char* text;
+        Long stored;
+    } cases[] = {{QLocale::German, "1.000", 1000}, {QLocale::German, "12,5", 12},
+                 {QLocale::German, "1.5", 0},      {QLocale::English, "1,000", 1000},
+                 {QLocale::English, "12.5", 12},   {QLocale::English, "1,5", 0}};
+    const QLocale before;
+    for (const auto& c : cases) {
+        QLocale::setDefault(QLocale(c.language));
+        TypeOver(window.txtCampaignPrestige, c.text);
+        EXPECT_EQ(modMain::CurrentCampaign->Prestige(), c.stored) << c.text;
+    }
+    QLocale::setDefault(before);
+}
+
 TEST_F(FieldEditingTest, WhatIsTypedIsWhatTheSavedFileHolds) {
     gui::frmMain& window = Opened();
     TypeOver(window.txtCampaignPrestige, "12.5");
@@ -158,7 +210,8 @@ TEST_F(FieldEditingTest, WhatIsTypedIsWhatTheSavedFileHolds) {
     ASSERT_FALSE(window.mnuSave->isEnabled());
 
     Campaign saved;
-    ParseCampaign(ReadWholeFile(campaigns.File("camp1.cam")), saved);
+    ParseCampaign(ReadWholeFile(campaigns.File("camp1.cam"), platform::read_limit::kCampaignFile),
+                  saved);
     Campaign expected = test::DistinctCampaign(3);
     expected.SetPrestige(12);
     expected.ScenarioAt(0)->SetScenarioName("Alpha_01.scn");

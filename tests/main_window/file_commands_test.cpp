@@ -106,6 +106,31 @@ TEST_F(FileCommandsTest, SavingTheEditorReplacesTheFileAndLeavesTheCampaignUncha
         << "cancel writes nothing";
 }
 
+TEST_F(FileCommandsTest, AFailedWriteBringsTheEditorBackWithTheTextAsTyped) {
+    gui::frmMain& window = Opened();
+    campaigns.Write("s0i.txt", "Line one\r\n");
+    const std::string saved = campaigns.Read("s0i.txt");
+    prompts.ExpectDialog("frmEdit", [&](void* dialog) {
+        auto* editor = static_cast<gui::frmEdit*>(dialog);
+        editor->show();
+        editor->txtLargeEdit->moveCursor(QTextCursor::End);
+        QTest::keyClicks(editor->txtLargeEdit, "typed");
+        std::filesystem::remove_all(campaigns.Path());  // the write must fail
+        QTest::mouseClick(editor->cmdSave, Qt::LeftButton);
+    });
+    prompts.ExpectMessage("76\r\nPath not found");
+    prompts.ExpectDialog("frmEdit", [&](void* dialog) {
+        auto* editor = static_cast<gui::frmEdit*>(dialog);
+        editor->show();
+        EXPECT_EQ(editor->txtLargeEdit->toPlainText(), "Line one\ntyped");
+        std::filesystem::create_directories(campaigns.Path());
+        QTest::mouseClick(editor->cmdSave, Qt::LeftButton);
+    });
+    QTest::mouseClick(window.cmdEditScenarioTXT, Qt::LeftButton);
+    prompts.VerifyDone();
+    EXPECT_EQ(campaigns.Read("s0i.txt"), "Line one\r\ntyped");
+}
+
 TEST_F(FileCommandsTest, ANameInOtherCapitalsEditsTheExistingFile) {
     Campaign campaign = test::DistinctCampaign(1);
     campaign.SetCampaignTXT("CAMP1.TXT");

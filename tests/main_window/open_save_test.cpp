@@ -1,4 +1,8 @@
+#include <algorithm>
 #include <filesystem>
+#include <vector>
+
+#include "campaign_file/campaign_reader.h"
 
 #include "campaign_file/campaign_writer.h"
 #include "model/mod_main.h"
@@ -93,6 +97,75 @@ TEST_F(MainWindowTest, SaveWritesTheOwnFileAndSaveAsTheChosenOne) {
     EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "Camp Two") << "cancel changes nothing";
 }
 
+// The files in a folder, by name.
+std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(MainWindowTest, CampaignsNamedInAnyScriptOpenAndSaveWhereTheyAre) {
+    const std::pair<const char*, const char*> places[] = {{"Été Größe", "Übung.cam"},
+                                                          {"Łódź kampanie", "Demo.cam"},
+                                                          {"Кампания", "поход.cam"},
+                                                          {"戦役", "第一.cam"}};
+    Long prestige = 100;
+    for (const auto& [folder, file] : places) {
+        SCOPED_TRACE(folder);
+        std::filesystem::create_directory(campaigns.Path() / folder);
+        const std::string relative = std::string(folder) + "/" + file;
+        OpenThroughToolbar(WriteCampaign(relative, test::DistinctCampaign(2)));
+        EXPECT_EQ(Window().fraMain->title(), QString::fromUtf8(file));
+        modMain::CurrentCampaign->SetPrestige(++prestige);
+        Window().MarkChanged();
+        ClickToolbar("SAVE");
+        EXPECT_FALSE(Window().mnuSave->isEnabled());
+        Campaign saved;
+        ParseCampaign(campaigns.Read(relative), saved);
+        EXPECT_EQ(saved.Prestige(), prestige);
+        EXPECT_EQ(FilesIn(campaigns.Path() / folder), std::vector<std::string>{file});
+    }
+
+    // Two names the code page cannot hold are two files, not one "???.cam".
+    for (const char* name : {"Жук.cam", "Бык.cam"}) {
+        prompts.ExpectFilePick("Save campaign file",
+                               campaigns.File(std::string("Кампания/") + name));
+        Window().mnuSaveAs->trigger();
+    }
+    EXPECT_EQ(FilesIn(campaigns.Path() / "Кампания"),
+              (std::vector<std::string>{"Бык.cam", "Жук.cam", "поход.cam"}));
+    EXPECT_EQ(Window().fraMain->title(), "Бык.cam");
+}
+
+TEST_F(MainWindowTest, SaveWritesTheFileOpenedWhateverTheCaseOfItsEnding) {
+    OpenThroughToolbar(WriteCampaign("CAMP1.CAM", test::DistinctCampaign(2)));
+    EXPECT_EQ(Window().fraMain->title(), "CAMP1.cam");
+    modMain::CurrentCampaign->SetPrestige(4321);
+    Window().MarkChanged();
+    ClickToolbar("SAVE");
+    EXPECT_EQ(FilesIn(campaigns.Path()), std::vector<std::string>{"CAMP1.CAM"});
+    Campaign saved;
+    ParseCampaign(campaigns.Read("CAMP1.CAM"), saved);
+    EXPECT_EQ(saved.Prestige(), 4321);
+
+    prompts.ExpectFilePick("Save campaign file", campaigns.File("SECOND.CAM"));
+    Window().mnuSaveAs->trigger();
+    Window().MarkChanged();
+    ClickToolbar("SAVE");
+    EXPECT_EQ(FilesIn(campaigns.Path()), (std::vector<std::string>{"CAMP1.CAM", "SECOND.CAM"}));
+
+    // A name typed without an ending is saved as a campaign file, and stays so.
+    prompts.ExpectFilePick("Save campaign file", campaigns.File("camp12"));
+    Window().mnuSaveAs->trigger();
+    EXPECT_EQ(Window().fraMain->title(), "camp12.cam");
+    Window().MarkChanged();
+    ClickToolbar("SAVE");
+    EXPECT_EQ(FilesIn(campaigns.Path()),
+              (std::vector<std::string>{"CAMP1.CAM", "SECOND.CAM", "camp12.cam"}));
+}
+
 TEST_F(MainWindowTest, AFailedSaveReportsTheErrorAndKeepsTheLastGoodFile) {
     const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
     OpenThroughToolbar(path);
@@ -109,7 +182,7 @@ TEST_F(MainWindowTest, AFailedSaveReportsTheErrorAndKeepsTheLastGoodFile) {
     modMain::CurrentCampaign->SetPrestige(10);
     std::filesystem::create_directory(campaigns.Path() / "taken.cam");
     prompts.ExpectFilePick("Save campaign file", campaigns.File("taken.cam"));
-    prompts.ExpectMessage("75\r\nPath/File access error");
+    prompts.ExpectMessage("75\r\nPath/File access error: not a regular file");
     Window().mnuSaveAs->trigger();
     EXPECT_TRUE(Window().mnuSave->isEnabled());
     EXPECT_EQ(Window().fraMain->title(), "taken.cam")

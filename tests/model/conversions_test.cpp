@@ -42,6 +42,38 @@ TEST(ReadNumber, AcceptsDecimalNumbersOnly) {
         EXPECT_FALSE(ReadNumber(text).has_value()) << text;
 }
 
+TEST(ReadNumber, ReadsNumbersAsTheLocaleWritesThem) {
+    const NumberFormat german{",", "."};
+    const NumberFormat english{".", ","};
+    const NumberFormat french{",", "\u202f"};
+    struct Case {
+        const NumberFormat& format;
+        const char* text;
+        std::optional<double> number;
+    };
+    const Case cases[] = {
+        {german, "1.000", 1000},
+        {german, "12,5", 12.5},
+        {german, " -1.234.567,5 ", -1234567.5},
+        {german, "1,5e3", 1500},
+        {german, "65000", 65000},
+        {german, "1.5", std::nullopt},
+        {german, "1.0000", std::nullopt},
+        {german, ".000", std::nullopt},
+        {german, "1.000.00", std::nullopt},
+        {german, "12.5", std::nullopt},
+        {english, "1,000", 1000},
+        {english, "1.5", 1.5},
+        {english, "1,5", std::nullopt},
+        {english, "12,5", std::nullopt},
+        {english, "1,000.25", 1000.25},
+        {french, "1\u202f000,5", 1000.5},
+        {french, "1.5", std::nullopt},
+        {german, "", std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ReadNumber(c.text, c.format), c.number) << c.text;
+}
+
 TEST(DecimalText, PadsWithLeadingZerosUpToTheDigitsAsked) {
     EXPECT_EQ(DecimalText(7, 2), "07");
     EXPECT_EQ(DecimalText(0, 2), "00");

@@ -6,6 +6,7 @@
 #include "campaign_file/campaign_reader.h"
 #include "model/mod_main.h"
 #include "new_campaign/frm_new.h"
+#include "platform/read_limits.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 #include "text_editor/frm_edit.h"
@@ -166,7 +167,8 @@ TEST_F(NewCampaignWizardTest, OkShowsTheNewCampaignWithUnsavedChanges) {
     ClickToolbar("SAVE");  // into the game's scenario folder, no dialog
     EXPECT_FALSE(window.mnuSave->isEnabled());
     Campaign saved;
-    ParseCampaign(ReadWholeFile(game.File("scenario/camp1.cam")), saved);
+    ParseCampaign(
+        ReadWholeFile(game.File("scenario/camp1.cam"), platform::read_limit::kCampaignFile), saved);
     ASSERT_EQ(saved.NrOfScenarios(), 3);
     EXPECT_EQ(saved.CampaignTXT(), "camp1.txt");
     EXPECT_EQ(saved.ScenarioAt(1)->ScenarioName(), "camp101.scn");

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "new_campaign/campaign_generation.h"
 #include "platform/file_system.h"
 #include "support/error_of.h"
+#include "support/temp_folder.h"
 
 namespace xal {
 namespace {
@@ -178,6 +181,38 @@ TEST(GenerateCampaign, FractionsRoundToTheNearestWholeNumberHalvesToEven) {
     input.InitialMaxText = "101.5";
     EXPECT_EQ(GenerateCampaign(input, DefaultSettings()).NrOfScenarios(), 4);
     EXPECT_EQ(GenerateCampaign(input, DefaultSettings()).ScenarioAt(0)->Prestige(), 102);
+}
+
+TEST(GenerateCampaign, NamesInTheCodePageAreStoredAndOthersRefused) {
+    NewCampaignInput input = DefaultInput();
+    input.NrOfScenariosText = "1";
+    input.CampaignNameText = "Été.CAM";
+    const Campaign campaign = GenerateCampaign(input, DefaultSettings());
+    EXPECT_EQ(campaign.CampaignName(), "Été") << "the file's name, as the file system spells it";
+    EXPECT_EQ(campaign.CampaignTXT(), "\xc9t\xe9.txt");
+    EXPECT_EQ(campaign.ScenarioAt(0)->ScenarioName(),
+              "\xc9t\xe9"
+              "00.scn");
+
+    for (const char* name : {"Жук", "Łódź", "第一"}) {
+        input.CampaignNameText = name;
+        EXPECT_EQ(test::ErrorOf([&] { GenerateCampaign(input, DefaultSettings()); }),
+                  ErrorNumber::InvalidArgument)
+            << name;
+    }
+    input.CampaignNameText = "camp";
+    input.WinText = "победа";
+    EXPECT_EQ(test::ErrorOf([&] { GenerateCampaign(input, DefaultSettings()); }),
+              ErrorNumber::InvalidArgument);
+}
+
+TEST(GenerateCampaign, FindsTheGamesScenarioFolderWhateverItsCase) {
+    test::TempFolder game;
+    std::filesystem::create_directory(game.Path() / "Scenario");
+    SettingsRecord settings = DefaultSettings();
+    settings.GameFolder = game.File("");
+    EXPECT_EQ(GenerateCampaign(DefaultInput(), settings).CampaignFolder(),
+              game.File("Scenario") + platform::PathSeparator());
 }
 
 TEST(GenerateCampaign, ATextThatIsNoNumberIsATypeMismatch) {

@@ -57,6 +57,16 @@ TEST(AddScenario, StopsAt255WithTheOverflowErrorAndAddsNothing) {
     EXPECT_EQ(campaign.Scenarios()->Count(), 255);
 }
 
+TEST(AddScenario, NamesFromACampaignNameInAnyScriptOrRefusesWhatTheFileCannotHold) {
+    EXPECT_EQ(Named("Übung", 1).ScenarioAt(0)->ScenarioName(),
+              "\xdc"
+              "bung_01.scn");
+    Campaign campaign = Named("Кампания", 0);
+    EXPECT_EQ(test::ErrorOf([&] { AddScenario(campaign); }), ErrorNumber::InvalidArgument);
+    EXPECT_EQ(campaign.NrOfScenarios(), 0) << "nothing added";
+    EXPECT_EQ(campaign.Scenarios()->Count(), 0);
+}
+
 using test::LinksOf;
 using test::SetLinks;
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <functional>
 
 #include "support/scripted_prompts.h"
@@ -98,11 +100,43 @@ TEST_F(ucEditTest, EveryByteOfAnUnchangedTextComesBack) {
     std::string every;
     for (int b = 1; b < 256; ++b)
         if (b != '\r' && b != '\n') every += static_cast<char>(b);
-    for (const std::string& text : {every + "\r\nsecond line\r\n", std::string("lf\nonly\n")}) {
+    for (const std::string& text : {every + "\r\nsecond line\r\n", std::string("lf\nonly\n"),
+                                    std::string("mixed\r\nline\nends\r\n")}) {
         edit.DlgText = text;
         Show([](frmEdit& window) { QTest::mouseClick(window.cmdSave, Qt::LeftButton); });
         EXPECT_EQ(edit.DlgText, text);
     }
+}
+
+TEST_F(ucEditTest, EveryLineBreakOfAChangedTextIsCrLfAndLongLinesWrap) {
+    edit.DlgMode = 1;
+    edit.DlgText = "one\ntwo\r\n" + std::string(400, 'x');
+    Show([](frmEdit& window) {
+        const QTextBlock last = window.txtLargeEdit->document()->lastBlock();
+        EXPECT_GT(last.layout()->lineCount(), 1) << "the long line wraps";
+        window.txtLargeEdit->moveCursor(QTextCursor::End);
+        QTest::keyClick(window.txtLargeEdit, Qt::Key_Return);
+        QTest::keyClicks(window.txtLargeEdit, "end");
+        QTest::mouseClick(window.cmdSave, Qt::LeftButton);
+    });
+    EXPECT_EQ(edit.DlgText, "one\r\ntwo\r\n" + std::string(400, 'x') + "\r\nend");
+}
+
+TEST_F(ucEditTest, ATextTheGamesFilesCannotHoldStaysOpenWithTheMessage) {
+    edit.DlgMode = 1;
+    edit.DlgText = "text";
+    Show([this](frmEdit& window) {
+        window.txtLargeEdit->moveCursor(QTextCursor::End);
+        window.txtLargeEdit->insertPlainText("Жук");
+        prompts.ExpectMessage(
+            "The text holds characters that the game's text files cannot store; they hold only "
+            "the characters of Windows-1252.");
+        QTest::mouseClick(window.cmdSave, Qt::LeftButton);
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(window.txtLargeEdit->toPlainText(), "textЖук");
+        window.close();
+    });
+    EXPECT_FALSE(edit.DlgResult);
 }
 
 }  // namespace
