@@ -211,8 +211,11 @@ TEST(GenerateCampaign, FindsTheGamesScenarioFolderWhateverItsCase) {
     std::filesystem::create_directory(game.Path() / "Scenario");
     SettingsRecord settings = DefaultSettings();
     settings.GameFolder = game.File("");
-    EXPECT_EQ(GenerateCampaign(DefaultInput(), settings).CampaignFolder(),
-              game.File("Scenario") + platform::PathSeparator());
+    const std::string folder = GenerateCampaign(DefaultInput(), settings).CampaignFolder();
+    EXPECT_TRUE(folder.ends_with(platform::PathSeparator()));
+    // Windows finds any spelling of a name itself; elsewhere the folder's own is taken.
+    EXPECT_TRUE(std::filesystem::equivalent(platform::FsPath(folder), game.Path() / "Scenario"))
+        << folder;
 }
 
 TEST(GenerateCampaign, ATextThatIsNoNumberIsATypeMismatch) {
