@@ -52,7 +52,7 @@ std::filesystem::path BenchFolder() {
 void UseBenchGame() {
     xal::modMain::Settings.GameFolder = BenchFolder().string() + "/";
     xal::modMain::Settings.PrestigeIncrement = 1000;
-    xal::modMain::CurrentCampaign = std::make_shared<xal::Campaign>();
+    xal::modMain::Document.Replace(std::make_shared<xal::Campaign>());
 }
 
 void OpenAndShow50(benchmark::State& state) {
@@ -64,7 +64,7 @@ void OpenAndShow50(benchmark::State& state) {
         auto campaign = std::make_shared<xal::Campaign>();
         xal::ParseCampaign(xal::ReadWholeFile(path, xal::platform::read_limit::kCampaignFile),
                            *campaign);
-        xal::modMain::CurrentCampaign = campaign;
+        xal::modMain::Document.Replace(campaign);
         window.RefreshCampaignDisplay();
     }
 }

@@ -2,14 +2,12 @@
 
 #include <deque>
 
+#include "model/campaign_limits.h"
 #include "model/conversions.h"
+#include "model/editing_rules.h"
 
 namespace xal {
 namespace {
-
-constexpr std::size_t kMaxScenarios = 50;
-constexpr std::size_t kFileNameLength = 20;
-constexpr Long kMaxPrestige = 65535;
 
 class Checker {
   public:
@@ -49,10 +47,11 @@ class Checker {
         if (count == 0)
             Add(Severity::Error, {}, {},
                 "The campaign has no scenarios; a campaign file needs at least one.");
-        if (count > kMaxScenarios)
+        if (count > limits::kFileScenarios)
             Add(Severity::Error, {}, {},
                 "The campaign has " + DecimalText(static_cast<long long>(count)) +
-                    " scenarios; a campaign file holds at most 50.");
+                    " scenarios; a campaign file holds at most " +
+                    DecimalText(limits::kFileScenarios) + ".");
         CheckName({}, {}, "The campaign's text file", campaign_.CampaignTXT());
         CheckName({}, {}, "The campaign's victory movie", campaign_.VictoryMOV());
         CheckName({}, {}, "The campaign's defeat movie", campaign_.DefeatMOV());
@@ -79,18 +78,19 @@ class Checker {
 
     void CheckName(std::optional<int> scenario, std::optional<int> outcome, const std::string& what,
                    const std::string& name) {
-        if (name.size() <= kFileNameLength) return;
+        if (FitsFileNameField(name)) return;
         Add(Severity::Warning, scenario, outcome,
             what + " \"" + name + "\" is " + DecimalText(static_cast<long long>(name.size())) +
-                " characters long; the campaign file keeps only the first 20.");
+                " characters long; the campaign file keeps only the first " +
+                DecimalText(limits::kFileNameField) + ".");
     }
 
     void CheckPrestige(std::optional<int> scenario, std::optional<int> outcome,
                        const std::string& what, Long prestige) {
-        if (prestige >= 0 && prestige <= kMaxPrestige) return;
+        if (prestige >= 0 && prestige <= limits::kFilePrestige) return;
         Add(Severity::Error, scenario, outcome,
             what + " " + DecimalText(prestige) +
-                (prestige < 0 ? " is below 0" : " is above 65535") +
+                (prestige < 0 ? " is below 0" : " is above " + DecimalText(limits::kFilePrestige)) +
                 ", which the campaign file cannot hold.");
     }
 

@@ -2,7 +2,10 @@
 
 #include <cstddef>
 
-// Positions in a campaign file: a header, 50 scenario records and a trailer.
+#include "model/campaign_limits.h"
+
+// Positions in a campaign file: a header, limits::kFileScenarios scenario records and a
+// trailer.
 namespace xal::layout {
 
 inline constexpr std::size_t kScenarioCount = 0;
@@ -13,7 +16,7 @@ inline constexpr std::size_t kFirstRecord = 44;
 inline constexpr std::size_t kRecordSize = 636;
 inline constexpr std::size_t kCampaignTXT = 31844;
 inline constexpr std::size_t kCountry = 31864;
-inline constexpr std::size_t kTextFieldSize = 20;
+inline constexpr std::size_t kTextFieldSize = limits::kFileNameField;
 inline constexpr unsigned char kUnitsByte = 150;
 
 // Within a scenario record.

@@ -79,7 +79,7 @@ void ParseCampaign(const std::string& contents, Campaign& campaign) {
 }
 
 void ParseCampaign(const std::string& contents) {
-    ParseCampaign(contents, *modMain::CurrentCampaign);
+    ParseCampaign(contents, *modMain::CurrentCampaign());
 }
 
 }  // namespace xal

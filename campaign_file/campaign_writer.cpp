@@ -2,6 +2,7 @@
 
 #include "campaign_file/campaign_layout.h"
 #include "campaign_file/campaign_reader.h"
+#include "model/campaign_limits.h"
 #include "model/mod_main.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -28,7 +29,7 @@ void PutByte(std::string& contents, std::size_t position, Byte value) {
 }  // namespace
 
 std::string Word16Text(Long value) {
-    if (value < 0 || value > 65535) Raise(ErrorNumber::InvalidArgument);
+    if (value < 0 || value > limits::kFilePrestige) Raise(ErrorNumber::InvalidArgument);
     return {static_cast<char>(value % 256), static_cast<char>(value / 256)};
 }
 
@@ -64,7 +65,7 @@ std::string BuildCampaignFile(const Campaign& campaign) {
 }
 
 std::string BuildCampaignFile() {
-    return BuildCampaignFile(*modMain::CurrentCampaign);
+    return BuildCampaignFile(*modMain::CurrentCampaign());
 }
 
 void WriteWholeFile(const std::string& path, const std::string& contents) {

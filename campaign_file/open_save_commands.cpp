@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "campaign_file/campaign_path.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
 #include "campaign_file/select_file.h"
@@ -25,16 +26,6 @@ void Report(const RunTimeError& error) {
     platform::ShowMessage(error.Report());
 }
 
-// A chosen file's name without its last four characters, its ".cam" ending.
-std::string WithoutEnding(const std::string& name) {
-    return name.size() > 4 ? name.substr(0, name.size() - 4) : std::string();
-}
-
-// The chosen path without the bare name: its folder with the trailing separator.
-std::string FolderOf(const std::string& path, const std::string& name) {
-    return path.substr(0, path.size() - std::min(name.size(), path.size()));
-}
-
 // A campaign that has no file yet is saved under a name it was given, not one the user
 // picked: a file of that name belongs to another campaign and is replaced only when the
 // user says so.
@@ -46,19 +37,20 @@ bool ReplaceOtherFile(const std::string& path) {
                                  version::FileDescription) == platform::MessageAnswer::Yes;
 }
 
-// Reads the file and shows it; `name` is the file's bare name. Failures raise.
-void ReadAndShow(frmMain& window, const std::string& path, const std::string& name) {
-    const auto previous = modMain::CurrentCampaign;
+// Reads the file and shows it. Failures raise.
+void ReadAndShow(frmMain& window, const std::string& path) {
+    const auto previous = modMain::CurrentCampaign();
     auto campaign = std::make_shared<Campaign>();
-    campaign->SetCampaignName(WithoutEnding(name));
-    campaign->SetCampaignFolder(FolderOf(path, name));
+    const CampaignPlace place = CampaignPlaceOf(path);
+    campaign->SetCampaignName(place.name);
+    campaign->SetCampaignFolder(place.folder);
     campaign->SetCampaignFile(path);
     ParseCampaign(ReadWholeFile(path, platform::read_limit::kCampaignFile), *campaign);
-    modMain::CurrentCampaign = campaign;
+    modMain::Document.Replace(campaign);
     try {
         window.RefreshCampaignDisplay();
     } catch (...) {
-        modMain::CurrentCampaign = previous;
+        modMain::Document.Replace(previous);
         if (previous->NrOfScenarios() > 0) window.RefreshCampaignDisplay();
         throw;
     }
@@ -70,11 +62,11 @@ void ReadAndShow(frmMain& window, const std::string& path, const std::string& na
 }  // namespace
 
 void OpenCampaign(frmMain& window) {
-    const Campaign& current = *modMain::CurrentCampaign;
+    const Campaign& current = *modMain::CurrentCampaign();
     try {
         std::string name = current.CampaignFolder() + current.CampaignName() + ".cam";
         const std::string path = SelectFile(name, FileKind::Campaign, PickerMode::Open);
-        ReadAndShow(window, path, name);
+        ReadAndShow(window, path);
     } catch (const RunTimeError& error) {
         Report(error);
     }
@@ -85,15 +77,14 @@ void OpenCampaignFile(frmMain& window, const std::string& path) {
         // A path that names no file is an error here: the reader would create it.
         if (!platform::FileExists(path)) Raise(ErrorNumber::FileNotFound);
         const std::filesystem::path absolute = std::filesystem::absolute(platform::FsPath(path));
-        ReadAndShow(window, platform::FromFsPath(absolute),
-                    platform::FromFsPath(absolute.filename()));
+        ReadAndShow(window, platform::FromFsPath(absolute));
     } catch (const RunTimeError& error) {
         Report(error);
     }
 }
 
 bool SaveCampaign(frmMain& window, bool saveAs) {
-    Campaign& campaign = *modMain::CurrentCampaign;
+    Campaign& campaign = *modMain::CurrentCampaign();
     try {
         std::string name = campaign.CampaignName() + ".cam";
         // The file the campaign came from, as it is spelled: "CAMP1.CAM" gets the edits,
@@ -101,8 +92,9 @@ bool SaveCampaign(frmMain& window, bool saveAs) {
         std::string path = campaign.CampaignFile();
         if (saveAs) {
             path = SelectFile(name, FileKind::Campaign, PickerMode::Save);
-            campaign.SetCampaignName(WithoutEnding(name));
-            campaign.SetCampaignFolder(FolderOf(path, name));
+            const CampaignPlace place = CampaignPlaceOf(path);
+            campaign.SetCampaignName(place.name);
+            campaign.SetCampaignFolder(place.folder);
             campaign.SetCampaignFile(path);
             window.fraMain->setTitle(Utf8ToQString(campaign.CampaignName()) + ".cam");
         } else if (path.empty()) {

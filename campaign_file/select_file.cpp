@@ -47,7 +47,7 @@ std::string SelectFile(std::string& fileName, FileKind kind, PickerMode mode) {
     const KindText text = TextOf(kind);
     platform::FilePickRequest request;
     request.initialFolder =
-        modMain::CurrentCampaign ? modMain::CurrentCampaign->CampaignFolder() : "";
+        modMain::CurrentCampaign() ? modMain::CurrentCampaign()->CampaignFolder() : "";
     request.initialFileName = fileName;
     request.title = std::string(PrefixOf(mode)) + text.titleWord;
     request.filterDescription = text.description;

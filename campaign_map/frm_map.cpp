@@ -58,7 +58,7 @@ void frmMap::ScheduleRefresh() {
 }
 
 void frmMap::Refresh() {
-    const Campaign& campaign = *modMain::CurrentCampaign;
+    const Campaign& campaign = *modMain::CurrentCampaign();
     setWindowTitle("Campaign map - " + Utf8ToQString(campaign.CampaignName()) + ".cam");
     std::vector<Finding> findings = CheckCampaign(campaign);
     CampaignGraph graph = MapOfCampaign(campaign, findings);

@@ -1,6 +1,8 @@
 #include "cli/campaign_json.h"
 
 #include "campaign_file/campaign_layout.h"
+#include "model/campaign_limits.h"
+#include "model/editing_rules.h"
 #include "platform/error.h"
 #include "platform/windows1252.h"
 
@@ -10,9 +12,6 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-// What a campaign file holds (campaign_writer.cpp).
-constexpr long long kMostScenarios = 50;
-constexpr long long kMostPrestige = 65535;
 constexpr std::size_t kOutcomes = 4;
 
 std::string Utf8(const std::string& bytes) {
@@ -53,10 +52,10 @@ std::string Text(const json& object, const std::string& where, const char* key) 
     // The file ends a text at its first NUL: what follows would be lost.
     if (bytes->find('\0') != std::string::npos)
         Refuse(ErrorNumber::InvalidArgument, name, "holds a NUL character, which ends a text");
-    if (bytes->size() > layout::kTextFieldSize)
+    if (!FitsFileNameField(*bytes))
         Refuse(ErrorNumber::InvalidArgument, name,
                std::to_string(bytes->size()) + " characters, more than a campaign file holds (" +
-                   std::to_string(layout::kTextFieldSize) + ")");
+                   std::to_string(limits::kFileNameField) + ")");
     return *bytes;
 }
 
@@ -80,11 +79,11 @@ long long Number(const json& object, const std::string& where, const char* key, 
 }
 
 Byte ByteField(const json& object, const std::string& where, const char* key) {
-    return static_cast<Byte>(Number(object, where, key, 0, 255));
+    return static_cast<Byte>(Number(object, where, key, 0, limits::kLargestByte));
 }
 
 Long Prestige(const json& object, const std::string& where) {
-    return static_cast<Long>(Number(object, where, "Prestige", 0, kMostPrestige));
+    return static_cast<Long>(Number(object, where, "Prestige", 0, limits::kFilePrestige));
 }
 
 // A list of the given length, which `what` names in the error.
@@ -178,7 +177,7 @@ json ParseJson(const std::string& text) {
 Campaign CampaignFromJson(const json& document) {
     const json& in = Object(document, "the campaign");
     Campaign campaign;
-    const auto count = Number(in, "", "NrOfScenarios", 1, kMostScenarios);
+    const auto count = Number(in, "", "NrOfScenarios", 1, limits::kFileScenarios);
     campaign.SetNrOfScenarios(static_cast<Byte>(count));
     campaign.SetCountry(ByteField(in, "", "Country"));
     campaign.SetPrestige(Prestige(in, ""));

@@ -1,3 +1,4 @@
+#include "campaign_file/campaign_path.h"
 #include "campaign_file/campaign_reader.h"
 #include "cli/campaign_json.h"
 #include "cli/commands.h"
@@ -11,12 +12,9 @@ Campaign ReadCampaignFile(const std::string& file) {
     // The tool never creates its input, as the reader would for a missing file.
     if (!platform::FileExists(file)) Raise(ErrorNumber::FileNotFound);
     Campaign campaign;
-    // The folder in the platform's own separators, as the editor's file picker gives it.
-    const std::filesystem::path native = platform::FsPath(file).make_preferred();
-    const std::string path = platform::FromFsPath(native);
-    const std::string name = platform::FromFsPath(native.filename());
-    campaign.SetCampaignName(name.size() >= 4 ? name.substr(0, name.size() - 4) : std::string());
-    campaign.SetCampaignFolder(path.substr(0, path.size() - name.size()));
+    const CampaignPlace place = CampaignPlaceOf(file);
+    campaign.SetCampaignName(place.name);
+    campaign.SetCampaignFolder(place.folder);
     ParseCampaign(ReadWholeFile(file, platform::read_limit::kCampaignFile), campaign);
     return campaign;
 }

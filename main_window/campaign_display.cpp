@@ -2,11 +2,10 @@
 #include "main_window/frm_main.h"
 #include "model/mod_main.h"
 #include "platform/qt_text.h"
+#include "settings/country_list.h"
 
 namespace xal::gui {
 namespace {
-
-constexpr int kEndOfCampaign = 254;
 
 QString Decimal(long long value) {
     return ToQString(DecimalText(value));
@@ -47,17 +46,17 @@ void frmMain::ConnectDisplayHandlers() {
 
 void frmMain::RefreshCampaignDisplay() {
     DisplayScope displaying(*this);
-    const Campaign& campaign = *modMain::CurrentCampaign;
+    const Campaign& campaign = *modMain::CurrentCampaign();
     txtCampaignVictoryMOV->setText(ToQString(campaign.VictoryMOV()));
     txtCampaignDefeatMOV->setText(ToQString(campaign.DefeatMOV()));
     txtCampaignTXT->setText(ToQString(campaign.CampaignTXT()));
     txtCampaignNrOfScenarios->setText(Decimal(campaign.NrOfScenarios()));
     txtCampaignPrestige->setText(Decimal(campaign.Prestige()));
-    SelectEntryOf(cbxCountry, campaign.Country(), 20);
+    SelectEntryOf(cbxCountry, campaign.Country(), kCountryCount);
 
     for (DropDownList* list : cbxVictoryGoto) {
         list->clear();
-        list->addItem("END/SCORE", kEndOfCampaign);
+        list->addItem("END/SCORE", int{Victory::EndOfCampaign});
     }
     lvScenarios->clear();
     for (int i = 0; i < campaign.NrOfScenarios(); ++i) {
@@ -73,7 +72,7 @@ void frmMain::RefreshCampaignDisplay() {
 
 void frmMain::RefreshScenarioDisplay(Byte charScenario) {
     DisplayScope displaying(*this);
-    const Scenario& scenario = *modMain::CurrentCampaign->ScenarioAt(charScenario);
+    const Scenario& scenario = *modMain::CurrentCampaign()->ScenarioAt(charScenario);
     txtScenarioNr->setText(Decimal(scenario.ScenarioNr()));
     fraScenario->setTitle("Scenario " + Decimal(scenario.ScenarioNr()));
     txtScenario->setText(ToQString(scenario.ScenarioName()));
@@ -107,13 +106,14 @@ void frmMain::lvScenarios_ItemClick(QTreeWidgetItem* item) {
 
 void frmMain::cbxCountry_Click() {
     if (IsDisplaying() || cbxCountry->currentIndex() < 0) return;
-    modMain::CurrentCampaign->SetCountry(ToByte(cbxCountry->currentData().toLongLong()));
+    modMain::Document.SetCountry(ToByte(cbxCountry->currentData().toLongLong()));
 }
 
 void frmMain::cbxVictoryGoto_Click(int index) {
     DropDownList* list = cbxVictoryGoto[index];
     if (IsDisplaying() || list->currentIndex() < 0) return;
-    DisplayedVictory(index).SetOnEndGoTo(ToByte(list->currentData().toLongLong()));
+    modMain::Document.SetGoTo(DisplayedPlace(index).scenario, static_cast<Byte>(index),
+                              ToByte(list->currentData().toLongLong()));
     RefreshCampaignMap();
 }
 

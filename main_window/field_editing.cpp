@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "main_window/frm_main.h"
+#include "model/campaign_limits.h"
+#include "model/editing_rules.h"
 #include "model/mod_main.h"
 #include "platform/number_guard.h"
 #include "platform/prompts.h"
@@ -15,15 +17,22 @@
 namespace xal::gui {
 namespace {
 
-constexpr std::size_t kMaxFileNameLength = 20;
-constexpr double kMaxPrestige = 65000;
+CampaignDocument& Document() {
+    return modMain::Document;
+}
 
-const char* const kTextMessage = "The maximum length of a text file name is 20.";
-const char* const kMovieMessage = "The maximum length of a movie file name is 20.";
-const char* const kScenarioMessage = "The maximum length of a scenario file name is 20.";
+std::string TooLongMessage(const char* kind) {
+    return "The maximum length of a " + std::string(kind) + " file name is " +
+           DecimalText(limits::kFileNameField) + ".";
+}
+
+const std::string kTextMessage = TooLongMessage("text");
+const std::string kMovieMessage = TooLongMessage("movie");
+const std::string kScenarioMessage = TooLongMessage("scenario");
 const char* const kCodePageMessage =
     "A campaign file can only hold file names in Latin letters (Windows-1252).";
-const char* const kPrestigeWarning = "Not a number from 0 to 65000: 0 will be saved.";
+const std::string kPrestigeWarning =
+    "Not a number from 0 to " + DecimalText(limits::kEditorPrestige) + ": 0 will be saved.";
 const char* const kDesignToolTip = "designToolTip";
 
 // Shows a prestige box in the error style, with a tool tip that says why, or as designed.
@@ -37,50 +46,64 @@ void ShowPrestigeAccepted(QLineEdit* box, bool accepted) {
     error.setColor(QPalette::Base, QColor(255, 214, 214));
     error.setColor(QPalette::Text, QColor(128, 0, 0));
     box->setPalette(error);
-    box->setToolTip(kPrestigeWarning);
+    box->setToolTip(Utf8ToQString(kPrestigeWarning));
 }
 
 }  // namespace
 
 Scenario& frmMain::DisplayedScenario() const {
-    return *modMain::CurrentCampaign->ScenarioAt(ToByte(txtScenarioNr->text().toLongLong()));
+    return *modMain::CurrentCampaign()->ScenarioAt(ToByte(txtScenarioNr->text().toLongLong()));
 }
 
 Victory& frmMain::DisplayedVictory(int index) const {
     return *DisplayedScenario().Victories()->Item(index + 1);
 }
 
+FieldPlace frmMain::DisplayedPlace(int outcome) const {
+    return {ToByte(txtScenarioNr->text().toLongLong()), static_cast<Byte>(outcome)};
+}
+
 void frmMain::ConnectFieldHandlers() {
-    Campaign* (*campaign)() = [] { return modMain::CurrentCampaign.get(); };
-    auto fileName = [this](QLineEdit* box, const char* message, auto get, auto set) {
-        FileNameField field{box, message, get, set};
+    Campaign* (*campaign)() = [] { return modMain::CurrentCampaign().get(); };
+    auto fileName = [this](QLineEdit* box, const std::string& message, auto get, auto set) {
+        FileNameField field{box, message.c_str(), get, set};
         connect(box, &QLineEdit::textChanged, this, [this, field] { FileNameField_Change(field); });
     };
     fileName(
         txtCampaignTXT, kTextMessage, [campaign] { return campaign()->CampaignTXT(); },
-        [campaign](const std::string& v) { campaign()->SetCampaignTXT(v); });
+        [](const std::string& v) { Document().SetText(TextField::CampaignTXT, {}, v); });
     fileName(
         txtCampaignVictoryMOV, kMovieMessage, [campaign] { return campaign()->VictoryMOV(); },
-        [campaign](const std::string& v) { campaign()->SetVictoryMOV(v); });
+        [](const std::string& v) { Document().SetText(TextField::CampaignVictoryMOV, {}, v); });
     fileName(
         txtCampaignDefeatMOV, kMovieMessage, [campaign] { return campaign()->DefeatMOV(); },
-        [campaign](const std::string& v) { campaign()->SetDefeatMOV(v); });
+        [](const std::string& v) { Document().SetText(TextField::CampaignDefeatMOV, {}, v); });
     fileName(
         txtScenario, kScenarioMessage, [this] { return DisplayedScenario().ScenarioName(); },
-        [this](const std::string& v) { DisplayedScenario().SetScenarioName(v); });
+        [this](const std::string& v) {
+            Document().SetText(TextField::ScenarioFile, DisplayedPlace(0), v);
+        });
     fileName(
         txtScenarioTXT, kTextMessage, [this] { return DisplayedScenario().ScenarioTXT(); },
-        [this](const std::string& v) { DisplayedScenario().SetScenarioTXT(v); });
+        [this](const std::string& v) {
+            Document().SetText(TextField::ScenarioTXT, DisplayedPlace(0), v);
+        });
     fileName(
         txtScenarioMOV, kMovieMessage, [this] { return DisplayedScenario().ScenarioMOV(); },
-        [this](const std::string& v) { DisplayedScenario().SetScenarioMOV(v); });
+        [this](const std::string& v) {
+            Document().SetText(TextField::ScenarioMOV, DisplayedPlace(0), v);
+        });
     for (int k = 0; k < 4; ++k) {
         fileName(
             txtVictoryTXT[k], kTextMessage, [this, k] { return DisplayedVictory(k).VictoryTXT(); },
-            [this, k](const std::string& v) { DisplayedVictory(k).SetVictoryTXT(v); });
+            [this, k](const std::string& v) {
+                Document().SetText(TextField::OutcomeTXT, DisplayedPlace(k), v);
+            });
         fileName(
             txtVictoryMOV[k], kMovieMessage, [this, k] { return DisplayedVictory(k).VictoryMOV(); },
-            [this, k](const std::string& v) { DisplayedVictory(k).SetVictoryMOV(v); });
+            [this, k](const std::string& v) {
+                Document().SetText(TextField::OutcomeMOV, DisplayedPlace(k), v);
+            });
     }
 
     auto prestige = [this](QLineEdit* box, std::function<void(Long)> store) {
@@ -88,10 +111,15 @@ void frmMain::ConnectFieldHandlers() {
         connect(box, &QLineEdit::textChanged, this,
                 [this, box, store] { PrestigeField_Change(box, store); });
     };
-    prestige(txtCampaignPrestige, [campaign](Long v) { campaign()->SetPrestige(v); });
-    prestige(txtScenarioPrestige, [this](Long v) { DisplayedScenario().SetPrestige(v); });
+    prestige(txtCampaignPrestige,
+             [](Long v) { Document().SetPrestige(FieldLevel::Campaign, {}, v); });
+    prestige(txtScenarioPrestige, [this](Long v) {
+        Document().SetPrestige(FieldLevel::Scenario, DisplayedPlace(0), v);
+    });
     for (int k = 0; k < 4; ++k)
-        prestige(txtVictoryPrestige[k], [this, k](Long v) { DisplayedVictory(k).SetPrestige(v); });
+        prestige(txtVictoryPrestige[k], [this, k](Long v) {
+            Document().SetPrestige(FieldLevel::Outcome, DisplayedPlace(k), v);
+        });
 
     for (QLineEdit* box : EditableFields()) box->installEventFilter(this);
 }
@@ -117,7 +145,7 @@ void frmMain::FileNameField_Change(const FileNameField& field) {
     }
     const std::optional<std::string> held = CodePageText(typed);
     std::string text = held.value_or(std::string());
-    if (!held || text.size() > kMaxFileNameLength) {
+    if (!held || !FitsFileNameField(text)) {
         platform::ShowMessage(held ? field.message : kCodePageMessage, platform::MessageButtons::Ok,
                               platform::MessageIcon::Exclamation, version::FileDescription);
         // Back to the last accepted text, which the model holds already.
@@ -138,10 +166,10 @@ void frmMain::PrestigeField_Change(QLineEdit* box, const std::function<void(Long
         ShowPrestigeAccepted(box, true);
         return;
     }
-    const auto value = ReadBoxNumber(box->text());
-    const bool accepted = value && *value >= 0 && *value <= kMaxPrestige;
-    store(accepted ? ToLong(*value) : 0);
-    ShowPrestigeAccepted(box, accepted);
+    const std::optional<Long> value =
+        ReadPrestige(QStringToUtf8(box->text()), LocaleNumberFormat());
+    store(value.value_or(0));
+    ShowPrestigeAccepted(box, value.has_value());
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -151,8 +179,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         static constexpr int kNoEdit[] = {Qt::Key_Tab,     Qt::Key_Backtab, Qt::Key_Shift,
                                           Qt::Key_Control, Qt::Key_Alt,     Qt::Key_Meta,
                                           Qt::Key_AltGr};
-        if (std::ranges::find(kNoEdit, static_cast<QKeyEvent*>(event)->key()) == std::end(kNoEdit))
-            MarkChanged();
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (std::ranges::find(kNoEdit, key->key()) == std::end(kNoEdit)) MarkChanged();
+        // Undo and redo are the campaign's, in a field too: the box's own history never
+        // sees their keys.
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* command : {mnuUndo, mnuRedo})
+            if (command->shortcuts().contains(pressed)) return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -45,7 +45,7 @@ void frmMain::ConnectFileCommands() {
                 [this, box, name] { EditTextFile(box, name); });
     };
     edit(cmdEditCampaignTXT, txtCampaignTXT,
-         [] { return CampaignTextOfName(modMain::CurrentCampaign->CampaignName() + ".txt"); });
+         [] { return CampaignTextOfName(modMain::CurrentCampaign()->CampaignName() + ".txt"); });
     auto scenarioDefault = [this](const std::string SettingsRecord::*separator) {
         return [this, separator] {
             return CampaignTextOfName(
@@ -68,7 +68,11 @@ void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
     try {
         std::string name = NameOfCampaignText(FromQString(box->text()));
         SelectFile(name, kind, PickerMode::Select);
-        box->setText(ToQString(CampaignTextOfName(name)));
+        const QString chosen = ToQString(CampaignTextOfName(name));
+        // The pick is a step of its own, apart from any typing in the field.
+        modMain::Document.CloseStep();
+        box->setText(chosen);
+        modMain::Document.CloseStep();
         MarkChanged();
     } catch (const RunTimeError& error) {
         // A cancelled choice leaves everything as it was, without a word; a file the
@@ -81,12 +85,15 @@ void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
 void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& defaultName) {
     try {
         if (box->text().isEmpty()) {
-            box->setText(ToQString(defaultName()));
+            const QString name = ToQString(defaultName());
+            modMain::Document.CloseStep();
+            box->setText(name);
+            modMain::Document.CloseStep();
             MarkChanged();
         }
         const std::string name = FromQString(box->text());
-        const std::string path = platform::FileInFolder(modMain::CurrentCampaign->CampaignFolder(),
-                                                        NameOfCampaignText(name));
+        const std::string path = platform::FileInFolder(
+            modMain::CurrentCampaign()->CampaignFolder(), NameOfCampaignText(name));
         const std::string text = ReadWholeFile(path, platform::read_limit::kTextFile);
         edtMain->DlgCaption = "Edit " + name;
         edtMain->DlgMode = 1;
@@ -111,7 +118,7 @@ void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& d
 }
 
 std::string frmMain::ScenarioEditorCommandLine() const {
-    const Campaign& campaign = *modMain::CurrentCampaign;
+    const Campaign& campaign = *modMain::CurrentCampaign();
     return modMain::Settings.ScenarioEditorPath + " \"" +
            platform::FileInFolder(campaign.CampaignFolder(),
                                   NameOfCampaignText(DisplayedScenario().ScenarioName())) +

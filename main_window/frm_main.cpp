@@ -36,6 +36,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     Form_Load();
 }
 
+frmMain::~frmMain() {
+    modMain::Document.SetChangeHandler(nullptr);
+}
+
 QString frmMain::WindowTitle() {
     return QString("%1 - %2.%3")
         .arg(version::ProductName)
@@ -101,7 +105,7 @@ void frmMain::SetSaved() {
 }
 
 void frmMain::ShowCampaignState(bool changed) {
-    fraMain->setTitle(Utf8ToQString(modMain::CurrentCampaign->CampaignName()) + ".cam");
+    fraMain->setTitle(Utf8ToQString(modMain::CurrentCampaign()->CampaignName()) + ".cam");
     fraMain->setVisible(true);
     mnuSaveAs->setEnabled(true);
     mnuSave->setEnabled(changed);
@@ -117,9 +121,10 @@ void frmMain::ShowCampaignState(bool changed) {
 
 frmMain::SaveQuestion frmMain::AskSaveChanges() {
     if (!HasUnsavedChanges()) return SaveQuestion::Continue;
-    auto answer = platform::ShowMessage("Save " + modMain::CurrentCampaign->CampaignName() + ".cam",
-                                        platform::MessageButtons::YesNoCancel,
-                                        platform::MessageIcon::Question, version::FileDescription);
+    auto answer =
+        platform::ShowMessage("Save " + modMain::CurrentCampaign()->CampaignName() + ".cam",
+                              platform::MessageButtons::YesNoCancel,
+                              platform::MessageIcon::Question, version::FileDescription);
     if (answer == platform::MessageAnswer::Cancel) return SaveQuestion::Abort;
     // A save that fails or is cancelled keeps the campaign and its edits on the screen.
     if (answer == platform::MessageAnswer::Yes && !SaveCampaign(*this, false))
@@ -133,6 +138,9 @@ void frmMain::ConnectCommands() {
     connect(mnuSave, &QAction::triggered, this, [this] { SaveCampaign(*this, false); });
     connect(mnuSaveAs, &QAction::triggered, this, [this] { SaveCampaign(*this, true); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
+    connect(mnuRedo, &QAction::triggered, this, [this] { mnuRedo_Click(); });
+    modMain::Document.SetChangeHandler([this] { UpdateUndoCommands(); });
     connect(mnuReport, &QAction::triggered, this, [this] { mnuReport_Click(); });
     connect(mnuMap, &QAction::triggered, this, [this] { mnuMap_Click(); });
     connect(mnuOptions, &QAction::triggered, this, [this] { mnuOptions_Click(); });
@@ -161,6 +169,10 @@ void frmMain::mnuNew_Click() {
     if (AskSaveChanges() == SaveQuestion::Abort) return;
     frmNew wizard(*this);
     platform::RunModalDialog("frmNew", &wizard, [&wizard] { wizard.exec(); });
+    if (!wizard.Result()) return;
+    modMain::Document.Replace(wizard.Result());
+    ShowCampaignState(true);
+    RefreshCampaignDisplay();
 }
 
 void frmMain::mnuOpen_Click() {
@@ -168,10 +180,36 @@ void frmMain::mnuOpen_Click() {
     OpenCampaign(*this);
 }
 
+void frmMain::mnuUndo_Click() {
+    if (modMain::Document.CanUndo()) ShowStep(modMain::Document.Undo());
+}
+
+void frmMain::mnuRedo_Click() {
+    if (modMain::Document.CanRedo()) ShowStep(modMain::Document.Redo());
+}
+
+void frmMain::ShowStep(const EditStep& step) {
+    RefreshCampaignDisplay();
+    if (step.scenario) ShowSelectedScenario(*step.scenario);
+    MarkChanged();
+}
+
+void frmMain::UpdateUndoCommands() {
+    const CampaignDocument& document = modMain::Document;
+    mnuUndo->setEnabled(document.CanUndo());
+    // The captions name the step: "Undo Delete scenario 2".
+    auto caption = [](const char* command, const std::string& step) {
+        return Utf8ToQString(step.empty() ? command : command + (" " + step));
+    };
+    mnuUndo->setText(caption("&Undo", document.UndoText()));
+    mnuRedo->setEnabled(document.CanRedo());
+    mnuRedo->setText(caption("&Redo", document.RedoText()));
+}
+
 void frmMain::mnuReport_Click() {
     try {
-        const std::string path =
-            WriteCampaignReport(*modMain::CurrentCampaign, FromQString(cbxCountry->currentText()));
+        const std::string path = WriteCampaignReport(*modMain::CurrentCampaign(),
+                                                     FromQString(cbxCountry->currentText()));
         platform::ShowMessage("A summary report for this campaign has been saved to:\r\n" + path,
                               platform::MessageButtons::Ok, platform::MessageIcon::Information,
                               version::FileDescription);

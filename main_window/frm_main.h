@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "campaign_document/campaign_document.h"
 #include "campaign_file/select_file.h"
 #include "main_window/caption_frame.h"
 #include "model/campaign.h"
@@ -43,6 +44,7 @@ class frmMain : public QMainWindow {
 
   public:
     explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
 
     // "XaL Campaign Editor - 1.00": product name, major version, minor version in two digits.
     static QString WindowTitle();
@@ -128,6 +130,8 @@ class frmMain : public QMainWindow {
     QAction* mnuSave = nullptr;
     QAction* mnuSaveAs = nullptr;
     QAction* mnuExit = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
     QAction* mnuCamp_Up = nullptr;
     QAction* mnuCamp_Down = nullptr;
     QAction* mnuScn_Up = nullptr;
@@ -172,6 +176,8 @@ class frmMain : public QMainWindow {
     // The scenario whose number the hidden txtScenarioNr holds, and its outcomes.
     Scenario& DisplayedScenario() const;
     Victory& DisplayedVictory(int index) const;
+    // Where the displayed scenario's fields, or those of its outcome, are in the campaign.
+    FieldPlace DisplayedPlace(int outcome) const;
 
     void SelectInto(QLineEdit* box, FileKind kind);
     void EditTextFile(QLineEdit* box, const std::function<std::string()>& defaultName);
@@ -189,6 +195,13 @@ class frmMain : public QMainWindow {
     void cmdDelete_Click();
     void AdjustPrestige(Byte charMode);
     void Form_Load();
+
+    // Undo and redo: the step taken back or made again is shown, the campaign changed.
+    void mnuUndo_Click();
+    void mnuRedo_Click();
+    void ShowStep(const EditStep& step);
+    // The Edit menu's captions and states, from the campaign's history.
+    void UpdateUndoCommands();
 
     void mnuRecent_Click(std::string path);
     void mnuNew_Click();

@@ -297,6 +297,15 @@ void frmMain::BuildMenus() {
         action->setShortcuts(sequences);
     }
 
+    // One history of the campaign's edits, for the menu and for the keys in any field.
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("mnuEdit");
+    mnuUndo = item(edit, "mnuUndo", "&Undo", false);
+    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnuRedo = item(edit, "mnuRedo", "&Redo", false);
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+
     QMenu* tools = menuBar()->addMenu("&Tools");
     tools->setObjectName("mnuTools");
     mnuCamp_Up = item(tools, "mnuCamp_Up", "", false);

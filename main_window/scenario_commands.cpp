@@ -42,12 +42,12 @@ void frmMain::ShowSelectedScenario(Byte scenarioNr) {
 
 void frmMain::cmdAdd_Click() {
     try {
-        xal::AddScenario(*modMain::CurrentCampaign);
+        modMain::Document.AddScenario();
     } catch (const RunTimeError& error) {
         platform::ShowMessage(error.Report());
     }
     RefreshCampaignDisplay();
-    ShowSelectedScenario(static_cast<Byte>(modMain::CurrentCampaign->NrOfScenarios() - 1));
+    ShowSelectedScenario(static_cast<Byte>(modMain::CurrentCampaign()->NrOfScenarios() - 1));
     MarkChanged();
 }
 
@@ -55,8 +55,8 @@ void frmMain::MoveSelectedScenario(int step) {
     const auto from = SelectedScenario();
     if (!from) return;
     const int to = *from + step;
-    if (to < 0 || to >= modMain::CurrentCampaign->NrOfScenarios()) return;
-    MoveScenario(*modMain::CurrentCampaign, *from, static_cast<Byte>(to));
+    if (to < 0 || to >= modMain::CurrentCampaign()->NrOfScenarios()) return;
+    modMain::Document.MoveScenario(*from, step < 0 ? MoveDirection::Up : MoveDirection::Down);
     RefreshCampaignDisplay();
     ShowSelectedScenario(static_cast<Byte>(to));
     MarkChanged();
@@ -71,7 +71,7 @@ void frmMain::cmdDown_Click() {
 }
 
 void frmMain::cmdDelete_Click() {
-    if (modMain::CurrentCampaign->NrOfScenarios() == 1) {
+    if (modMain::CurrentCampaign()->NrOfScenarios() == 1) {
         platform::ShowMessage("A campaign must have at least one scenario",
                               platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
                               version::FileDescription);
@@ -79,7 +79,7 @@ void frmMain::cmdDelete_Click() {
     }
     const auto scenarioNr = SelectedScenario();
     if (!scenarioNr) return;
-    DeleteScenario(*modMain::CurrentCampaign, *scenarioNr);
+    modMain::Document.DeleteScenario(*scenarioNr);
     RefreshCampaignDisplay();
     MarkChanged();
 }
@@ -87,9 +87,9 @@ void frmMain::cmdDelete_Click() {
 void frmMain::AdjustPrestige(Byte charMode) {
     bool isNumber = false;
     const long long shown = txtScenarioNr->text().toLongLong(&isNumber);
-    if (!isNumber || shown < 0 || shown >= modMain::CurrentCampaign->NrOfScenarios()) return;
-    xal::AdjustPrestige(*modMain::CurrentCampaign, charMode, modMain::Settings.PrestigeIncrement,
-                        static_cast<Byte>(shown));
+    if (!isNumber || shown < 0 || shown >= modMain::CurrentCampaign()->NrOfScenarios()) return;
+    modMain::Document.AdjustPrestige(static_cast<PrestigeMode>(charMode),
+                                     modMain::Settings.PrestigeIncrement, static_cast<Byte>(shown));
     MarkChanged();
     RefreshScenarioDisplay(static_cast<Byte>(shown));
 }

@@ -1,41 +1,34 @@
 #pragma once
 
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "platform/error.h"
 
 namespace xal {
 
-// An ordered collection of shared objects, addressed by 1-based position or by an
-// optional text key. Items handed out are the collection's own objects, not copies.
-// A position outside 1 to Count raises "Subscript out of range" (9); a key that no
-// item has raises "Invalid procedure call or argument" (5).
+// An ordered collection of shared objects, addressed by 1-based position. Items handed
+// out are the collection's own objects, not copies. A position outside 1 to Count raises
+// "Subscript out of range" (9).
 template <typename T>
 class Collection {
-    struct Entry {
-        std::shared_ptr<T> item;
-        std::string key;
-    };
-
   public:
     using Pointer = std::shared_ptr<T>;
 
-    Pointer Item(long position) const { return items_[IndexOfPosition(position)].item; }
-    Pointer Item(const std::string& key) const { return items_[IndexOfKey(key)].item; }
+    Pointer Item(long position) const { return items_[IndexOfPosition(position)]; }
 
     long Count() const { return static_cast<long>(items_.size()); }
 
     // Removes an item; the items behind it move up one position.
-    void Remove(long position) { Erase(IndexOfPosition(position)); }
-    void Remove(const std::string& key) { Erase(IndexOfKey(key)); }
+    void Remove(long position) {
+        items_.erase(items_.begin() + static_cast<long>(IndexOfPosition(position)));
+    }
 
     // Enumerates the items in order.
     class Iterator {
       public:
-        explicit Iterator(typename std::vector<Entry>::const_iterator it) : it_(it) {}
-        const Pointer& operator*() const { return it_->item; }
+        explicit Iterator(typename std::vector<Pointer>::const_iterator it) : it_(it) {}
+        const Pointer& operator*() const { return *it_; }
         Iterator& operator++() {
             ++it_;
             return *this;
@@ -43,19 +36,14 @@ class Collection {
         bool operator==(const Iterator& other) const = default;
 
       private:
-        typename std::vector<Entry>::const_iterator it_;
+        typename std::vector<Pointer>::const_iterator it_;
     };
     Iterator begin() const { return Iterator(items_.begin()); }
     Iterator end() const { return Iterator(items_.end()); }
 
   protected:
-    Pointer Append(Pointer item, const std::string& key) {
-        if (!key.empty()) {
-            for (const auto& entry : items_)
-                if (entry.key == key)
-                    Raise(457, "This key is already associated with an element of this collection");
-        }
-        items_.push_back({item, key});
+    Pointer Append(Pointer item) {
+        items_.push_back(item);
         return item;
     }
 
@@ -64,14 +52,8 @@ class Collection {
         if (position < 1 || position > Count()) Raise(ErrorNumber::SubscriptOutOfRange);
         return static_cast<std::size_t>(position - 1);
     }
-    std::size_t IndexOfKey(const std::string& key) const {
-        for (std::size_t i = 0; i < items_.size(); ++i)
-            if (!key.empty() && items_[i].key == key) return i;
-        Raise(ErrorNumber::InvalidArgument);
-    }
-    void Erase(std::size_t index) { items_.erase(items_.begin() + static_cast<long>(index)); }
 
-    std::vector<Entry> items_;
+    std::vector<Pointer> items_;
 };
 
 }  // namespace xal

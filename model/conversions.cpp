@@ -4,12 +4,13 @@
 #include <charconv>
 #include <cmath>
 
+#include "model/campaign_limits.h"
 #include "platform/error.h"
 
 namespace xal {
 
 Byte ToByte(long long value) {
-    if (value < 0 || value > 255) Raise(ErrorNumber::Overflow);
+    if (value < 0 || value > limits::kLargestByte) Raise(ErrorNumber::Overflow);
     return static_cast<Byte>(value);
 }
 

@@ -2,7 +2,7 @@
 
 namespace xal::modMain {
 
-std::shared_ptr<Campaign> CurrentCampaign = std::make_shared<Campaign>();
+CampaignDocument Document;
 SettingsRecord Settings;
 
 }  // namespace xal::modMain

@@ -42,8 +42,7 @@ class Scenario {
 class Scenarios : public Collection<Scenario> {
   public:
     Pointer Add(const std::string& scenarioName, Byte scenarioNr, const std::string& scenarioMOV,
-                const std::string& scenarioTXT, Long prestige, Byte nrOfUnits,
-                const std::string& sKey = {});
+                const std::string& scenarioTXT, Long prestige, Byte nrOfUnits);
 };
 
 }  // namespace xal

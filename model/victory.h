@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/campaign_limits.h"
 #include "model/collection.h"
 #include "model/conversions.h"
 
@@ -11,7 +12,7 @@ namespace xal {
 // the text and movie shown. OnEndGoTo 254 ends the campaign.
 class Victory {
   public:
-    static constexpr Byte EndOfCampaign = 254;
+    static constexpr Byte EndOfCampaign = limits::kEndOfCampaign;
 
     Byte OnEndGoTo() const { return onEndGoTo_; }
     void SetOnEndGoTo(Byte value) { onEndGoTo_ = value; }
@@ -33,7 +34,7 @@ class Victory {
 class Victories : public Collection<Victory> {
   public:
     Pointer Add(const std::string& victoryMOV, const std::string& victoryTXT, Long prestige,
-                Byte onEndGoTo, const std::string& sKey = {});
+                Byte onEndGoTo);
 };
 
 }  // namespace xal

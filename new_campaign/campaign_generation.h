@@ -26,13 +26,6 @@ struct NewCampaignInput {
     NumberFormat Format;  // how the numeric texts are written: the user's locale
 };
 
-// The limits the check holds a generated campaign to.
-namespace new_campaign_limits {
-inline constexpr std::size_t kCampaignName = 16;
-inline constexpr std::size_t kFileName = 20;
-inline constexpr Long kPrestige = 65000;
-}  // namespace new_campaign_limits
-
 // A whole campaign from the wizard's values: scenario file names from the campaign name,
 // the settings' scenario file separator and a two-digit number; every scenario leads to
 // the next, the last one ends the campaign. Its folder is the game folder's "scenario"

@@ -1,7 +1,9 @@
 #include <algorithm>
 
+#include "model/campaign_limits.h"
 #include "model/campaign_text.h"
 #include "model/conversions.h"
+#include "model/editing_rules.h"
 #include "new_campaign/campaign_generation.h"
 
 namespace xal {
@@ -23,29 +25,28 @@ constexpr OutcomeWords kOutcomes[4] = {
 }  // namespace
 
 std::string CheckNewCampaign(const Campaign& campaign) {
-    using namespace new_campaign_limits;
     std::string errors;
     // The list is a text of the campaign's code page, as its file names are.
     const std::string campaignName = CampaignTextOfName(campaign.CampaignName());
-    if (campaignName.size() > kCampaignName)
+    if (campaignName.size() > limits::kWizardCampaignName)
         errors += "Campaign name (" + campaignName + ") is too long." + kCrLf + kCrLf;
     for (const auto& scenario : *campaign.Scenarios()) {
         const std::string& name = scenario->ScenarioName();
-        if (name.size() > kFileName) errors += "Scenario name (" + name + ") is too long." + kCrLf;
-        if (scenario->ScenarioTXT().size() > kFileName)
+        if (!FitsFileNameField(name)) errors += "Scenario name (" + name + ") is too long." + kCrLf;
+        if (!FitsFileNameField(scenario->ScenarioTXT()))
             errors += "Scenario information file name (" + scenario->ScenarioTXT() +
                       ") for scenario " + name + " is too long." + kCrLf;
-        if (scenario->Prestige() > kPrestige)
+        if (scenario->Prestige() > limits::kEditorPrestige)
             errors += "Max. prestige (" + DecimalText(scenario->Prestige()) + ") for scenario " +
                       name + " is too high." + kCrLf;
         const long outcomes = std::min(4L, scenario->Victories()->Count());
         for (long k = 0; k < outcomes; ++k) {
             const auto outcome = scenario->Victories()->Item(k + 1);
             const OutcomeWords& words = kOutcomes[k];
-            if (outcome->Prestige() > kPrestige)
+            if (outcome->Prestige() > limits::kEditorPrestige)
                 errors += "Rewarded prestige (" + DecimalText(outcome->Prestige()) +
                           words.rewardPhrase + name + " is too high." + kCrLf;
-            if (outcome->VictoryTXT().size() > kFileName)
+            if (!FitsFileNameField(outcome->VictoryTXT()))
                 errors += words.textLead + outcome->VictoryTXT() + ") for scenario " + name +
                           " is too long." + kCrLf;
         }

@@ -5,6 +5,7 @@
 
 #include "main_window/caption_frame.h"
 #include "main_window/frm_main.h"
+#include "model/campaign_limits.h"
 #include "model/conversions.h"
 #include "model/mod_main.h"
 #include "platform/dialog_buttons.h"
@@ -16,9 +17,6 @@
 
 namespace xal::gui {
 namespace {
-
-constexpr int kScenarioLimit = 250;
-constexpr int kPrestigeLimit = 65000;
 
 QLineEdit* AddBox(QFormLayout* form, const char* name, const char* label, const char* toolTip) {
     auto* box = new QLineEdit;
@@ -39,8 +37,7 @@ QFormLayout* AddGroup(QVBoxLayout* column, const char* name, const char* caption
 
 }  // namespace
 
-frmNew::frmNew(frmMain& owner)
-    : QDialog(&owner), owner_(owner), previous_(modMain::CurrentCampaign) {
+frmNew::frmNew(frmMain& owner) : QDialog(&owner), owner_(owner) {
     setObjectName("frmNew");
     BuildLayout();
     Form_Load();
@@ -104,9 +101,9 @@ void frmNew::Form_Load() {
                                                              {txtINCV, "750"},
                                                              {txtINCTV, "500"},
                                                              {txtINCL, "250"}};
-    GuardNumberBox(txtNrOfScenarios, kScenarioLimit, "10");
-    GuardNumberBox(txtINIMax, kPrestigeLimit, "1000");
-    for (const auto& [box, value] : increments) GuardNumberBox(box, kPrestigeLimit, value);
+    GuardNumberBox(txtNrOfScenarios, limits::kWizardScenarios, "10");
+    GuardNumberBox(txtINIMax, limits::kEditorPrestige, "1000");
+    for (const auto& [box, value] : increments) GuardNumberBox(box, limits::kEditorPrestige, value);
 
     const SettingsRecord& settings = modMain::Settings;
     txtCampaignName->setText("New");
@@ -147,14 +144,14 @@ void frmNew::cmdOK_Click() {
         txtNrOfScenarios->selectAll();
         return;
     }
+    std::shared_ptr<Campaign> generated;
     try {
-        modMain::CurrentCampaign =
-            std::make_shared<Campaign>(GenerateCampaign(input, modMain::Settings));
+        generated = std::make_shared<Campaign>(GenerateCampaign(input, modMain::Settings));
     } catch (const RunTimeError& error) {
         platform::ShowMessage(error.Report());
         return;
     }
-    const std::string errors = CheckNewCampaign(*modMain::CurrentCampaign);
+    const std::string errors = CheckNewCampaign(*generated);
     if (!errors.empty()) {
         ucEdit& errorList = *owner_.edtMain;
         errorList.DlgText = errors;
@@ -164,14 +161,8 @@ void frmNew::cmdOK_Click() {
         errorList.ShowDlg();
         return;
     }
-    owner_.ShowCampaignState(true);
-    owner_.RefreshCampaignDisplay();
+    result_ = generated;
     accept();
-}
-
-void frmNew::reject() {
-    modMain::CurrentCampaign = previous_;
-    QDialog::reject();
 }
 
 }  // namespace xal::gui

@@ -2,12 +2,11 @@
 #include <cstdint>
 #include <limits>
 
+#include "model/campaign_limits.h"
 #include "scenario_ops/scenario_ops.h"
 
 namespace xal {
 namespace {
-
-constexpr Long kMaxPrestige = 65000;
 
 // One step up or down, held to 0 to 65000 on the side of the step. A step outside the
 // options dialog's range could leave 32 bits; the sum is then held to the 32-bit range.
@@ -15,7 +14,7 @@ Long Stepped(Long value, std::int64_t step, bool raise, bool moves) {
     std::int64_t result = value + (moves ? (raise ? step : -step) : 0);
     result = std::clamp<std::int64_t>(result, std::numeric_limits<Long>::min(),
                                       std::numeric_limits<Long>::max());
-    if (raise) return static_cast<Long>(std::min<std::int64_t>(result, kMaxPrestige));
+    if (raise) return static_cast<Long>(std::min<std::int64_t>(result, limits::kEditorPrestige));
     return static_cast<Long>(std::max<std::int64_t>(result, 0));
 }
 
@@ -24,7 +23,7 @@ void Adjust(Scenario& scenario, Long increment, bool raise) {
     for (long k = 1; k <= 4; ++k) {
         Victory& outcome = *scenario.Victories()->Item(k);
         // An outcome that ends the campaign awards nothing more, but is held all the same.
-        const bool moves = outcome.OnEndGoTo() != 254;
+        const bool moves = outcome.OnEndGoTo() != Victory::EndOfCampaign;
         outcome.SetPrestige(Stepped(outcome.Prestige(), increment, raise, moves));
     }
 }

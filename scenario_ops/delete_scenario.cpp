@@ -10,7 +10,7 @@ void DeleteScenario(Campaign& campaign, Byte scenarioNr) {
         CopyScenarioContents(*campaign.ScenarioAt(static_cast<Byte>(k)), target);
         // 0 and the values that end the campaign stay; every other link moves down.
         ForEachLink(target, [](Byte link) {
-            return link > 0 && link < 254 ? static_cast<Byte>(link - 1) : link;
+            return link > 0 && link < Victory::EndOfCampaign ? static_cast<Byte>(link - 1) : link;
         });
     }
     campaign.Scenarios()->Remove(count);

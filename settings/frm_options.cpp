@@ -6,6 +6,7 @@
 
 #include "campaign_file/select_file.h"
 #include "main_window/frm_main.h"
+#include "model/campaign_limits.h"
 #include "model/conversions.h"
 #include "model/mod_main.h"
 #include "platform/dialog_buttons.h"
@@ -15,8 +16,6 @@
 
 namespace xal::gui {
 namespace {
-
-constexpr int kIncrementLimit = 65000;
 
 QLineEdit* AddBox(QFormLayout* form, const char* name, const char* label, const char* toolTip,
                   QPushButton* browse = nullptr) {
@@ -104,7 +103,8 @@ void frmOptions::BuildLayout() {
 }
 
 void frmOptions::Form_Load() {
-    GuardNumberBox(txtPrestigeIncrement, kIncrementLimit, "1000");
+    GuardNumberBox(txtPrestigeIncrement, limits::kEditorPrestige,
+                   Utf8ToQString(DecimalText(limits::kDefaultPrestigeIncrement)));
     const SettingsRecord& settings = modMain::Settings;
     txtRHXaLScenarioEditor->setText(Utf8ToQString(settings.ScenarioEditorPath));
     txtXaLPath->setText(Utf8ToQString(settings.GameFolder));
@@ -128,8 +128,8 @@ SettingsRecord frmOptions::Entered() const {
     entered.ScnTVFileSeparator = QStringToUtf8(txtTVFileSeparator->text());
     entered.ScnLFileSeparator = QStringToUtf8(txtLFileSeparator->text());
     // The guard keeps the box a number from 0 to 65000.
-    entered.PrestigeIncrement =
-        ToLong(ReadBoxNumber(txtPrestigeIncrement->text()).value_or(1000));
+    entered.PrestigeIncrement = ToLong(
+        ReadBoxNumber(txtPrestigeIncrement->text()).value_or(limits::kDefaultPrestigeIncrement));
     return entered;
 }
 

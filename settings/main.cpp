@@ -36,7 +36,7 @@ void ShowSettingsNotice() {
 }  // namespace
 
 void Main() {
-    modMain::CurrentCampaign = std::make_shared<Campaign>();
+    modMain::Document.Replace(std::make_shared<Campaign>());
     LoadSettings();
     ShowSettingsNotice();
     auto& window = MainWindowSlot();

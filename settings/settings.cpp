@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/campaign_limits.h"
 #include "model/conversions.h"
 #include "model/mod_main.h"
 #include "platform/error.h"
@@ -105,9 +106,9 @@ void LoadSettings() {
 
     auto increment = StoredIncrement(Read(kPrestigeIncrement));
     if (!increment) {
-        RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, kPrestigeIncrement, "1000",
-                            RegType::Dword);
-        increment = kDefaultPrestigeIncrement;
+        increment = limits::kDefaultPrestigeIncrement;
+        RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, kPrestigeIncrement,
+                            DecimalText(*increment), RegType::Dword);
     }
     settings.PrestigeIncrement = *increment;
 }

@@ -31,7 +31,6 @@ inline constexpr const char* kScnVFileSeparator = "Scn Victory File Separator";
 inline constexpr const char* kScnTVFileSeparator = "Scn Tactical Victory File Separator";
 inline constexpr const char* kScnLFileSeparator = "Scn Loss File Separator";
 inline constexpr const char* kPrestigeIncrement = "Prestige Increment";
-inline constexpr std::int32_t kDefaultPrestigeIncrement = 1000;
 }  // namespace settings_keys
 
 // Fills modMain's Settings from the registry, writing the default of every missing

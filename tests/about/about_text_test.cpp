@@ -12,7 +12,6 @@ namespace {
 TEST(AboutVersionLineTest, ShowsTheMinorNumberInTwoDigitsAndTheRevisionOnlyWhenNotZero) {
     EXPECT_EQ(VersionLine(2, 5, 0), "Version 2.05");
     EXPECT_EQ(VersionLine(1, 12, 3), "Version 1.12 (revision 3)");
-    EXPECT_EQ(VersionLine(1, 0, 1), "Version 1.00 (revision 1)");
     EXPECT_EQ(VersionLine(10, 123, 0), "Version 10.123") << "more digits are kept";
 }
 
@@ -37,15 +36,11 @@ class AboutInstalledReadMeTest : public ::testing::Test {
     test::TempFolder root;
 };
 
-TEST_F(AboutInstalledReadMeTest, IsFoundInTheDocumentationFolderWhenNotBesideTheProgram) {
-    root.Write(Installed(), "Installed\r\nread-me\r\n");
+TEST_F(AboutInstalledReadMeTest, TheReadMeBesideTheProgramComesFirstThenTheInstalledOne) {
+    root.Write(Installed(), "Installed\r\n");
     EXPECT_TRUE(
         std::filesystem::equivalent(InstalledReadMePath(ProgramFolder()), root.File(Installed())));
-    EXPECT_EQ(ReadMeText(ProgramFolder()), "Installed\r\nread-me\r\n");
-}
-
-TEST_F(AboutInstalledReadMeTest, TheReadMeBesideTheProgramComesFirst) {
-    root.Write(Installed(), "Installed\r\n");
+    EXPECT_EQ(ReadMeText(ProgramFolder()), "Installed\r\n");
     root.Write(BesideTheProgram(), "Build tree\r\n");
     EXPECT_EQ(ReadMeText(ProgramFolder()), "Build tree\r\n");
 }
@@ -54,7 +49,6 @@ TEST_F(AboutInstalledReadMeTest, AMissingReadMeGivesTheEmptyTextAndCreatesNothin
     EXPECT_EQ(ReadMeText(ProgramFolder()), "");
     EXPECT_FALSE(std::filesystem::exists(root.File(BesideTheProgram())));
     EXPECT_FALSE(std::filesystem::exists(root.Path() / kDoc)) << "no documentation folder";
-
     std::filesystem::create_directories(root.Path() / kDoc);
     EXPECT_EQ(ReadMeText(ProgramFolder()), "");
     EXPECT_FALSE(std::filesystem::exists(root.File(Installed())));
@@ -62,12 +56,11 @@ TEST_F(AboutInstalledReadMeTest, AMissingReadMeGivesTheEmptyTextAndCreatesNothin
 
 TEST_F(AboutInstalledReadMeTest, AnUnreadableInstalledReadMeIsExplainedWithItsPath) {
     std::filesystem::create_directories(root.Path() / Installed());
-    const std::string text = ReadMeText(ProgramFolder());
-    EXPECT_EQ(text.rfind("The read-me file could not be read:\r\n" +
+    EXPECT_EQ(ReadMeText(ProgramFolder())
+                  .rfind("The read-me file could not be read:\r\n" +
                              InstalledReadMePath(ProgramFolder()) + "\r\n",
                          0),
-              0u)
-        << text;
+              0u);
 }
 
 }  // namespace

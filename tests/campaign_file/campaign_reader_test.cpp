@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <random>
 
 #include "campaign_file/campaign_layout.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
-#include "platform/read_limits.h"
 #include "support/campaign_fixtures.h"
 #include "support/error_of.h"
-#include "support/temp_folder.h"
 
 namespace xal {
 namespace {
@@ -107,16 +104,6 @@ TEST(ParseCampaign, ForeignBytesInReservedAreasAreGoneAfterASave) {
     EXPECT_EQ(saved[1], '\0');
     EXPECT_EQ(saved[layout::RecordAt(0) + 2], '\0');
     EXPECT_EQ(saved[layout::GoToAt(layout::RecordAt(2), 3) + 1], '\0');
-}
-
-TEST(ReadWholeFile, CreatesAMissingFileEmpty) {
-    test::TempFolder folder;
-    EXPECT_EQ(ReadWholeFile(folder.File("camp1.txt"), platform::read_limit::kTextFile), "");
-    EXPECT_TRUE(std::filesystem::exists(folder.File("camp1.txt")));
-    EXPECT_NE(ErrorOf([&] {
-                  ReadWholeFile(folder.File("no/such/folder.txt"), platform::read_limit::kTextFile);
-              }),
-              0);
 }
 
 }  // namespace

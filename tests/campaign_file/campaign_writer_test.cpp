@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "campaign_file/campaign_layout.h"
-#include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
 #include "support/campaign_fixtures.h"
 #include "support/error_of.h"
-#include "support/temp_folder.h"
 
 namespace xal {
 namespace {
@@ -69,19 +65,6 @@ TEST(BuildCampaignFile, FailuresCarryTheirNumbers) {
     Campaign counted = test::DistinctCampaign(2);
     counted.SetNrOfScenarios(3);
     EXPECT_EQ(ErrorOf([&] { BuildCampaignFile(counted); }), ErrorNumber::SubscriptOutOfRange);
-}
-
-TEST(WriteWholeFile, ReplacesALongerFileAndKeepsTheOldOneOnFailure) {
-    test::TempFolder folder;
-    folder.Write("camp1.cam", std::string(50000, '\x55'));
-    const std::string contents = BuildCampaignFile(test::DistinctCampaign(3));
-    WriteWholeFile(folder.File("camp1.cam"), contents);
-    EXPECT_EQ(folder.Read("camp1.cam"), contents);
-
-    std::filesystem::create_directory(folder.File("taken.cam"));
-    EXPECT_NE(ErrorOf([&] { WriteWholeFile(folder.File("taken.cam"), contents); }), 0);
-    EXPECT_NE(ErrorOf([&] { WriteWholeFile(folder.File("gone/camp1.cam"), contents); }), 0);
-    EXPECT_EQ(folder.Read("camp1.cam"), contents);
 }
 
 }  // namespace

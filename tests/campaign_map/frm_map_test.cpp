@@ -66,7 +66,7 @@ TEST_F(MapWindowTest, ClickingAScenarioOrAFindingShowsThatScenario) {
     EXPECT_EQ(Window().txtScenarioNr->text(), "2") << "the end of the campaign is no scenario";
 
     // A link to a scenario that is not there, found and listed.
-    modMain::CurrentCampaign->ScenarioAt(1)->Victories()->Item(1)->SetOnEndGoTo(9);
+    modMain::CurrentCampaign()->ScenarioAt(1)->Victories()->Item(1)->SetOnEndGoTo(9);
     Window().RefreshCampaignMap();
     Settle();
     ASSERT_GE(map.lstFindings->count(), 1);

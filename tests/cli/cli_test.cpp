@@ -6,9 +6,7 @@
 #include <fstream>
 #include <functional>
 #include <nlohmann/json.hpp>
-#include <random>
 
-#include "campaign_file/campaign_layout.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
 #include "support/campaign_fixtures.h"
@@ -58,19 +56,14 @@ TEST(XalCam, DumpPrintsTheCampaignAndBuildGivesTheSameBytesBack) {
     Outcome dump = RunTool(folder, "dump camp1.cam");
     ASSERT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(dump.err, "");
-    auto json = nlohmann::json::parse(dump.out);
+    auto json = nlohmann::ordered_json::parse(dump.out);
     EXPECT_EQ(json["CampaignName"], "camp1");
-    EXPECT_EQ(json["CampaignFolder"], "");
-    EXPECT_EQ(json["NrOfScenarios"], 3);
     EXPECT_EQ(json["CampaignTXT"], "\u20ac\u0081\u008d\u008f\u0090\u009d\u00ff.txt");
     ASSERT_EQ(json["Scenarios"].size(), 3u);
     EXPECT_EQ(json["Scenarios"][1]["ScenarioName"], "\u00e9t\u00e9 \u00a0\u0178.scn");
     EXPECT_EQ(json["Scenarios"][1]["ScenarioNr"], 1);
-    EXPECT_EQ(json["Scenarios"][1]["NrOfUnits"], 150);
-    ASSERT_EQ(json["Scenarios"][0]["Victories"].size(), 4u);
     std::vector<std::string> keys;
-    auto ordered = nlohmann::ordered_json::parse(dump.out);
-    for (const auto& [key, value] : ordered["Scenarios"][0]["Victories"][0].items())
+    for (const auto& [key, value] : json["Scenarios"][0]["Victories"][0].items())
         keys.push_back(key);
     EXPECT_EQ(keys,
               (std::vector<std::string>{"OnEndGoTo", "Prestige", "VictoryTXT", "VictoryMOV"}));
@@ -79,31 +72,6 @@ TEST(XalCam, DumpPrintsTheCampaignAndBuildGivesTheSameBytesBack) {
     Outcome build = RunTool(folder, "build camp1.json -o again.cam");
     ASSERT_EQ(build.status, 0) << build.err;
     EXPECT_EQ(folder.Read("again.cam"), original);
-}
-
-TEST(XalCam, ForeignBytesGiveTheFileTheReaderAndWriterMake) {
-    test::TempFolder folder;
-    std::string noisy = BuildCampaignFile(test::DistinctCampaign(50));
-    std::mt19937 random(11);
-    for (char& byte : noisy)
-        if (byte == '\0') byte = static_cast<char>(1 + random() % 255);
-    noisy[layout::kScenarioCount] = 50;
-    std::filesystem::create_directory(folder.Path() / "camps");
-    folder.Write("camps/c.cam", noisy);
-
-    Outcome dump = RunTool(folder, "dump camps/c.cam");
-    ASSERT_EQ(dump.status, 0) << dump.err;
-    auto json = nlohmann::json::parse(dump.out);
-    EXPECT_EQ(json["CampaignName"], "c");
-    EXPECT_EQ(json["CampaignFolder"], "camps/");
-    EXPECT_EQ(json["Scenarios"].size(), 50u);
-
-    folder.Write("c.json", dump.out);
-    Outcome build = RunTool(folder, "build c.json -o c.cam");
-    ASSERT_EQ(build.status, 0) << build.err;
-    Campaign read;
-    ParseCampaign(noisy, read);
-    EXPECT_EQ(folder.Read("c.cam"), BuildCampaignFile(read));
 }
 
 TEST(XalCam, PathsInAnyScriptAreUsedAsGivenAndDumpedAsTheyAreSpelled) {
@@ -146,25 +114,18 @@ TEST(XalCam, ReportWritesTheSummaryBesideTheCampaignWithTheConfiguredCountryName
     ASSERT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(written.out, "camp1_REPORT.txt\n");
     const std::string unnamed = folder.Read("camp1_REPORT.txt");
-    EXPECT_NE(unnamed.find("        Country:\t (2)\r\n"), std::string::npos)
-        << "no game folder configured: no country name";
+    EXPECT_NE(unnamed.find("        Country:\t (2)\r\n"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "none")) << "reading writes no settings";
 
     // The settings name a game folder whose country list names country 2.
     std::filesystem::create_directories(folder.Path() / "config/xal-campaign-edit");
-    std::filesystem::create_directories(folder.Path() / "game");
-    folder.Write("game/GUI97.txt", [] {
-        std::string lines;
-        for (int k = 1; k <= 20; ++k) lines += "Land " + std::to_string(k) + "\r\n";
-        return lines;
-    }());
+    std::string lands;
+    for (int k = 1; k <= 20; ++k) lands += "Land " + std::to_string(k) + "\r\n";
+    folder.Write("GUI97.txt", lands);
     folder.Write("config/xal-campaign-edit/HKEY_LOCAL_MACHINE.reg",
                  "WINE REGISTRY Version 2\n\n[Software\\\\XaL Campaign Editor]\n\"XaL Path\"=\"" +
-                     folder.File("game/") + "\"\n");
+                     folder.File("") + "\"\n");
     const std::string configured = "XDG_CONFIG_HOME='" + folder.File("config") + "' ";
-    Outcome printed =
-        RunTool(folder, "report --stdout '" + folder.File("camp1.cam") + "'", unconfigured);
-    EXPECT_EQ(printed.out, unnamed) << "the same report, not written";
     Outcome named = RunTool(folder, "report --stdout camp1.cam", configured);
     ASSERT_EQ(named.status, 0) << named.err;
     EXPECT_NE(named.out.find("        Country:\tLand 2 (2)\r\n"), std::string::npos);
@@ -207,8 +168,7 @@ TEST(XalCam, CheckPrintsTheFindingsAndFailsOnlyOnAnError) {
 
 TEST(XalCam, ReaderFailuresCarryTheirNumbers) {
     test::TempFolder folder;
-    std::string none(kCampaignFileSize, '\0');
-    folder.Write("none.cam", none);
+    folder.Write("none.cam", std::string(kCampaignFileSize, '\0'));
     folder.Write("short.cam", BuildCampaignFile(test::DistinctCampaign(2)).substr(0, 700));
     EXPECT_EQ(RunTool(folder, "dump none.cam").err, "error 6: Overflow (none.cam)\n");
     Outcome cut = RunTool(folder, "dump short.cam");
@@ -238,10 +198,7 @@ TEST(XalCam, BuildRefusesWhatACampaignFileCannotHoldNamingTheField) {
     };
     const std::vector<Case> cases = {
         {[](auto& j) { j.erase("Country"); }, "error 5: Country: missing"},
-        {[](auto& j) { j["Scenarios"][0].erase("Victories"); },
-         "error 5: Scenarios[0].Victories: missing"},
         {[](auto& j) { j = nlohmann::json::array(); }, "error 13: the campaign: not an object"},
-        {[](auto& j) { j["Scenarios"][1] = 3; }, "error 13: Scenarios[1]: not an object"},
         {[](auto& j) { j["Scenarios"] = nlohmann::json::object(); },
          "error 13: Scenarios: not a list"},
         {[](auto& j) { j["Prestige"] = "many"; }, "error 13: Prestige: not a whole number"},
@@ -260,8 +217,6 @@ TEST(XalCam, BuildRefusesWhatACampaignFileCannotHoldNamingTheField) {
          "error 6: NrOfScenarios: 51 is more than a campaign file holds (1 to 50)"},
         {[](auto& j) { j["NrOfScenarios"] = 1; },
          "error 5: Scenarios: lists 2, but NrOfScenarios is 1"},
-        {[](auto& j) { j["Scenarios"].erase(1); },
-         "error 5: Scenarios: lists 1, but NrOfScenarios is 2"},
         {[](auto& j) { j["Scenarios"][0]["Victories"].erase(3); },
          "error 5: Scenarios[0].Victories: lists 3, but a scenario has 4"},
         {[](auto& j) { j["Scenarios"][1]["ScenarioNr"] = 0; },
@@ -350,13 +305,8 @@ TEST(XalCam, TheDemoCampaignIsBuiltFromItsJson) {
 
 TEST(XalCam, UsageErrorsExitWithTwo) {
     test::TempFolder folder;
-    EXPECT_EQ(RunTool(folder, "").status, 2);
-    EXPECT_EQ(RunTool(folder, "unpack x.cam").status, 2);
-    EXPECT_EQ(RunTool(folder, "build x.json").status, 2) << "the output is required";
-    EXPECT_EQ(RunTool(folder, "dump").status, 2);
-    Outcome help = RunTool(folder, "--help");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("dump"), std::string::npos);
+    for (const char* arguments : {"", "unpack x.cam", "build x.json", "dump"})
+        EXPECT_EQ(RunTool(folder, arguments).status, 2) << arguments;
     Outcome version = RunTool(folder, "--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("xal-cam 1.", 0), 0u) << version.out;

@@ -45,7 +45,7 @@ class UnsavedChangesTest : public MainWindowTest {
     std::string OpenChanged() {
         const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
         OpenThroughToolbar(path);
-        modMain::CurrentCampaign->SetPrestige(4321);
+        modMain::CurrentCampaign()->SetPrestige(4321);
         Window().MarkChanged();
         return path;
     }
@@ -95,14 +95,14 @@ TEST_F(UnsavedChangesTest, AFailedSaveAfterYesKeepsTheWindowAndTheEdits) {
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.mnuSave->isEnabled());
-    EXPECT_EQ(modMain::CurrentCampaign->Prestige(), 4321);
+    EXPECT_EQ(modMain::CurrentCampaign()->Prestige(), 4321);
 
     // Nor does Open go ahead: no file dialog follows the failed save.
     ExpectQuestion(MessageAnswer::Yes);
     prompts.ExpectMessage("76\r\nPath not found");
     ClickToolbar("OPEN");
     prompts.VerifyDone();
-    EXPECT_EQ(modMain::CurrentCampaign->Prestige(), 4321);
+    EXPECT_EQ(modMain::CurrentCampaign()->Prestige(), 4321);
 }
 
 TEST_F(UnsavedChangesTest, EveryChoiceInADropDownListMarksTheCampaignChanged) {
@@ -142,12 +142,12 @@ TEST_F(UnsavedChangesTest, OpenAndNewAskFirst) {
     ExpectQuestion(MessageAnswer::Cancel);
     ClickToolbar("OPEN");  // no file dialog follows
     prompts.VerifyDone();
-    EXPECT_EQ(modMain::CurrentCampaign->Prestige(), 4321);
+    EXPECT_EQ(modMain::CurrentCampaign()->Prestige(), 4321);
 
     const std::string other = WriteCampaign("camp2.cam", test::DistinctCampaign(1));
     ExpectQuestion(MessageAnswer::No);
     OpenThroughToolbar(other);
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "camp2");
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp2");
     EXPECT_EQ(StoredPrestige(campaigns.File("camp1.cam")), 300);
 
     Window().MarkChanged();

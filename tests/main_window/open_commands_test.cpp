@@ -61,7 +61,7 @@ TEST_F(OpenCommandsTest, OpenedAndSavedCampaignsAreListedNewestFirst) {
 
     RecentEntries();
     Window().mnuRecent->actions()[1]->trigger();  // camp1 again
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "camp1");
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1");
     EXPECT_EQ(Window().lvScenarios->topLevelItemCount(), 2);
     EXPECT_EQ(RecentCampaigns().front(), first);
 
@@ -99,7 +99,7 @@ TEST_F(OpenCommandsTest, AVanishedRecentCampaignIsTakenOffTheListAfterTheQuestio
     prompts.VerifyDone();
     EXPECT_EQ(RecentCampaigns(), (std::vector<std::string>{first}));
     EXPECT_EQ(RecentEntries().size(), 1);
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "camp1") << "the campaign stays";
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1") << "the campaign stays";
 }
 
 TEST_F(OpenCommandsTest, ADroppedCampaignFileOpensAfterTheQuestion) {
@@ -111,19 +111,19 @@ TEST_F(OpenCommandsTest, ADroppedCampaignFileOpensAfterTheQuestion) {
 
     Drop(QString::fromStdString(first));
     EXPECT_TRUE(dropAccepted);
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "camp1");
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignFolder(), campaigns.File(""));
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1");
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignFolder(), campaigns.File(""));
     test::ExpectCommandState(Window(), test::CommandState::Unchanged);
 
     Window().MarkChanged();
     prompts.ExpectMessage(saveQuestion, MessageAnswer::Cancel);
     Drop(QString::fromStdString(upper));
     prompts.VerifyDone();
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "camp1");
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1");
 
     prompts.ExpectMessage(saveQuestion, MessageAnswer::No);
     Drop(QString::fromStdString(upper));
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "OTHER");
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "OTHER");
     EXPECT_EQ(Window().fraMain->title(), "OTHER.cam");
 }
 
@@ -136,9 +136,9 @@ TEST_F(OpenCommandsTest, TheUsualKeysRunTheFileCommandsOnlyWhereTheyAreEnabled) 
     prompts.ExpectFilePick("Open campaign file", path);
     Press(Qt::CTRL | Qt::Key_O);
     prompts.VerifyDone();
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "camp1");
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1");
 
-    modMain::CurrentCampaign->SetPrestige(321);
+    modMain::CurrentCampaign()->SetPrestige(321);
     Window().MarkChanged();
     Press(Qt::CTRL | Qt::Key_S);
     EXPECT_FALSE(Window().mnuSave->isEnabled());

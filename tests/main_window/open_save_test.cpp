@@ -23,7 +23,7 @@ TEST_F(MainWindowTest, OpenReadsTheChosenFileAndNamesTheCampaignAfterIt) {
     EXPECT_EQ(prompts.FilePicks()[0].pattern, "*.cam");
     EXPECT_FALSE(prompts.FilePicks()[0].save);
 
-    const Campaign& campaign = *modMain::CurrentCampaign;
+    const Campaign& campaign = *modMain::CurrentCampaign();
     EXPECT_EQ(campaign.CampaignName(), "camp1");
     EXPECT_EQ(campaign.CampaignFolder(), campaigns.File(""));
     test::ExpectSameFileFields(test::DistinctCampaign(3), campaign);
@@ -38,21 +38,21 @@ TEST_F(MainWindowTest, OpenReadsTheChosenFileAndNamesTheCampaignAfterIt) {
 
 TEST_F(MainWindowTest, ANameWithoutTheEndingLosesItsLastFourCharactersAllTheSame) {
     OpenThroughToolbar(WriteCampaign("camp12", test::DistinctCampaign(1)));
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "ca");
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "ca");
     EXPECT_EQ(Window().fraMain->title(), "ca.cam");
 }
 
 TEST_F(MainWindowTest, CancellingOpenChangesNothingAndSaysNothing) {
-    auto before = modMain::CurrentCampaign;
+    auto before = modMain::CurrentCampaign();
     prompts.ExpectFilePick("Open campaign file", std::nullopt);
     ClickToolbar("OPEN");
-    EXPECT_EQ(modMain::CurrentCampaign, before);
+    EXPECT_EQ(modMain::CurrentCampaign(), before);
     EXPECT_FALSE(Window().fraMain->isVisible());
 }
 
 TEST_F(MainWindowTest, AFailedOpenKeepsThePreviousCampaignAndWindow) {
     OpenThroughToolbar(WriteCampaign("good.cam", test::DistinctCampaign(2)));
-    auto good = modMain::CurrentCampaign;
+    auto good = modMain::CurrentCampaign();
     Window().MarkChanged();
     campaigns.Write("short.cam", std::string(500, '\x03'));
 
@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, AFailedOpenKeepsThePreviousCampaignAndWindow) {
                            platform::MessageIcon::None, "XaL_CampaignEdit"},
                           platform::MessageAnswer::Ok);
     ClickToolbar("OPEN");
-    EXPECT_EQ(modMain::CurrentCampaign, good);
+    EXPECT_EQ(modMain::CurrentCampaign(), good);
     EXPECT_EQ(good->CampaignName(), "good");
     EXPECT_EQ(Window().fraMain->title(), "good.cam");
     EXPECT_EQ(Window().lvScenarios->topLevelItemCount(), 2);
@@ -81,11 +81,11 @@ TEST_F(MainWindowTest, SaveWritesTheOwnFileAndSaveAsTheChosenOne) {
     EXPECT_EQ(prompts.FilePicks()[1].initialFileName, "camp1.cam");
     EXPECT_TRUE(prompts.FilePicks()[1].save);
     EXPECT_EQ(campaigns.Read("copies/Camp Two.cam"), original);
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "Camp Two");
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignFolder(), campaigns.File("copies/"));
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "Camp Two");
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignFolder(), campaigns.File("copies/"));
     EXPECT_EQ(Window().fraMain->title(), "Camp Two.cam");
 
-    modMain::CurrentCampaign->SetPrestige(777);
+    modMain::CurrentCampaign()->SetPrestige(777);
     Window().MarkChanged();
     ClickToolbar("SAVE");  // no dialog: the campaign's own file
     EXPECT_FALSE(Window().mnuSave->isEnabled());
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, SaveWritesTheOwnFileAndSaveAsTheChosenOne) {
 
     prompts.ExpectFilePick("Save campaign file", std::nullopt);
     Window().mnuSaveAs->trigger();
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "Camp Two") << "cancel changes nothing";
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "Camp Two") << "cancel changes nothing";
 }
 
 // The files in a folder, by name.
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, CampaignsNamedInAnyScriptOpenAndSaveWhereTheyAre) {
         const std::string relative = std::string(folder) + "/" + file;
         OpenThroughToolbar(WriteCampaign(relative, test::DistinctCampaign(2)));
         EXPECT_EQ(Window().fraMain->title(), QString::fromUtf8(file));
-        modMain::CurrentCampaign->SetPrestige(++prestige);
+        modMain::CurrentCampaign()->SetPrestige(++prestige);
         Window().MarkChanged();
         ClickToolbar("SAVE");
         EXPECT_FALSE(Window().mnuSave->isEnabled());
@@ -142,7 +142,7 @@ TEST_F(MainWindowTest, CampaignsNamedInAnyScriptOpenAndSaveWhereTheyAre) {
 TEST_F(MainWindowTest, SaveWritesTheFileOpenedWhateverTheCaseOfItsEnding) {
     OpenThroughToolbar(WriteCampaign("CAMP1.CAM", test::DistinctCampaign(2)));
     EXPECT_EQ(Window().fraMain->title(), "CAMP1.cam");
-    modMain::CurrentCampaign->SetPrestige(4321);
+    modMain::CurrentCampaign()->SetPrestige(4321);
     Window().MarkChanged();
     ClickToolbar("SAVE");
     EXPECT_EQ(FilesIn(campaigns.Path()), std::vector<std::string>{"CAMP1.CAM"});
@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, AFailedSaveReportsTheErrorAndKeepsTheLastGoodFile) {
     OpenThroughToolbar(path);
     const std::string good = campaigns.Read("camp1.cam");
 
-    modMain::CurrentCampaign->SetPrestige(70000);
+    modMain::CurrentCampaign()->SetPrestige(70000);
     Window().MarkChanged();
     prompts.ExpectMessage("5\r\nInvalid procedure call or argument");
     ClickToolbar("SAVE");
@@ -179,7 +179,7 @@ TEST_F(MainWindowTest, AFailedSaveReportsTheErrorAndKeepsTheLastGoodFile) {
     EXPECT_EQ(campaigns.Read("camp1.cam"), good);
 
     // A folder standing where the file should go.
-    modMain::CurrentCampaign->SetPrestige(10);
+    modMain::CurrentCampaign()->SetPrestige(10);
     std::filesystem::create_directory(campaigns.Path() / "taken.cam");
     prompts.ExpectFilePick("Save campaign file", campaigns.File("taken.cam"));
     prompts.ExpectMessage("75\r\nPath/File access error: not a regular file");

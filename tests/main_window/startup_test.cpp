@@ -33,8 +33,8 @@ TEST_F(Startup, MainLoadsTheSettingsAndShowsTheTitledWindow) {
     ASSERT_NE(gui::MainWindow(), nullptr);
     EXPECT_TRUE(gui::MainWindow()->isVisible());
     EXPECT_EQ(gui::MainWindow()->windowTitle(), "XaL Campaign Editor - 1.00");
-    ASSERT_NE(modMain::CurrentCampaign, nullptr);
-    EXPECT_EQ(modMain::CurrentCampaign->NrOfScenarios(), 0);
+    ASSERT_NE(modMain::CurrentCampaign(), nullptr);
+    EXPECT_EQ(modMain::CurrentCampaign()->NrOfScenarios(), 0);
     EXPECT_EQ(modMain::Settings.PrestigeIncrement, 1000);
     EXPECT_EQ(modMain::Settings.GameFolder, game.File(""));
     EXPECT_EQ(gui::MainWindow()->cbxCountry->count(), 20);
@@ -64,8 +64,8 @@ TEST_F(Startup, TheOneArgumentIsACampaignFileOpenedAsOpenWould) {
     gui::Main();
     gui::OpenCommandLineCampaign(
         {"XaL_CampaignEdit", QString::fromStdString(game.File("camp1.cam"))});
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "camp1");
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignFolder(), game.File(""));
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1");
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignFolder(), game.File(""));
     EXPECT_EQ(gui::MainWindow()->fraMain->title(), "camp1.cam");
     EXPECT_EQ(gui::MainWindow()->lvScenarios->topLevelItemCount(), 3);
     EXPECT_FALSE(gui::MainWindow()->mnuSave->isEnabled());
@@ -77,7 +77,7 @@ TEST_F(Startup, AMissingArgumentFileIsReportedAndTheWindowOpensEmpty) {
     gui::OpenCommandLineCampaign({"XaL_CampaignEdit", QString::fromStdString(game.File("no.cam"))});
     prompts.VerifyDone();
     EXPECT_FALSE(std::filesystem::exists(game.Path() / "no.cam")) << "nothing is created";
-    EXPECT_EQ(modMain::CurrentCampaign->NrOfScenarios(), 0);
+    EXPECT_EQ(modMain::CurrentCampaign()->NrOfScenarios(), 0);
     EXPECT_FALSE(gui::MainWindow()->fraMain->isVisible());
 
     game.Write("short.cam", std::string(500, '\x03'));

@@ -47,8 +47,8 @@ TEST_F(WineStartup, ShowsTheGamesCountriesAndOpensItsCampaign) {
     prompts.ExpectFilePick("Open campaign file", campaign);
     QTest::mouseClick(window.tbMain->widgetForAction(window.ToolbarButton("OPEN")), Qt::LeftButton);
     prompts.VerifyDone();
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignName(), "camp1");
-    EXPECT_EQ(modMain::CurrentCampaign->CampaignFolder(), legion + "scenario/");
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1");
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignFolder(), legion + "scenario/");
     EXPECT_EQ(window.fraMain->title(), "camp1.cam");
     EXPECT_EQ(window.lvScenarios->topLevelItemCount(), 3);
 }

@@ -101,51 +101,38 @@ TEST(RegFileFormat, StrayCarriageReturnsBeforeALineFeedAreLineEnds) {
     EXPECT_NE(text.find("#arch=win32\n"), std::string::npos) << text;
 }
 
-// A text in the program, and as Wine's file holds it: UTF-16 code units in escapes.
-struct TextForm {
-    const char* utf8;
-    const char* escaped;
-};
-
-void PrintTo(const TextForm& form, std::ostream* out) {
-    *out << form.utf8;
+TEST(RegFileFormat, TextsKeyPathsAndNamesAreUtf8InTheProgram) {
+    // A text in the program, and as Wine's file holds it: UTF-16 code units in escapes.
+    const std::pair<std::string, std::string> forms[] = {
+        {"/home/Jürgen/Кампания/",
+         "/home/J\\xfcrgen/\\x41a\\x430\\x43c\\x43f\\x430\\x43d\\x438\\x44f/"},
+        {"C:\\Games\\戦役\\", "C:\\\\Games\\\\\\x6226\\x5f79\\\\"},
+        {"Caf\xc3\xa9"
+         "1",
+         "Caf\\x00e91"},  // a hex digit follows
+        {"😀", "\\xd83d\\xde00"}};
+    for (const auto& [utf8, escaped] : forms) {
+        RegFile file;
+        const std::string key = "Software\\" + utf8;
+        RegFileKey& written = file.EnsureKey(key);
+        written.values.push_back({utf8, RegType::Sz, utf8 + '\0'});
+        written.values.push_back({"Expand", RegType::ExpandSz, utf8 + '\0'});
+        written.values.push_back({"Multi", RegType::MultiSz, utf8 + std::string(2, '\0')});
+        written.values.push_back({"Hex", RegType::Sz, utf8});
+        const std::string text = FormatRegFile(file);
+        EXPECT_NE(
+            text.find("\n[Software\\\\" + escaped + "]\n\"" + escaped + "\"=\"" + escaped + "\"\n"),
+            std::string::npos)
+            << text;
+        RegFile again = Parsed(text);
+        RegFileKey* found = again.FindKey(key);
+        ASSERT_NE(found, nullptr) << text;
+        ASSERT_EQ(found->values.size(), 4u);
+        EXPECT_EQ(found->values[0].name, utf8);
+        for (std::size_t v = 0; v < 4; ++v)
+            EXPECT_EQ(found->values[v].data, written.values[v].data);
+    }
 }
-
-class RegFileTextTest : public ::testing::TestWithParam<TextForm> {};
-
-TEST_P(RegFileTextTest, TextsKeyPathsAndNamesAreUtf8InTheProgram) {
-    const auto [utf8, escaped] = GetParam();
-    RegFile file;
-    const std::string key = std::string("Software\\") + utf8;
-    file.EnsureKey(key).values.push_back({utf8, RegType::Sz, utf8 + std::string(1, '\0')});
-    file.EnsureKey(key).values.push_back({"Expand", RegType::ExpandSz, std::string(utf8) + '\0'});
-    file.EnsureKey(key).values.push_back({"Multi", RegType::MultiSz, utf8 + std::string(2, '\0')});
-    file.EnsureKey(key).values.push_back({"Hex", RegType::Sz, utf8});
-    const std::string text = FormatRegFile(file);
-    EXPECT_NE(text.find("\n[Software\\\\" + std::string(escaped) + "]\n\"" + escaped + "\"=\"" +
-                        escaped + "\"\n"),
-              std::string::npos)
-        << text;
-
-    RegFile again = Parsed(text);
-    RegFileKey* found = again.FindKey(key);
-    ASSERT_NE(found, nullptr) << text;
-    ASSERT_EQ(found->values.size(), 4u);
-    EXPECT_EQ(found->values[0].name, utf8);
-    for (const RegFileValue& value : found->values)
-        EXPECT_EQ(value.data, file.EnsureKey(key).FindValue(value.name)->data) << value.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, RegFileTextTest,
-    ::testing::Values(
-        TextForm{"/home/Jürgen/Кампания/",
-                 "/home/J\\xfcrgen/\\x41a\\x430\\x43c\\x43f\\x430\\x43d\\x438\\x44f/"},
-        TextForm{"C:\\Games\\戦役\\", "C:\\\\Games\\\\\\x6226\\x5f79\\\\"},
-        TextForm{"Caf\xc3\xa9"
-                 "1",
-                 "Caf\\x00e91"},  // a hex digit follows
-        TextForm{"😀", "\\xd83d\\xde00"}));
 
 TEST(RegFileFormat, ReadsEveryFormOfAText) {
     RegFile file = Parsed(std::string(kHeaderLine) + "[K]\n" +
@@ -162,36 +149,18 @@ TEST(RegFileFormat, ReadsEveryFormOfAText) {
     EXPECT_EQ(key.FindValue("Str")->data, std::string("%HOME%\\К\0", 10));
 }
 
-struct MarkedText {
-    const char* name;
-    std::string bytes;
-};
-
-void PrintTo(const MarkedText& text, std::ostream* out) {
-    *out << text.name;
+TEST(RegFileFormat, AByteOrderMarkIsAccepted) {
+    const std::string body =
+        std::string(kHeaderLine) + "[Software\\\\XaL]\r\n\"Path\"=\"C:\\\\J\\xfc\"\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (char c : body) (utf16 += c) += '\0';
+    for (const std::string& bytes : {"\xEF\xBB\xBF" + body, utf16}) {
+        RegFile file = Parsed(bytes);
+        RegFileKey* key = file.FindKey("Software\\XaL");
+        ASSERT_NE(key, nullptr);
+        EXPECT_EQ(key->FindValue("Path")->data, std::string("C:\\J\xc3\xbc\0", 7));
+    }
 }
-
-class RegFileMarkTest : public ::testing::TestWithParam<MarkedText> {};
-
-TEST_P(RegFileMarkTest, AByteOrderMarkIsAccepted) {
-    RegFile file = Parsed(GetParam().bytes);
-    RegFileKey* key = file.FindKey("Software\\XaL");
-    ASSERT_NE(key, nullptr);
-    EXPECT_EQ(key->FindValue("Path")->data, std::string("C:\\Jü\0", 7));
-}
-
-std::string Utf16Le(const std::string& ascii) {
-    std::string out;
-    for (char c : ascii) (out += c) += '\0';
-    return out;
-}
-
-const std::string kMarkedBody = "[Software\\\\XaL]\r\n\"Path\"=\"C:\\\\J\\xfc\"\r\n";
-INSTANTIATE_TEST_SUITE_P(
-    Marks, RegFileMarkTest,
-    ::testing::Values(MarkedText{"Utf8", "\xEF\xBB\xBF" + std::string(kHeaderLine) + kMarkedBody},
-                      MarkedText{"Utf16", "\xFF\xFE" + Utf16Le(kHeaderLine + kMarkedBody)}),
-    [](const auto& info) { return info.param.name; });
 
 TEST(RegFileFormat, KeepsWhatItCanReadOfADamagedText) {
     std::string why;

@@ -51,33 +51,22 @@ class WinePathToUnixTest : public ::testing::Test {
     test::WinePrefixLayout prefix;
 };
 
-TEST_F(WinePathToUnixTest, DriveCLeadsThroughItsLinkToDriveC) {
-    std::filesystem::create_directories(prefix.DriveC() / "Games" / "Legion");
-    EXPECT_EQ(Unix("C:\\Games\\Legion"), OnC("Games/Legion"));
-    EXPECT_EQ(Unix("c:\\Games\\Legion"), OnC("Games/Legion")) << "the letter in either case";
-    EXPECT_EQ(Unix("C:\\Games\\Legion\\"), OnC("Games/Legion"));
-    EXPECT_EQ(Unix("C:/Games//Legion"), OnC("Games/Legion"));
-    EXPECT_EQ(Unix("C:\\"), prefix.DriveC().string());
-    EXPECT_EQ(Unix("C:"), prefix.DriveC().string());
-}
-
-TEST_F(WinePathToUnixTest, FoldersAreNamedAsOnDiskWhateverTheCase) {
-    std::filesystem::create_directories(prefix.DriveC() / "Games" / "legion");
-    EXPECT_EQ(Unix("C:\\GAMES\\Legion"), OnC("Games/legion"));
-}
-
-TEST_F(WinePathToUnixTest, FoldersInAnyScriptAreNamedAsOnDisk) {
-    for (const char* name : {"Jürgen", "Кампания", "戦役"})
-        std::filesystem::create_directories(prefix.DriveC() / "Games" / name / "Legion");
-    EXPECT_EQ(Unix("C:\\Games\\Jürgen\\"), OnC("Games/Jürgen"));
-    EXPECT_EQ(Unix("C:\\GAMES\\Кампания\\legion"), OnC("Games/Кампания/Legion"));
-    EXPECT_EQ(Unix("C:\\games\\戦役"), OnC("Games/戦役"));
-}
-
-TEST_F(WinePathToUnixTest, FoldersThatAreNotThereAreKeptAsTheyStand) {
-    std::filesystem::create_directories(prefix.DriveC() / "games");
-    EXPECT_EQ(Unix("C:\\Games\\Not Installed\\Yet"), OnC("games/Not Installed/Yet"));
-    EXPECT_EQ(Unix("C:\\Café"), OnC("Café"));
+TEST_F(WinePathToUnixTest, DriveCFoldersAreNamedAsOnDiskWhateverTheCaseOrScript) {
+    for (const char* folder :
+         {"Games/legion", "Games/Jürgen", "Games/Кампания/Legion", "Games/戦役"})
+        std::filesystem::create_directories(prefix.DriveC() / folder);
+    const std::pair<const char*, std::string> paths[] = {
+        {"C:\\Games\\Legion", OnC("Games/legion")},
+        {"c:\\GAMES\\Legion\\", OnC("Games/legion")},
+        {"C:/Games//legion", OnC("Games/legion")},
+        {"C:\\", prefix.DriveC().string()},
+        {"C:", prefix.DriveC().string()},
+        {"C:\\Games\\Jürgen\\", OnC("Games/Jürgen")},
+        {"C:\\GAMES\\Кампания\\legion", OnC("Games/Кампания/Legion")},
+        {"C:\\games\\戦役", OnC("Games/戦役")},
+        {"C:\\Games\\Not Installed\\Yet", OnC("Games/Not Installed/Yet")},
+        {"C:\\Café", OnC("Café")}};
+    for (const auto& [windows, onDisk] : paths) EXPECT_EQ(Unix(windows), onDisk) << windows;
 }
 
 TEST_F(WinePathToUnixTest, OtherDrivesFollowTheirLinks) {
@@ -109,13 +98,9 @@ TEST_F(WinePathToUnixTest, DriveCWithoutALinkIsDriveC) {
 }
 
 TEST_F(WinePathToUnixTest, PathsOnNoDriveOfThePrefixAreNotFound) {
-    EXPECT_EQ(Unix("D:\\Legion"), std::nullopt) << "the prefix has no drive D:";
-    EXPECT_EQ(Unix("\\\\server\\games\\Legion"), std::nullopt);
-    EXPECT_EQ(Unix("Games\\Legion"), std::nullopt);
-    EXPECT_EQ(Unix("\\Games\\Legion"), std::nullopt);
-    EXPECT_EQ(Unix("C:Games"), std::nullopt);
-    EXPECT_EQ(Unix("1:\\Games"), std::nullopt);
-    EXPECT_EQ(Unix(""), std::nullopt);
+    for (const char* path : {"D:\\Legion", "\\\\server\\games\\Legion", "Games\\Legion",
+                             "\\Games\\Legion", "C:Games", "1:\\Games", ""})
+        EXPECT_EQ(Unix(path), std::nullopt) << path;
 }
 
 }  // namespace

@@ -30,14 +30,6 @@ Campaign TwoScenarios(const std::string& folder) {
     return campaign;
 }
 
-TEST(PadText, FillsToTheWidthOnTheChosenSideAndLeavesLongerTextsAlone) {
-    EXPECT_EQ(PadText("abc", 6, false), "abc   ");
-    EXPECT_EQ(PadText("abc", 6, true), "   abc");
-    EXPECT_EQ(PadText("abc", 3, false), "abc");
-    EXPECT_EQ(PadText("abcdef", 3, true), "abcdef");
-    EXPECT_EQ(PadText("", 2, false), "  ");
-}
-
 TEST(CampaignReport, ListsTheCampaignThenEveryScenarioLineByLine) {
     const std::vector<std::string> lines =
         test::CrLfLines(CampaignReportText(TwoScenarios("/camps/"), "Country Three"));

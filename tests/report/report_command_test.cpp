@@ -14,7 +14,7 @@ TEST_F(MainWindowTest, ReportWritesTheSummaryBesideTheCampaignAndNamesItsPath) {
     campaign.SetCountry(4);
     OpenThroughToolbar(WriteCampaign("camp1.cam", campaign));
     QTest::keyClick(Window().cbxCountry, Qt::Key_Down);  // shows Country 5, stores 5
-    modMain::CurrentCampaign->SetCountry(7);             // the box and the number disagree
+    modMain::CurrentCampaign()->SetCountry(7);           // the box and the number disagree
 
     const std::string path = campaigns.File("camp1_REPORT.txt");
     prompts.ExpectMessage(
@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, ReportWritesTheSummaryBesideTheCampaignAndNamesItsPath) {
     ClickToolbar("REPORT");
     prompts.VerifyDone();
     const std::string report = campaigns.Read("camp1_REPORT.txt");
-    EXPECT_EQ(report, CampaignReportText(*modMain::CurrentCampaign, "Country 5"));
+    EXPECT_EQ(report, CampaignReportText(*modMain::CurrentCampaign(), "Country 5"));
     EXPECT_NE(report.find("        Country:\tCountry 5 (7)\r\n"), std::string::npos);
 }
 

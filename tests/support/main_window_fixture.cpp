@@ -41,7 +41,7 @@ MainWindowTest::MainWindowTest() {
     modMain::Settings = SettingsRecord{};
     modMain::Settings.GameFolder = game.File("");
     modMain::Settings.PrestigeIncrement = 1000;
-    modMain::CurrentCampaign = std::make_shared<Campaign>();
+    modMain::Document.Replace(std::make_shared<Campaign>());
 }
 
 MainWindowTest::~MainWindowTest() {

@@ -20,7 +20,7 @@ class StartupTest : public ::testing::Test {
   protected:
     StartupTest() {
         EnsureApplication();
-        modMain::CurrentCampaign.reset();
+        modMain::Document.Replace(nullptr);
     }
     ~StartupTest() override {
         if (gui::MainWindow()) gui::MainWindow()->close();

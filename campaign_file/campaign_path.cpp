@@ -1,0 +1,15 @@
+#include "campaign_file/campaign_path.h"
+
+#include "platform/file_system.h"
+
+namespace xal {
+
+CampaignPlace CampaignPlaceOf(const std::string& path) {
+    const std::filesystem::path native = platform::FsPath(path).make_preferred();
+    const std::string whole = platform::FromFsPath(native);
+    const std::string file = platform::FromFsPath(native.filename());
+    return {file.size() > 4 ? file.substr(0, file.size() - 4) : std::string(),
+            whole.substr(0, whole.size() - file.size())};
+}
+
+}  // namespace xal
