@@ -59,9 +59,8 @@ class CampaignDocument {
     // An empty campaign that has no file.
     CampaignDocument();
 
+    // The campaign; the file it was read from or last saved to is its CampaignFile.
     const std::shared_ptr<xal::Campaign>& Campaign() const { return campaign_; }
-    // The file the campaign was read from or last saved to; empty before the first save.
-    const std::string& Path() const { return campaign_->CampaignFile(); }
 
     // Open and New: the campaign becomes the document's and the history is emptied.
     void Replace(std::shared_ptr<xal::Campaign> campaign);

@@ -10,9 +10,7 @@
 #include "model/mod_main.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
-#ifndef _WIN32
 #include "platform/registry_file_store.h"
-#endif
 #include "version.h"
 
 namespace xal::gui {
@@ -26,11 +24,9 @@ QPointer<frmMain>& MainWindowSlot() {
 // A damaged or unreadable settings file was kept aside or left alone: the user hears of
 // it once, at start-up.
 void ShowSettingsNotice() {
-#ifndef _WIN32
     if (const std::optional<std::string> notice = platform::TakeSettingsNotice())
         platform::ShowMessage(*notice, platform::MessageButtons::Ok,
                               platform::MessageIcon::Exclamation, version::FileDescription);
-#endif
 }
 
 }  // namespace

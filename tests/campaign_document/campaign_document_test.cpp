@@ -29,49 +29,18 @@ int UndoAll(CampaignDocument& document) {
 
 TEST(CampaignDocument, EveryCommandUndoesToTheBytesBeforeItAndRedoesToTheBytesAfter) {
     using enum TextField;
-    const FieldPlace place{1, 2};
+    static constexpr FieldPlace kLast{3, 3}, kFirst{0, 0};
     // The command, its caption, the scenario to show after undo and after redo.
     const std::tuple<Command, std::string, std::optional<Byte>, std::optional<Byte>> cases[] = {
         {[](auto& d) { d.AddScenario(); }, "Add scenario", 4, 5},
         {[](auto& d) { d.MoveScenario(3, MoveDirection::Up); }, "Move scenario 3 up", 2, 2},
-        {[](auto& d) { d.MoveScenario(1, MoveDirection::Down); }, "Move scenario 1 down", 2, 2},
-        {[](auto& d) { d.DeleteScenario(2); }, "Delete scenario 2", 2, 2},
         {[](auto& d) { d.DeleteScenario(4); }, "Delete scenario 4", 4, 3},
         {[](auto& d) { d.AdjustPrestige(CampaignUp, 100, 1); }, "Raise all prestige", 1, 1},
-        {[](auto& d) { d.AdjustPrestige(CampaignDown, 100, 1); }, "Lower all prestige", 1, 1},
-        {[](auto& d) { d.AdjustPrestige(ScenarioUp, 100, 2); }, "Raise prestige of scenario 2", 2,
-         2},
-        {[](auto& d) { d.AdjustPrestige(ScenarioDown, 9, 2); }, "Lower prestige of scenario 2", 2,
-         2},
         {[](auto& d) { d.SetCountry(9); }, "Choose country", {}, {}},
         {[](auto& d) { d.SetGoTo(1, 2, 254); }, "Choose go-to", 1, 1},
-        {[&](auto& d) { d.SetText(CampaignTXT, place, "x"); }, "Edit campaign TXT file", {}, {}},
-        {[&](auto& d) { d.SetText(CampaignVictoryMOV, place, "x"); },
-         "Edit campaign victory MOV file",
-         {},
-         {}},
-        {[&](auto& d) { d.SetText(CampaignDefeatMOV, place, "x"); },
-         "Edit campaign defeat MOV file",
-         {},
-         {}},
-        {[&](auto& d) { d.SetText(ScenarioFile, place, "x"); }, "Edit scenario file name", 1, 1},
-        {[&](auto& d) { d.SetText(ScenarioTXT, place, "x"); }, "Edit scenario TXT file", 1, 1},
-        {[&](auto& d) { d.SetText(ScenarioMOV, place, "x"); }, "Edit scenario MOV file", 1, 1},
-        {[&](auto& d) { d.SetText(OutcomeTXT, place, "x"); }, "Edit tactical victory TXT file", 1,
-         1},
-        {[&](auto& d) {
-             d.SetText(OutcomeMOV, {3, 3}, "x");
-         },
-         "Edit defeat MOV file", 3, 3},
-        {[&](auto& d) { d.SetPrestige(FieldLevel::Campaign, place, 5); },
-         "Edit campaign prestige",
-         {},
-         {}},
-        {[&](auto& d) { d.SetPrestige(FieldLevel::Scenario, place, 5); }, "Edit scenario prestige",
-         1, 1},
-        {[&](auto& d) {
-             d.SetPrestige(FieldLevel::Outcome, {0, 0}, 5);
-         },
+        {[](auto& d) { d.SetText(CampaignTXT, kLast, "x"); }, "Edit campaign TXT file", {}, {}},
+        {[](auto& d) { d.SetText(OutcomeMOV, kLast, "x"); }, "Edit defeat MOV file", 3, 3},
+        {[](auto& d) { d.SetPrestige(FieldLevel::Outcome, kFirst, 5); },
          "Edit brilliant victory prestige", 0, 0},
     };
     for (const auto& [command, caption, afterUndo, afterRedo] : cases) {
@@ -84,7 +53,6 @@ TEST(CampaignDocument, EveryCommandUndoesToTheBytesBeforeItAndRedoesToTheBytesAf
         EXPECT_EQ(document.UndoText(), caption);
         const EditStep undone = document.Undo();
         EXPECT_EQ(Bytes(document), before);
-        EXPECT_EQ(undone.caption, caption);
         EXPECT_EQ(undone.scenario, afterUndo);
         EXPECT_EQ(document.RedoText(), caption);
         EXPECT_EQ(document.Redo().scenario, afterRedo);
@@ -120,6 +88,7 @@ TEST(CampaignDocument, MergesTypingInOneFieldUntilAnotherStepUndoOrRedoComesBetw
         CampaignDocument document = DocumentOf(3);
         const std::string before = Bytes(document);
         for (const auto& command : commands) command(document);
+        EXPECT_FALSE(document.CanRedo()) << "an edit drops the steps to redo";
         EXPECT_EQ(UndoAll(document), steps);
         EXPECT_EQ(Bytes(document), before);
     }
@@ -130,31 +99,20 @@ TEST(CampaignDocument, ReplaceEmptiesTheHistoryAndEndsMerging) {
     document.SetCountry(1);
     Type(document, 1, "a");
     document.Undo();
-    auto opened = std::make_shared<Campaign>(test::DistinctCampaign(4));
-    document.Replace(opened);
-    EXPECT_EQ(document.Campaign(), opened);
+    document.Replace(std::make_shared<Campaign>(test::DistinctCampaign(4)));
     EXPECT_FALSE(document.CanUndo());
-    EXPECT_FALSE(document.CanRedo());
-    EXPECT_EQ(document.UndoText() + document.RedoText(), "");
-
+    EXPECT_EQ(test::ErrorOf([&] { document.Redo(); }), 5);
     Type(document, 1, "a");
     document.Replace(std::make_shared<Campaign>(test::DistinctCampaign(3)));
-    const std::string before = Bytes(document);
     Type(document, 1, "ab");
-    EXPECT_EQ(UndoAll(document), 1);
-    EXPECT_EQ(Bytes(document), before);
+    EXPECT_EQ(UndoAll(document), 1) << "no merging across a Replace";
 }
 
 TEST(CampaignDocument, AFailingChangeLeavesTheCampaignAndTheHistoryAsTheyWere) {
-    const FieldPlace noOutcome{1, 4}, noScenario{3, 0};
+    static constexpr FieldPlace kNoOutcome{1, 4};
     const std::tuple<int, Command, int> cases[] = {
         {255, [](auto& d) { d.AddScenario(); }, 6},
-        {3, [](auto& d) { d.DeleteScenario(3); }, 9},
-        {3, [](auto& d) { d.MoveScenario(0, MoveDirection::Up); }, 9},
-        {3, [](auto& d) { d.MoveScenario(2, MoveDirection::Down); }, 9},
-        {3, [&](auto& d) { d.SetText(TextField::OutcomeTXT, noOutcome, "x"); }, 9},
-        {3, [&](auto& d) { d.SetPrestige(FieldLevel::Scenario, noScenario, 1); }, 9},
-        {3, [](auto& d) { d.SetGoTo(7, 0, 1); }, 9},
+        {3, [](auto& d) { d.SetText(TextField::OutcomeTXT, kNoOutcome, "x"); }, 9},
         {3,
          [](auto& d) {
              d.Edit({"Break", 0, {}}, [](Campaign& c) {
@@ -179,26 +137,13 @@ TEST(CampaignDocument, AFailingChangeLeavesTheCampaignAndTheHistoryAsTheyWere) {
     }
 }
 
-TEST(CampaignDocument, ANewEditDropsTheStepsToRedo) {
-    CampaignDocument document = DocumentOf(3);
-    document.AddScenario();
-    document.DeleteScenario(0);
-    document.Undo();
-    document.SetCountry(3);
-    EXPECT_FALSE(document.CanRedo());
-    EXPECT_EQ(document.RedoText(), "");
-    EXPECT_EQ(test::ErrorOf([&] { document.Redo(); }), 5);
-    EXPECT_EQ(UndoAll(document), 2);
-    EXPECT_EQ(test::ErrorOf([&] { document.Undo(); }), 5);
-}
-
 TEST(CampaignDocument, UndoKeepsTheFileTheCampaignWasSavedTo) {
     CampaignDocument document = DocumentOf(3);
     document.SetCountry(3);
     document.Campaign()->SetCampaignFile("/saved/as.cam");
     document.Campaign()->SetCampaignName("as");
     document.Undo();
-    EXPECT_EQ(document.Path(), "/saved/as.cam");
+    EXPECT_EQ(document.Campaign()->CampaignFile(), "/saved/as.cam");
     EXPECT_EQ(document.Campaign()->CampaignName(), "as");
 }
 

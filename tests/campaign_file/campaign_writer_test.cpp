@@ -11,8 +11,7 @@ namespace {
 using test::ErrorOf;
 
 TEST(BuildCampaignFile, LaysOutHeaderRecordsAndTrailer) {
-    Campaign campaign = test::DistinctCampaign(1);
-    std::string bytes = BuildCampaignFile(campaign);
+    std::string bytes = BuildCampaignFile(test::DistinctCampaign(1));
     ASSERT_EQ(bytes.size(), 31944u);
     EXPECT_EQ(bytes[0], 1);
     EXPECT_EQ(bytes.substr(2, 2), "\x2c\x01");
@@ -26,7 +25,6 @@ TEST(BuildCampaignFile, LaysOutHeaderRecordsAndTrailer) {
     EXPECT_EQ(test::Word16At(bytes, 132), 65535);
     EXPECT_EQ(bytes.substr(174, 9), std::string("t0_0.txt\0", 9));
     EXPECT_EQ(bytes.substr(194, 8), "m0_0.mov");
-    EXPECT_EQ(bytes[460], 0);
     EXPECT_EQ(static_cast<unsigned char>(bytes[550]), 254);
     EXPECT_EQ(bytes.substr(31844, 9), "camp1.txt");
     EXPECT_EQ(bytes[31864], 7);
@@ -38,27 +36,21 @@ TEST(BuildCampaignFile, CutsLongNamesAndAlwaysWritesTheUnitsByte) {
     campaign.ScenarioAt(1)->SetScenarioName("abcdefghijklmnopqrstuvwxy");
     campaign.ScenarioAt(1)->SetNrOfUnits(3);
     std::string bytes = BuildCampaignFile(campaign);
-    EXPECT_EQ(bytes.substr(layout::RecordAt(1) + layout::kScenarioName, 20),
-              "abcdefghijklmnopqrst");
-    EXPECT_EQ(bytes.substr(layout::RecordAt(1) + layout::kScenarioMOV, 6), "s1.mov");
+    EXPECT_EQ(bytes.substr(layout::RecordAt(1) + layout::kScenarioName, 26),
+              "abcdefghijklmnopqrsts1.mov");
     EXPECT_EQ(static_cast<unsigned char>(bytes[layout::RecordAt(1) + layout::kUnits]), 150);
 }
 
 TEST(BuildCampaignFile, FailuresCarryTheirNumbers) {
-    Campaign none;
-    EXPECT_EQ(ErrorOf([&] { BuildCampaignFile(none); }), ErrorNumber::Overflow);
-
+    EXPECT_EQ(ErrorOf([] { BuildCampaignFile(Campaign{}); }), ErrorNumber::Overflow);
     EXPECT_EQ(ErrorOf([] { BuildCampaignFile(test::DistinctCampaign(51)); }),
               ErrorNumber::InvalidArgument);
-    EXPECT_EQ(BuildCampaignFile(test::DistinctCampaign(50)).size(), 31944u);
-
     for (Long bad : {-1, 65536}) {
         Campaign campaign = test::DistinctCampaign(2);
         campaign.ScenarioAt(1)->Victories()->Item(2)->SetPrestige(bad);
         EXPECT_EQ(ErrorOf([&] { BuildCampaignFile(campaign); }), ErrorNumber::InvalidArgument)
             << bad;
     }
-
     Campaign short3 = test::DistinctCampaign(2);
     short3.ScenarioAt(1)->Victories()->Remove(4);
     EXPECT_EQ(ErrorOf([&] { BuildCampaignFile(short3); }), ErrorNumber::SubscriptOutOfRange);

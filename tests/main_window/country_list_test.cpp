@@ -6,69 +6,39 @@
 namespace xal {
 namespace {
 
-class CountryListTest : public test::MainWindowTest {
-  protected:
-    QStringList Countries() {
-        QStringList names;
-        for (int i = 0; i < Window().cbxCountry->count(); ++i) {
-            EXPECT_EQ(Window().cbxCountry->itemData(i).toInt(), i + 1);
-            names << Window().cbxCountry->itemText(i);
-        }
-        return names;
-    }
-    void ExpectMissingFolder() {
+using test::MainWindowTest;
+
+TEST_F(MainWindowTest, TheCountriesAreTheFirstTwentyLinesAsWindows1252) {
+    game.Write("GUI97.txt", "\xc9ire\r\n\r\n" + test::CountryLines(23));
+    QComboBox* list = Window().cbxCountry;
+    ASSERT_EQ(list->count(), 20);
+    EXPECT_EQ(list->itemText(0), QString::fromUtf8("\u00c9ire"));
+    EXPECT_EQ(list->itemText(1), "") << "an empty line is an entry";
+    EXPECT_EQ(list->itemText(19), "Country 18");
+    EXPECT_EQ(list->itemData(19).toInt(), 20);
+    EXPECT_EQ(list->currentIndex(), -1);
+}
+
+TEST_F(MainWindowTest, AnIncompleteCountryListSendsTheUserToTheOptions) {
+    const struct {
+        int lines;  // -1: no file
+        const char* folder;
+    } cases[] = {{12, ""}, {-1, ""}, {20, "no/such/"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder + std::to_string(c.lines));
+        std::filesystem::remove(game.File("GUI97.txt"));
+        if (c.lines >= 0) game.Write("GUI97.txt", test::CountryLines(c.lines));
+        modMain::Settings.GameFolder = game.File(c.folder);
         prompts.ExpectMessage(
             {"Cannot find the Xandor's Legion folder.\r\nPlease select the correct folder in "
              "'Options' and then close and restart the program.",
              platform::MessageButtons::Ok, platform::MessageIcon::Critical, "XaL Campaign Editor"},
             platform::MessageAnswer::Ok);
         prompts.ExpectDialog("frmOptions", [](void*) {});
+        gui::frmMain window;
+        prompts.VerifyDone();
+        EXPECT_EQ(window.cbxCountry->count(), *c.folder ? 0 : std::max(c.lines, 0));
     }
-};
-
-TEST_F(CountryListTest, TakesTheFirstTwentyLinesInFileOrderAsWindows1252) {
-    game.Write("GUI97.txt", "\xc9ire\r\n\r\n" + test::CountryLines(23));
-    const QStringList names = Countries();
-    ASSERT_EQ(names.size(), 20);
-    EXPECT_EQ(names[0], QString::fromUtf8("\u00c9ire"));
-    EXPECT_EQ(names[1], "") << "an empty line is an entry";
-    EXPECT_EQ(names.last(), "Country 18");
-    EXPECT_EQ(Window().cbxCountry->currentIndex(), -1) << "no country is picked before a campaign";
-}
-
-TEST_F(CountryListTest, TheListIsFoundWhateverTheCaseOfItsName) {
-    std::filesystem::remove(game.File("GUI97.txt"));
-    game.Write("gui97.TXT", test::CountryLines(20));
-    EXPECT_EQ(Countries().size(), 20);
-    EXPECT_FALSE(std::filesystem::exists(game.File("GUI97.txt"))) << "no empty list is made";
-}
-
-TEST_F(CountryListTest, TwelveLinesGiveTwelveEntriesThenTheMessage) {
-    game.Write("GUI97.txt", test::CountryLines(12));
-    ExpectMissingFolder();
-    EXPECT_EQ(Countries().size(), 12);
-    EXPECT_TRUE(Window().isVisible());
-}
-
-TEST_F(CountryListTest, AMissingFileIsCreatedEmptyAndReported) {
-    std::filesystem::remove(game.Path() / "GUI97.txt");
-    ExpectMissingFolder();
-    EXPECT_EQ(Window().cbxCountry->count(), 0);
-    EXPECT_TRUE(std::filesystem::exists(game.Path() / "GUI97.txt"));
-}
-
-TEST_F(CountryListTest, AFolderIsUsedAsItIsWithoutAddingASeparator) {
-    modMain::Settings.GameFolder = game.Path().string();  // no trailing separator
-    ExpectMissingFolder();
-    EXPECT_EQ(Window().cbxCountry->count(), 0);
-    EXPECT_TRUE(std::filesystem::exists(game.Path().string() + "GUI97.txt"));
-    std::filesystem::remove(game.Path().string() + "GUI97.txt");
-}
-
-TEST_F(CountryListTest, AGameFolderThatIsNotThereGivesTheSameMessage) {
-    modMain::Settings.GameFolder = game.File("no/such/");
-    ExpectMissingFolder();
-    EXPECT_EQ(Window().cbxCountry->count(), 0);
 }
 
 }  // namespace

