@@ -6,7 +6,7 @@
 #include <QFontInfo>
 
 #include "about/about_text.h"
-#include "main_window/pictures.h"
+#include "platform/pictures.h"
 #include "platform/qt_text.h"
 #include "version.h"
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 
+#include "main_window/startup.h"
 #include "platform/qt_prompts.h"
-#include "settings/main.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -15,7 +15,7 @@
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
 #include "main_window/frm_main.h"
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "platform/file_system.h"
 #include "platform/read_limits.h"
 #include "platform/reg_file_format.h"
@@ -52,7 +52,7 @@ std::filesystem::path BenchFolder() {
 void UseBenchGame() {
     xal::modMain::Settings.GameFolder = BenchFolder().string() + "/";
     xal::modMain::Settings.PrestigeIncrement = 1000;
-    xal::modMain::Document.Replace(std::make_shared<xal::Campaign>());
+    xal::modMain::Document = xal::CampaignDocument();
 }
 
 void OpenAndShow50(benchmark::State& state) {

@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #ifdef XAL_PROBE_EDITOR
-#include "settings/main.h"
+#include "main_window/startup.h"
 #endif
 
 int main(int argc, char* argv[]) {

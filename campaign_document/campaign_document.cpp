@@ -102,6 +102,7 @@ CampaignDocument::CampaignDocument() : campaign_(std::make_shared<xal::Campaign>
 
 void CampaignDocument::Replace(std::shared_ptr<xal::Campaign> campaign) {
     campaign_ = std::move(campaign);
+    open_ = true;
     undo_.clear();
     redo_.clear();
     openMergeKey_.clear();
@@ -134,6 +135,12 @@ std::string CampaignDocument::UndoText() const {
 
 std::string CampaignDocument::RedoText() const {
     return redo_.empty() ? std::string() : redo_.back().step.caption;
+}
+
+void CampaignDocument::SetUnsavedChanges(bool unsaved) {
+    if (unsaved_ == unsaved) return;
+    unsaved_ = unsaved;
+    Changed();
 }
 
 EditStep CampaignDocument::Undo() {

@@ -64,6 +64,13 @@ class CampaignDocument {
 
     // Open and New: the campaign becomes the document's and the history is emptied.
     void Replace(std::shared_ptr<xal::Campaign> campaign);
+    // Whether Open or New has given the document a campaign to show and edit.
+    bool IsOpen() const { return open_; }
+
+    // Unsaved changes. Edits do not set the flag by themselves: the window marks the
+    // campaign changed on key presses and opened lists, and a save clears it.
+    bool HasUnsavedChanges() const { return unsaved_; }
+    void SetUnsavedChanges(bool unsaved);
 
     // Runs `change` on the campaign as one step. It merges into the step before when
     // both have the same non-empty merge key and no other step, undo, redo or Replace
@@ -74,8 +81,8 @@ class CampaignDocument {
     // the same field, as a file picked into a field after typing in it.
     void CloseStep() { openMergeKey_.clear(); }
 
-    // Called after every change of the campaign or of the history, to redraw what shows
-    // them.
+    // Called after every change of the campaign, its history or its unsaved-changes flag,
+    // to redraw what shows them.
     void SetChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
     bool CanUndo() const { return !undo_.empty(); }
@@ -115,6 +122,8 @@ class CampaignDocument {
     std::deque<Record> undo_;
     std::deque<Record> redo_;
     std::string openMergeKey_;  // the merge key the next edit may merge with
+    bool open_ = false;
+    bool unsaved_ = false;
     std::function<void()> changed_;
 };
 

@@ -1,7 +1,6 @@
 #include "campaign_file/campaign_reader.h"
 
 #include "campaign_file/campaign_layout.h"
-#include "model/mod_main.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 
@@ -76,10 +75,6 @@ void ParseCampaign(const std::string& contents, Campaign& campaign) {
             if (victory->OnEndGoTo() == 255) victory->SetOnEndGoTo(Victory::EndOfCampaign);
         }
     }
-}
-
-void ParseCampaign(const std::string& contents) {
-    ParseCampaign(contents, *modMain::CurrentCampaign());
 }
 
 }  // namespace xal

@@ -25,7 +25,5 @@ Long Word16Value(const std::string& twoBytes);
 // Fills a campaign (normally a new, empty one) from campaign file contents. A failure
 // raises the run-time error and leaves what was set before it in the campaign.
 void ParseCampaign(const std::string& contents, Campaign& campaign);
-// Fills modMain's CurrentCampaign.
-void ParseCampaign(const std::string& contents);
 
 }  // namespace xal

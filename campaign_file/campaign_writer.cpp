@@ -3,7 +3,6 @@
 #include "campaign_file/campaign_layout.h"
 #include "campaign_file/campaign_reader.h"
 #include "model/campaign_limits.h"
-#include "model/mod_main.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 
@@ -62,10 +61,6 @@ std::string BuildCampaignFile(const Campaign& campaign) {
         }
     }
     return contents;
-}
-
-std::string BuildCampaignFile() {
-    return BuildCampaignFile(*modMain::CurrentCampaign());
 }
 
 void WriteWholeFile(const std::string& path, const std::string& contents) {

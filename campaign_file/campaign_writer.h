@@ -14,8 +14,6 @@ std::string Word16Text(Long value);
 // The 31944 bytes of the campaign's file. Fails without side effects (0 or more than
 // 50 scenarios, a prestige outside 0 to 65535, missing outcomes).
 std::string BuildCampaignFile(const Campaign& campaign);
-// Builds modMain's CurrentCampaign.
-std::string BuildCampaignFile();
 
 // Makes the bytes the whole contents of the file, safely: the old file is replaced
 // only once the new contents are on disk, and stays untouched on any failure.

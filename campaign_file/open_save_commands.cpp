@@ -6,25 +6,14 @@
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
 #include "campaign_file/select_file.h"
-#include "main_window/frm_main.h"
-#include "model/mod_main.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/prompts.h"
-#include "platform/qt_text.h"
 #include "platform/read_limits.h"
-#include "settings/recent_campaigns.h"
 #include "version.h"
 
 namespace xal::gui {
 namespace {
-
-// The one error handler of both commands: silent for a cancelled picker, otherwise the
-// number and description in an untitled box.
-void Report(const RunTimeError& error) {
-    if (error.Number() == ErrorNumber::FileDialogCancelled) return;
-    platform::ShowMessage(error.Report());
-}
 
 // A campaign that has no file yet is saved under a name it was given, not one the user
 // picked: a file of that name belongs to another campaign and is replaced only when the
@@ -37,77 +26,72 @@ bool ReplaceOtherFile(const std::string& path) {
                                  version::FileDescription) == platform::MessageAnswer::Yes;
 }
 
-// Reads the file and shows it. Failures raise.
-void ReadAndShow(frmMain& window, const std::string& path) {
-    const auto previous = modMain::CurrentCampaign();
+// Reads the file into a new campaign that takes its name, folder and file from the path.
+// Failures raise.
+std::shared_ptr<Campaign> ReadCampaignAt(const std::string& path) {
     auto campaign = std::make_shared<Campaign>();
     const CampaignPlace place = CampaignPlaceOf(path);
     campaign->SetCampaignName(place.name);
     campaign->SetCampaignFolder(place.folder);
     campaign->SetCampaignFile(path);
     ParseCampaign(ReadWholeFile(path, platform::read_limit::kCampaignFile), *campaign);
-    modMain::Document.Replace(campaign);
-    try {
-        window.RefreshCampaignDisplay();
-    } catch (...) {
-        modMain::Document.Replace(previous);
-        if (previous->NrOfScenarios() > 0) window.RefreshCampaignDisplay();
-        throw;
-    }
-    window.ShowCampaignState(false);
-    window.fraScenario->setVisible(true);
-    RememberRecentCampaign(path);
+    return campaign;
 }
 
 }  // namespace
 
-void OpenCampaign(frmMain& window) {
-    const Campaign& current = *modMain::CurrentCampaign();
+void ReportFileCommandError(const RunTimeError& error) {
+    if (error.Number() == ErrorNumber::FileDialogCancelled) return;
+    platform::ShowMessage(error.Report());
+}
+
+std::shared_ptr<Campaign> OpenCampaign(const Campaign& current) {
     try {
         std::string name = current.CampaignFolder() + current.CampaignName() + ".cam";
-        const std::string path = SelectFile(name, FileKind::Campaign, PickerMode::Open);
-        ReadAndShow(window, path);
+        return ReadCampaignAt(
+            SelectFile(name, FileKind::Campaign, PickerMode::Open, current.CampaignFolder()));
     } catch (const RunTimeError& error) {
-        Report(error);
+        ReportFileCommandError(error);
+        return nullptr;
     }
 }
 
-void OpenCampaignFile(frmMain& window, const std::string& path) {
+std::shared_ptr<Campaign> OpenCampaignFile(const std::string& path) {
     try {
         // A path that names no file is an error here: the reader would create it.
         if (!platform::FileExists(path)) Raise(ErrorNumber::FileNotFound);
         const std::filesystem::path absolute = std::filesystem::absolute(platform::FsPath(path));
-        ReadAndShow(window, platform::FromFsPath(absolute));
+        return ReadCampaignAt(platform::FromFsPath(absolute));
     } catch (const RunTimeError& error) {
-        Report(error);
+        ReportFileCommandError(error);
+        return nullptr;
     }
 }
 
-bool SaveCampaign(frmMain& window, bool saveAs) {
-    Campaign& campaign = *modMain::CurrentCampaign();
+bool SaveCampaign(Campaign& campaign, bool saveAs) {
     try {
         std::string name = campaign.CampaignName() + ".cam";
         // The file the campaign came from, as it is spelled: "CAMP1.CAM" gets the edits,
         // not a new "CAMP1.cam" beside it.
         std::string path = campaign.CampaignFile();
         if (saveAs) {
-            path = SelectFile(name, FileKind::Campaign, PickerMode::Save);
-            const CampaignPlace place = CampaignPlaceOf(path);
-            campaign.SetCampaignName(place.name);
-            campaign.SetCampaignFolder(place.folder);
-            campaign.SetCampaignFile(path);
-            window.fraMain->setTitle(Utf8ToQString(campaign.CampaignName()) + ".cam");
+            path =
+                SelectFile(name, FileKind::Campaign, PickerMode::Save, campaign.CampaignFolder());
         } else if (path.empty()) {
             path = campaign.CampaignFolder() + name;
             if (!ReplaceOtherFile(path)) return false;
         }
         WriteWholeFile(path, BuildCampaignFile(campaign));
+        // Only a file written becomes the campaign's: a failed Save As keeps the old name.
+        if (saveAs) {
+            const CampaignPlace place = CampaignPlaceOf(path);
+            campaign.SetCampaignName(place.name);
+            campaign.SetCampaignFolder(place.folder);
+        }
         campaign.SetCampaignFile(path);
-        window.SetSaved();
-        RememberRecentCampaign(path);
         return true;
     } catch (const RunTimeError& error) {
-        Report(error);
+        ReportFileCommandError(error);
         return false;
     }
 }

@@ -1,22 +1,29 @@
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "model/campaign.h"
+#include "platform/error.h"
 
 namespace xal::gui {
 
-class frmMain;
+// Lets the user choose a campaign file, starting at the current campaign's, and reads it.
+// Returns the campaign read, or null when the user cancelled or the read failed (which
+// has been said): only a campaign read completely is handed back.
+std::shared_ptr<Campaign> OpenCampaign(const Campaign& current);
 
-// Lets the user choose a campaign file, reads it and shows it. The chosen campaign
-// becomes current only once it has been read completely; a failed read keeps the
-// previous campaign and the window as they were.
-void OpenCampaign(frmMain& window);
-
-// Opens a named campaign file the same way, without the picker: from the command line,
+// Reads a named campaign file the same way, without the picker: from the command line,
 // a drop or the recent campaigns. A path that names no file fails as "File not found".
-void OpenCampaignFile(frmMain& window, const std::string& path);
+std::shared_ptr<Campaign> OpenCampaignFile(const std::string& path);
 
-// Writes the current campaign to its own file, or with `saveAs` to one the user chooses.
-// Returns whether the campaign was written: false when the user cancelled or it failed.
-bool SaveCampaign(frmMain& window, bool saveAs);
+// Writes the campaign to its own file, or with `saveAs` to one the user chooses, which
+// then becomes its file. Returns whether the campaign was written: false when the user
+// cancelled or it failed (which has been said).
+bool SaveCampaign(Campaign& campaign, bool saveAs);
+
+// The one error handler of the open and save commands: silent for a cancelled picker,
+// otherwise the number and description in an untitled box.
+void ReportFileCommandError(const RunTimeError& error);
 
 }  // namespace xal::gui

@@ -1,6 +1,5 @@
 #include "campaign_file/select_file.h"
 
-#include "model/mod_main.h"
 #include "platform/error.h"
 #include "platform/prompts.h"
 
@@ -43,11 +42,11 @@ const char* PrefixOf(PickerMode mode) {
 
 }  // namespace
 
-std::string SelectFile(std::string& fileName, FileKind kind, PickerMode mode) {
+std::string SelectFile(std::string& fileName, FileKind kind, PickerMode mode,
+                       const std::string& startFolder) {
     const KindText text = TextOf(kind);
     platform::FilePickRequest request;
-    request.initialFolder =
-        modMain::CurrentCampaign() ? modMain::CurrentCampaign()->CampaignFolder() : "";
+    request.initialFolder = startFolder;
     request.initialFileName = fileName;
     request.title = std::string(PrefixOf(mode)) + text.titleWord;
     request.filterDescription = text.description;

@@ -4,7 +4,6 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "model/mod_main.h"
 #include "platform/qt_text.h"
 
 namespace xal::gui {
@@ -21,8 +20,9 @@ bool SameShape(const CampaignGraph& a, const CampaignGraph& b) {
 
 }  // namespace
 
-frmMap::frmMap(std::function<void(Byte)> showScenario, QWidget* parent)
-    : QWidget(parent, Qt::Window), showScenario_(std::move(showScenario)) {
+frmMap::frmMap(const CampaignDocument& document, std::function<void(Byte)> showScenario,
+               QWidget* parent)
+    : QWidget(parent, Qt::Window), document_(document), showScenario_(std::move(showScenario)) {
     setObjectName("frmMap");
     splMap = new QSplitter(Qt::Horizontal, this);
     splMap->setObjectName("splMap");
@@ -58,7 +58,7 @@ void frmMap::ScheduleRefresh() {
 }
 
 void frmMap::Refresh() {
-    const Campaign& campaign = *modMain::CurrentCampaign();
+    const Campaign& campaign = *document_.Campaign();
     setWindowTitle("Campaign map - " + Utf8ToQString(campaign.CampaignName()) + ".cam");
     std::vector<Finding> findings = CheckCampaign(campaign);
     CampaignGraph graph = MapOfCampaign(campaign, findings);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "campaign_check/campaign_check.h"
+#include "campaign_document/campaign_document.h"
 #include "campaign_map/campaign_graph.h"
 #include "campaign_map/map_layout.h"
 #include "campaign_map/map_scene.h"
@@ -14,16 +15,17 @@
 
 namespace xal::gui {
 
-// The campaign map window: the current campaign's scenarios and outcomes as a graph, with
+// The campaign map window: the document's campaign's scenarios and outcomes as a graph, with
 // the check's findings beside it. A click on a scenario's box, or on a finding about one,
 // shows that scenario through the callback.
 class frmMap : public QWidget {
     Q_OBJECT
 
   public:
-    explicit frmMap(std::function<void(Byte)> showScenario, QWidget* parent = nullptr);
+    frmMap(const CampaignDocument& document, std::function<void(Byte)> showScenario,
+           QWidget* parent = nullptr);
 
-    // Checks the current campaign and draws its map, when the map or the findings differ
+    // Checks the document's campaign and draws its map, when the map or the findings differ
     // from those drawn.
     void Refresh();
     // Refreshes once the events of the moment are handled: a burst of edits draws the map
@@ -41,6 +43,7 @@ class frmMap : public QWidget {
     void ShowFindings();
     void lstFindings_ItemClick(QListWidgetItem* item);
 
+    const CampaignDocument& document_;
     std::function<void(Byte)> showScenario_;
     bool scheduled_ = false;
     CampaignGraph graph_;

@@ -1,6 +1,6 @@
 // Putting the current campaign on the main window, and the controls that only choose.
 #include "main_window/frm_main.h"
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "platform/qt_text.h"
 #include "settings/country_list.h"
 

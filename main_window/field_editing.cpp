@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "main_window/frm_main.h"
+#include "main_window/mod_main.h"
 #include "model/campaign_limits.h"
 #include "model/editing_rules.h"
-#include "model/mod_main.h"
 #include "platform/number_guard.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"

@@ -5,8 +5,8 @@
 #include "campaign_file/campaign_writer.h"
 #include "campaign_file/select_file.h"
 #include "main_window/frm_main.h"
+#include "main_window/mod_main.h"
 #include "model/campaign_text.h"
-#include "model/mod_main.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/prompts.h"
@@ -67,7 +67,7 @@ void frmMain::ConnectFileCommands() {
 void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
     try {
         std::string name = NameOfCampaignText(FromQString(box->text()));
-        SelectFile(name, kind, PickerMode::Select);
+        SelectFile(name, kind, PickerMode::Select, modMain::CurrentCampaign()->CampaignFolder());
         const QString chosen = ToQString(CampaignTextOfName(name));
         // The pick is a step of its own, apart from any typing in the field.
         modMain::Document.CloseStep();

@@ -7,7 +7,7 @@
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/open_save_commands.h"
 #include "campaign_map/frm_map.h"
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "new_campaign/frm_new.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -49,22 +49,9 @@ QString frmMain::WindowTitle() {
 
 void frmMain::Form_Load() {
     setWindowTitle(WindowTitle());
-    if (modMain::Settings.ScenarioEditorPath.empty()) cmdEditScenario->setEnabled(false);
+    UpdateCommandStates();
     LoadCountries();
-    SetPrestigeCommandTexts();
     setAcceptDrops(true);
-}
-
-void frmMain::SetPrestigeCommandTexts() {
-    const QString increment = ToQString(DecimalText(modMain::Settings.PrestigeIncrement));
-    const QString texts[4] = {"Increase prestige of all scenarios by " + increment,
-                              "Decrease prestige of all scenarios by " + increment,
-                              "Increase prestige of selected scenario by " + increment,
-                              "Decrease prestige of selected scenario by " + increment};
-    QAction* items[4] = {mnuCamp_Up, mnuCamp_Down, mnuScn_Up, mnuScn_Down};
-    for (int i = 0; i < 4; ++i) items[i]->setText(texts[i]);
-    const char* keys[4] = {"CAMP_UP", "CAMP_DOWN", "SCN_UP", "SCN_DOWN"};
-    for (int i = 0; i < 4; ++i) ToolbarButton(keys[i])->setToolTip(texts[i]);
 }
 
 void frmMain::LoadCountries() {
@@ -90,33 +77,54 @@ void frmMain::LoadCountries() {
 }
 
 void frmMain::MarkChanged() {
-    mnuSave->setEnabled(true);
-    ToolbarButton("SAVE")->setEnabled(true);
+    modMain::Document.SetUnsavedChanges(true);
     RefreshCampaignMap();
 }
 
 bool frmMain::HasUnsavedChanges() const {
-    return mnuSave->isEnabled();
+    return modMain::Document.HasUnsavedChanges();
 }
 
 void frmMain::SetSaved() {
-    mnuSave->setEnabled(false);
-    ToolbarButton("SAVE")->setEnabled(false);
+    modMain::Document.SetUnsavedChanges(false);
 }
 
 void frmMain::ShowCampaignState(bool changed) {
-    fraMain->setTitle(Utf8ToQString(modMain::CurrentCampaign()->CampaignName()) + ".cam");
-    fraMain->setVisible(true);
-    mnuSaveAs->setEnabled(true);
-    mnuSave->setEnabled(changed);
-    mnuReport->setEnabled(true);
-    mnuMap->setEnabled(true);
-    ToolbarButton("SAVE")->setEnabled(changed);
-    ToolbarButton("REPORT")->setEnabled(true);
-    ToolbarButton("MAP")->setEnabled(true);
-    for (QAction* item : {mnuCamp_Up, mnuCamp_Down, mnuScn_Up, mnuScn_Down}) item->setEnabled(true);
-    for (const char* key : {"CAMP_UP", "CAMP_DOWN", "SCN_UP", "SCN_DOWN"})
-        ToolbarButton(key)->setEnabled(true);
+    modMain::Document.SetUnsavedChanges(changed);
+    UpdateCommandStates();
+}
+
+void frmMain::UpdateCommandStates() {
+    const CampaignDocument& document = modMain::Document;
+    const bool open = document.IsOpen();
+    if (open) fraMain->setTitle(Utf8ToQString(document.Campaign()->CampaignName()) + ".cam");
+    fraMain->setVisible(open);
+    mnuSave->setEnabled(open && document.HasUnsavedChanges());
+    for (QAction* command :
+         {mnuSaveAs, mnuReport, mnuMap, mnuCamp_Up, mnuCamp_Down, mnuScn_Up, mnuScn_Down})
+        command->setEnabled(open);
+    cmdEditScenario->setEnabled(!modMain::Settings.ScenarioEditorPath.empty());
+
+    // The captions name the step: "Undo Delete scenario 2".
+    auto caption = [](const char* command, const std::string& step) {
+        return Utf8ToQString(step.empty() ? command : command + (" " + step));
+    };
+    mnuUndo->setEnabled(document.CanUndo());
+    mnuUndo->setText(caption("&Undo", document.UndoText()));
+    mnuRedo->setEnabled(document.CanRedo());
+    mnuRedo->setText(caption("&Redo", document.RedoText()));
+
+    // The prestige commands name the settings' increment, in the menu and as tool tips.
+    const QString increment = ToQString(DecimalText(modMain::Settings.PrestigeIncrement));
+    const std::pair<QAction*, QString> prestige[] = {
+        {mnuCamp_Up, "Increase prestige of all scenarios by "},
+        {mnuCamp_Down, "Decrease prestige of all scenarios by "},
+        {mnuScn_Up, "Increase prestige of selected scenario by "},
+        {mnuScn_Down, "Decrease prestige of selected scenario by "}};
+    for (const auto& [command, text] : prestige) {
+        command->setText(text + increment);
+        command->setToolTip(text + increment);
+    }
 }
 
 frmMain::SaveQuestion frmMain::AskSaveChanges() {
@@ -127,7 +135,7 @@ frmMain::SaveQuestion frmMain::AskSaveChanges() {
                               platform::MessageIcon::Question, version::FileDescription);
     if (answer == platform::MessageAnswer::Cancel) return SaveQuestion::Abort;
     // A save that fails or is cancelled keeps the campaign and its edits on the screen.
-    if (answer == platform::MessageAnswer::Yes && !SaveCampaign(*this, false))
+    if (answer == platform::MessageAnswer::Yes && !SaveCurrentCampaign(false))
         return SaveQuestion::Abort;
     return SaveQuestion::Continue;
 }
@@ -135,49 +143,26 @@ frmMain::SaveQuestion frmMain::AskSaveChanges() {
 void frmMain::ConnectCommands() {
     connect(mnuNew, &QAction::triggered, this, [this] { mnuNew_Click(); });
     connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
-    connect(mnuSave, &QAction::triggered, this, [this] { SaveCampaign(*this, false); });
-    connect(mnuSaveAs, &QAction::triggered, this, [this] { SaveCampaign(*this, true); });
+    connect(mnuSave, &QAction::triggered, this, [this] { SaveCurrentCampaign(false); });
+    connect(mnuSaveAs, &QAction::triggered, this, [this] { SaveCurrentCampaign(true); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
     connect(mnuRedo, &QAction::triggered, this, [this] { mnuRedo_Click(); });
-    modMain::Document.SetChangeHandler([this] { UpdateUndoCommands(); });
+    modMain::Document.SetChangeHandler([this] { UpdateCommandStates(); });
     connect(mnuReport, &QAction::triggered, this, [this] { mnuReport_Click(); });
     connect(mnuMap, &QAction::triggered, this, [this] { mnuMap_Click(); });
     connect(mnuOptions, &QAction::triggered, this, [this] { mnuOptions_Click(); });
     connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
-    connect(tbMain, &QToolBar::actionTriggered, this,
-            [this](QAction* button) { tbMain_ButtonClick(button->data().toString()); });
-}
-
-void frmMain::tbMain_ButtonClick(const QString& key) {
-    const std::pair<const char*, QAction*> routes[] = {
-        {"NEW", mnuNew},         {"OPEN", mnuOpen},
-        {"SAVE", mnuSave},       {"REPORT", mnuReport},
-        {"MAP", mnuMap},         {"OPTIONS", mnuOptions},
-        {"CAMP_UP", mnuCamp_Up}, {"CAMP_DOWN", mnuCamp_Down},
-        {"SCN_UP", mnuScn_Up},   {"SCN_DOWN", mnuScn_Down},
-        {"HELP", mnuAbout}};
-    for (const auto& [routeKey, item] : routes) {
-        if (key == routeKey) {
-            item->trigger();
-            return;
-        }
-    }
 }
 
 void frmMain::mnuNew_Click() {
     if (AskSaveChanges() == SaveQuestion::Abort) return;
-    frmNew wizard(*this);
+    frmNew wizard(modMain::Settings, this);
     platform::RunModalDialog("frmNew", &wizard, [&wizard] { wizard.exec(); });
     if (!wizard.Result()) return;
     modMain::Document.Replace(wizard.Result());
     ShowCampaignState(true);
     RefreshCampaignDisplay();
-}
-
-void frmMain::mnuOpen_Click() {
-    if (AskSaveChanges() == SaveQuestion::Abort) return;
-    OpenCampaign(*this);
 }
 
 void frmMain::mnuUndo_Click() {
@@ -194,18 +179,6 @@ void frmMain::ShowStep(const EditStep& step) {
     MarkChanged();
 }
 
-void frmMain::UpdateUndoCommands() {
-    const CampaignDocument& document = modMain::Document;
-    mnuUndo->setEnabled(document.CanUndo());
-    // The captions name the step: "Undo Delete scenario 2".
-    auto caption = [](const char* command, const std::string& step) {
-        return Utf8ToQString(step.empty() ? command : command + (" " + step));
-    };
-    mnuUndo->setText(caption("&Undo", document.UndoText()));
-    mnuRedo->setEnabled(document.CanRedo());
-    mnuRedo->setText(caption("&Redo", document.RedoText()));
-}
-
 void frmMain::mnuReport_Click() {
     try {
         const std::string path = WriteCampaignReport(*modMain::CurrentCampaign(),
@@ -220,7 +193,8 @@ void frmMain::mnuReport_Click() {
 
 void frmMain::mnuMap_Click() {
     if (!frmMap_)
-        frmMap_ = new frmMap([this](Byte scenarioNr) { ShowSelectedScenario(scenarioNr); }, this);
+        frmMap_ = new frmMap(
+            modMain::Document, [this](Byte scenarioNr) { ShowSelectedScenario(scenarioNr); }, this);
     frmMap_->Refresh();
     frmMap_->show();
     frmMap_->raise();
@@ -232,8 +206,11 @@ void frmMain::RefreshCampaignMap() {
 }
 
 void frmMain::mnuOptions_Click() {
-    frmOptions options(*this);
+    frmOptions options(modMain::Settings, modMain::CurrentCampaign()->CampaignFolder(), this);
     platform::RunModalDialog("frmOptions", &options, [&options] { options.exec(); });
+    if (!options.Result()) return;
+    modMain::Settings = *options.Result();
+    UpdateCommandStates();
 }
 
 void frmMain::mnuAbout_Click() {

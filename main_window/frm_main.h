@@ -17,9 +17,9 @@
 
 #include "campaign_document/campaign_document.h"
 #include "campaign_file/select_file.h"
-#include "main_window/caption_frame.h"
 #include "model/campaign.h"
 #include "model/conversions.h"
+#include "platform/caption_frame.h"
 #include "text_editor/uc_edit.h"
 
 namespace xal::gui {
@@ -49,17 +49,26 @@ class frmMain : public QMainWindow {
     // "XaL Campaign Editor - 1.00": product name, major version, minor version in two digits.
     static QString WindowTitle();
 
-    // Command state. Unsaved changes are the enabled flag of mnuSave, and nothing else.
+    // Command state: No campaign, Unchanged, Changed, held by the document. Marking and
+    // clearing unsaved changes redraws the commands' states.
     void MarkChanged();
     void ShowCampaignState(bool changed);
     void SetSaved();
     bool HasUnsavedChanges() const;
     enum class SaveQuestion { Continue, Abort };
     SaveQuestion AskSaveChanges();
+    // The one routine that sets every command's enabled flag, caption and tool tip, and
+    // the campaign frame's caption and visibility, from the document and the settings.
+    void UpdateCommandStates();
+
+    // Makes an opened campaign current and shows it; a null one (a cancelled or failed
+    // open) changes nothing.
+    void ShowOpenedCampaign(const std::shared_ptr<Campaign>& campaign);
+    // Saves the current campaign to its file, or with `saveAs` to one the user picks.
+    // Returns whether it was written.
+    bool SaveCurrentCampaign(bool saveAs);
 
     void LoadCountries();
-    // The prestige commands' captions and tool tips, with the settings' increment.
-    void SetPrestigeCommandTexts();
 
     // Display of the current campaign. While they run, the fields' change rules store
     // nothing, so that showing a campaign never changes it.
@@ -78,9 +87,8 @@ class frmMain : public QMainWindow {
     // The external scenario editor's command line for the displayed scenario.
     std::string ScenarioEditorCommandLine() const;
 
-    // The toolbar: buttons by their keys, and the click handler that routes them.
+    // The toolbar's buttons by their keys: each is the menu item it stands for.
     QAction* ToolbarButton(const QString& key) const { return toolbarButtons_.value(key); }
-    void tbMain_ButtonClick(const QString& key);
 
     // Controls, named as the window's design names them.
     QToolBar* tbMain = nullptr;
@@ -200,8 +208,6 @@ class frmMain : public QMainWindow {
     void mnuUndo_Click();
     void mnuRedo_Click();
     void ShowStep(const EditStep& step);
-    // The Edit menu's captions and states, from the campaign's history.
-    void UpdateUndoCommands();
 
     void mnuRecent_Click(std::string path);
     void mnuNew_Click();

@@ -10,7 +10,7 @@
 
 #include "main_window/fitted_label.h"
 #include "main_window/frm_main.h"
-#include "main_window/pictures.h"
+#include "platform/pictures.h"
 
 namespace xal::gui {
 namespace {
@@ -331,37 +331,41 @@ void frmMain::BuildToolbar() {
     struct Button {
         const char* key;
         const char* image;
+        QAction* command;
         const char* toolTip;
-        bool enabled;
     };
-    // A null key is a separator; the prestige buttons get their tool tips at load.
+    // A button is its menu item's action, so the two share one enabled flag. A null key is
+    // a separator; the prestige buttons get their tool tips with their captions.
     const Button buttons[] = {
-        {"NEW", "NEW", "New campaign", true},
-        {"OPEN", "OPEN", "Open campaign", true},
-        {"SAVE", "SAVE", "Save campaign", false},
-        {nullptr, nullptr, nullptr, false},
-        {"CAMP_UP", "UPCAMP", "", false},
-        {"CAMP_DOWN", "DOWNCAMP", "", false},
-        {"SCN_UP", "UPSCEN", "", false},
-        {"SCN_DOWN", "DOWNSCEN", "", false},
-        {nullptr, nullptr, nullptr, false},
-        {"REPORT", "REPORT", "Save campaign report", false},
-        {"MAP", "MAP", "Campaign map", false},
-        {nullptr, nullptr, nullptr, false},
-        {"OPTIONS", "OPTIONS", "Options", true},
-        {nullptr, nullptr, nullptr, false},
-        {"HELP", "HELP", "Help/About", true},
+        {"NEW", "NEW", mnuNew, "New campaign"},
+        {"OPEN", "OPEN", mnuOpen, "Open campaign"},
+        {"SAVE", "SAVE", mnuSave, "Save campaign"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"CAMP_UP", "UPCAMP", mnuCamp_Up, nullptr},
+        {"CAMP_DOWN", "DOWNCAMP", mnuCamp_Down, nullptr},
+        {"SCN_UP", "UPSCEN", mnuScn_Up, nullptr},
+        {"SCN_DOWN", "DOWNSCEN", mnuScn_Down, nullptr},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"REPORT", "REPORT", mnuReport, "Save campaign report"},
+        {"MAP", "MAP", mnuMap, "Campaign map"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"OPTIONS", "OPTIONS", mnuOptions, "Options"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"HELP", "HELP", mnuAbout, "Help/About"},
     };
     for (const Button& button : buttons) {
         if (!button.key) {
             tbMain->addSeparator();
             continue;
         }
-        QAction* action = tbMain->addAction(ilMain.value(button.image), QString());
-        action->setObjectName(QString("tbMain_") + button.key);
+        QAction* action = button.command;
+        action->setIcon(ilMain.value(button.image));
+        // The menus show captions only.
+        action->setIconVisibleInMenu(false);
         action->setData(QString(button.key));
-        action->setToolTip(button.toolTip);
-        action->setEnabled(button.enabled);
+        if (button.toolTip) action->setToolTip(button.toolTip);
+        tbMain->addAction(action);
+        tbMain->widgetForAction(action)->setObjectName(QString("tbMain_") + button.key);
         toolbarButtons_.insert(button.key, action);
     }
 }

@@ -1,4 +1,5 @@
-// Opening a named campaign: the recent-campaigns menu and files dropped on the window.
+// Opening and saving: the Open and Save commands, the recent-campaigns menu and files
+// dropped on the window.
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -6,6 +7,7 @@
 
 #include "campaign_file/open_save_commands.h"
 #include "main_window/frm_main.h"
+#include "main_window/mod_main.h"
 #include "platform/file_system.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
@@ -25,6 +27,30 @@ std::optional<std::string> DroppedCampaign(const QMimeData* data) {
 }
 
 }  // namespace
+
+void frmMain::mnuOpen_Click() {
+    if (AskSaveChanges() == SaveQuestion::Abort) return;
+    ShowOpenedCampaign(OpenCampaign(*modMain::CurrentCampaign()));
+}
+
+void frmMain::ShowOpenedCampaign(const std::shared_ptr<Campaign>& campaign) {
+    if (!campaign) return;
+    modMain::Document.Replace(campaign);
+    RefreshCampaignDisplay();
+    ShowCampaignState(false);
+    RememberRecentCampaign(campaign->CampaignFile());
+}
+
+bool frmMain::SaveCurrentCampaign(bool saveAs) {
+    Campaign& campaign = *modMain::CurrentCampaign();
+    if (!SaveCampaign(campaign, saveAs)) return false;
+    SetSaved();
+    // Save As may have given the campaign another name, for the captions.
+    UpdateCommandStates();
+    RefreshCampaignMap();
+    RememberRecentCampaign(campaign.CampaignFile());
+    return true;
+}
 
 void frmMain::RefreshRecentCampaigns() {
     mnuRecent->clear();
@@ -49,7 +75,7 @@ void frmMain::mnuRecent_Click(std::string path) {
                               version::FileDescription);
         return;
     }
-    OpenCampaignFile(*this, path);
+    ShowOpenedCampaign(OpenCampaignFile(path));
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
@@ -61,7 +87,7 @@ void frmMain::dropEvent(QDropEvent* event) {
     if (!path) return;
     event->acceptProposedAction();
     if (AskSaveChanges() == SaveQuestion::Abort) return;
-    OpenCampaignFile(*this, *path);
+    ShowOpenedCampaign(OpenCampaignFile(*path));
 }
 
 }  // namespace xal::gui

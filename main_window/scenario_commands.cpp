@@ -2,7 +2,7 @@
 // commands. Each reads the selection, runs its operation on the current campaign and
 // shows the result.
 #include "main_window/frm_main.h"
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "platform/error.h"
 #include "platform/prompts.h"
 #include "scenario_ops/scenario_ops.h"

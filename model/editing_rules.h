@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/conversions.h"
+#include "platform/number_text.h"
 
 namespace xal {
 

@@ -4,6 +4,7 @@
 
 #include "model/campaign.h"
 #include "model/conversions.h"
+#include "platform/number_text.h"
 #include "settings/settings.h"
 
 namespace xal {

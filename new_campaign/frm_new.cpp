@@ -3,14 +3,13 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
-#include "main_window/caption_frame.h"
-#include "main_window/frm_main.h"
 #include "model/campaign_limits.h"
 #include "model/conversions.h"
-#include "model/mod_main.h"
+#include "platform/caption_frame.h"
 #include "platform/dialog_buttons.h"
 #include "platform/error.h"
 #include "platform/number_guard.h"
+#include "platform/number_text.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
 #include "version.h"
@@ -37,7 +36,8 @@ QFormLayout* AddGroup(QVBoxLayout* column, const char* name, const char* caption
 
 }  // namespace
 
-frmNew::frmNew(frmMain& owner) : QDialog(&owner), owner_(owner) {
+frmNew::frmNew(const SettingsRecord& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings) {
     setObjectName("frmNew");
     BuildLayout();
     Form_Load();
@@ -90,6 +90,9 @@ void frmNew::BuildLayout() {
     const DialogButtons buttons = AddDialogButtons(column, "&Cancel");
     cmdOK = buttons.ok;
     cmdCancel = buttons.cancel;
+    edtErrors = new ucEdit(this);
+    edtErrors->setObjectName("edtErrors");
+    edtErrors->hide();
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &frmNew::reject);
@@ -105,11 +108,10 @@ void frmNew::Form_Load() {
     GuardNumberBox(txtINIMax, limits::kEditorPrestige, "1000");
     for (const auto& [box, value] : increments) GuardNumberBox(box, limits::kEditorPrestige, value);
 
-    const SettingsRecord& settings = modMain::Settings;
     txtCampaignName->setText("New");
-    txtInfo->setText(Utf8ToQString(settings.ScnInfoFileSeparator));
-    txtWin->setText(Utf8ToQString(settings.ScnVFileSeparator));
-    txtLoss->setText(Utf8ToQString(settings.ScnLFileSeparator));
+    txtInfo->setText(Utf8ToQString(settings_.ScnInfoFileSeparator));
+    txtWin->setText(Utf8ToQString(settings_.ScnVFileSeparator));
+    txtLoss->setText(Utf8ToQString(settings_.ScnLFileSeparator));
     txtNrOfScenarios->setText("10");
     txtINIMax->setText("1000");
     chkGoto->setChecked(false);
@@ -146,14 +148,14 @@ void frmNew::cmdOK_Click() {
     }
     std::shared_ptr<Campaign> generated;
     try {
-        generated = std::make_shared<Campaign>(GenerateCampaign(input, modMain::Settings));
+        generated = std::make_shared<Campaign>(GenerateCampaign(input, settings_));
     } catch (const RunTimeError& error) {
         platform::ShowMessage(error.Report());
         return;
     }
     const std::string errors = CheckNewCampaign(*generated);
     if (!errors.empty()) {
-        ucEdit& errorList = *owner_.edtMain;
+        ucEdit& errorList = *edtErrors;
         errorList.DlgText = errors;
         errorList.DlgCaption = "Error(s) creating new campaign";
         errorList.DlgMode = 1;

@@ -8,10 +8,10 @@
 
 #include "model/campaign.h"
 #include "new_campaign/campaign_generation.h"
+#include "settings/settings.h"
+#include "text_editor/uc_edit.h"
 
 namespace xal::gui {
-
-class frmMain;
 
 // The new-campaign wizard: a name, a number of scenarios, the texts that mark their text
 // files and the prestige they start and grow with. OK generates the campaign and makes
@@ -20,7 +20,8 @@ class frmNew : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmNew(frmMain& owner);
+    // The file names follow the separators of `settings`.
+    frmNew(const SettingsRecord& settings, QWidget* parent);
 
     // The values the boxes hold, as the generation takes them.
     NewCampaignInput Input() const;
@@ -39,6 +40,8 @@ class frmNew : public QDialog {
     QLineEdit* txtINCL = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
+    // The text editor that lists the limits a campaign breaks.
+    ucEdit* edtErrors = nullptr;
 
     // The campaign an accepted OK generated; null until then. The main window makes it
     // current: Cancel, Escape and the close box leave the current campaign as it was.
@@ -49,7 +52,7 @@ class frmNew : public QDialog {
     void Form_Load();
     void cmdOK_Click();
 
-    frmMain& owner_;
+    const SettingsRecord& settings_;
     std::shared_ptr<Campaign> result_;
 };
 

@@ -6,6 +6,7 @@
 #include "new_campaign/campaign_generation.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/number_text.h"
 
 namespace xal {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "platform/number_text.h"
 #include "platform/qt_text.h"
 
 namespace xal::gui {

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <optional>
 
-#include "model/conversions.h"
+#include "platform/number_text.h"
 
 namespace xal::gui {
 

@@ -5,10 +5,8 @@
 #include <QVBoxLayout>
 
 #include "campaign_file/select_file.h"
-#include "main_window/frm_main.h"
 #include "model/campaign_limits.h"
 #include "model/conversions.h"
-#include "model/mod_main.h"
 #include "platform/dialog_buttons.h"
 #include "platform/error.h"
 #include "platform/number_guard.h"
@@ -45,10 +43,11 @@ QPushButton* BrowseButton(const char* name, const char* toolTip) {
 
 }  // namespace
 
-frmOptions::frmOptions(frmMain& owner) : QDialog(&owner), owner_(owner) {
+frmOptions::frmOptions(const SettingsRecord& settings, std::string pickerFolder, QWidget* parent)
+    : QDialog(parent), pickerFolder_(std::move(pickerFolder)) {
     setObjectName("frmOptions");
     BuildLayout();
-    Form_Load();
+    Form_Load(settings);
 }
 
 void frmOptions::BuildLayout() {
@@ -102,10 +101,9 @@ void frmOptions::BuildLayout() {
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmOptions::Form_Load() {
+void frmOptions::Form_Load(const SettingsRecord& settings) {
     GuardNumberBox(txtPrestigeIncrement, limits::kEditorPrestige,
                    Utf8ToQString(DecimalText(limits::kDefaultPrestigeIncrement)));
-    const SettingsRecord& settings = modMain::Settings;
     txtRHXaLScenarioEditor->setText(Utf8ToQString(settings.ScenarioEditorPath));
     txtXaLPath->setText(Utf8ToQString(settings.GameFolder));
     txtScenarioFileSeparator->setText(Utf8ToQString(settings.ScnFileSeparator));
@@ -136,8 +134,8 @@ SettingsRecord frmOptions::Entered() const {
 void frmOptions::cmdSelectRHXaLScenarioEditor_Click() {
     try {
         std::string name = QStringToUtf8(txtRHXaLScenarioEditor->text());
-        txtRHXaLScenarioEditor->setText(
-            Utf8ToQString(SelectFile(name, FileKind::Application, PickerMode::Select)));
+        txtRHXaLScenarioEditor->setText(Utf8ToQString(
+            SelectFile(name, FileKind::Application, PickerMode::Select, pickerFolder_)));
     } catch (const RunTimeError&) {
         // A cancelled or failed pick leaves the box as it was.
     }
@@ -147,7 +145,8 @@ void frmOptions::cmdSelectXaLPath_Click() {
     try {
         // Any file in the folder will do; only its folder is kept.
         std::string name = QStringToUtf8(txtXaLPath->text()) + "xandors.exe";
-        const std::string path = SelectFile(name, FileKind::Application, PickerMode::Select);
+        const std::string path =
+            SelectFile(name, FileKind::Application, PickerMode::Select, pickerFolder_);
         txtXaLPath->setText(
             Utf8ToQString(path.substr(0, path.size() - std::min(name.size(), path.size()))));
     } catch (const RunTimeError&) {
@@ -156,9 +155,8 @@ void frmOptions::cmdSelectXaLPath_Click() {
 }
 
 void frmOptions::cmdOK_Click() {
-    SaveSettings(Entered());
-    owner_.cmdEditScenario->setEnabled(!modMain::Settings.ScenarioEditorPath.empty());
-    owner_.SetPrestigeCommandTexts();
+    result_ = Entered();
+    SaveSettings(*result_);
     accept();
 }
 

@@ -3,21 +3,25 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
+#include <string>
 
 #include "settings/settings.h"
 
 namespace xal::gui {
 
-class frmMain;
-
 // The options: the external scenario editor, the game folder, the six file-name
-// separators and the prestige increment. OK stores them and brings the main window's
-// commands up to date; Cancel changes nothing.
+// separators and the prestige increment. OK stores them in the registry and hands them
+// back as the result; Cancel changes nothing.
 class frmOptions : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmOptions(frmMain& owner);
+    // Shows `settings`; the pickers open in `pickerFolder`, the current campaign's.
+    frmOptions(const SettingsRecord& settings, std::string pickerFolder, QWidget* parent);
+
+    // The settings stored by OK; nothing until then.
+    const std::optional<SettingsRecord>& Result() const { return result_; }
 
     // The settings as the boxes hold them.
     SettingsRecord Entered() const;
@@ -38,12 +42,13 @@ class frmOptions : public QDialog {
 
   private:
     void BuildLayout();
-    void Form_Load();
+    void Form_Load(const SettingsRecord& settings);
     void cmdSelectRHXaLScenarioEditor_Click();
     void cmdSelectXaLPath_Click();
     void cmdOK_Click();
 
-    frmMain& owner_;
+    std::string pickerFolder_;
+    std::optional<SettingsRecord> result_;
 };
 
 }  // namespace xal::gui

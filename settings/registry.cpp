@@ -7,6 +7,7 @@
 
 #include "model/conversions.h"
 #include "platform/error.h"
+#include "platform/number_text.h"
 #include "platform/prompts.h"
 
 namespace xal {

@@ -4,9 +4,9 @@
 
 #include "model/campaign_limits.h"
 #include "model/conversions.h"
-#include "model/mod_main.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/number_text.h"
 #include "settings/registry.h"
 
 #ifndef _WIN32
@@ -80,8 +80,8 @@ std::optional<std::int32_t> StoredIncrement(const RegistryValue& stored) {
 
 }  // namespace
 
-void LoadSettings() {
-    SettingsRecord& settings = modMain::Settings;
+SettingsRecord LoadSettings() {
+    SettingsRecord settings;
 
     RegistryValue editor = Read(kScenarioEditor);
     if (Missing(editor)) {
@@ -111,6 +111,7 @@ void LoadSettings() {
                             DecimalText(*increment), RegType::Dword);
     }
     settings.PrestigeIncrement = *increment;
+    return settings;
 }
 
 void SaveSettings(const SettingsRecord& entered) {
@@ -125,7 +126,6 @@ void SaveSettings(const SettingsRecord& entered) {
         {kScnLFileSeparator, &entered.ScnLFileSeparator}};
     for (const auto& [name, text] : texts) WriteText(name, *text);
     WriteText(kPrestigeIncrement, DecimalText(entered.PrestigeIncrement));
-    modMain::Settings = entered;
 }
 
 std::string ConfiguredGameFolder() {

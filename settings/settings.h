@@ -33,13 +33,12 @@ inline constexpr const char* kScnLFileSeparator = "Scn Loss File Separator";
 inline constexpr const char* kPrestigeIncrement = "Prestige Increment";
 }  // namespace settings_keys
 
-// Fills modMain's Settings from the registry, writing the default of every missing
-// value back. Never fails: a value that cannot be used takes its default.
-void LoadSettings();
+// The settings in the registry, with the default of every missing value written back.
+// Never fails: a value that cannot be used takes its default.
+SettingsRecord LoadSettings();
 
 // Writes all nine settings to the registry as texts, in the order the options dialog
-// lists them, and makes them the program's settings. Failed writes are silent: the
-// program's settings change all the same.
+// lists them. Failed writes are silent: the program's settings change all the same.
 void SaveSettings(const SettingsRecord& entered);
 
 // The game folder as the settings name it, or as the game's own key does when they name

@@ -1,6 +1,6 @@
 #include "text_editor/uc_edit.h"
 
-#include "main_window/pictures.h"
+#include "platform/pictures.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
 

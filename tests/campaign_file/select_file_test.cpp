@@ -24,8 +24,9 @@ TEST(SelectFile, ASavedNameWithoutAnEndingGetsTheKindsEnding) {
         test::ScriptedPrompts prompts;
         prompts.ExpectFilePick(c.title, std::string(c.chosen));
         std::string name = "start";
-        EXPECT_EQ(SelectFile(name, FileKind::Campaign, c.mode), c.path);
+        EXPECT_EQ(SelectFile(name, FileKind::Campaign, c.mode, "/c/"), c.path);
         EXPECT_EQ(name, c.name);
+        EXPECT_EQ(prompts.FilePicks().at(0).initialFolder, "/c/");
     }
 }
 

@@ -3,7 +3,7 @@
 #include <QListWidget>
 
 #include "campaign_map/frm_map.h"
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 

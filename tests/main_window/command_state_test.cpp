@@ -1,7 +1,7 @@
 #include <filesystem>
 
 #include "campaign_file/campaign_reader.h"
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "platform/read_limits.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"

@@ -1,6 +1,6 @@
 #include <filesystem>
 
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "support/main_window_fixture.h"
 
 namespace xal {

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
 
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 

@@ -1,6 +1,6 @@
 #include <filesystem>
 
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 #include "text_editor/frm_edit.h"

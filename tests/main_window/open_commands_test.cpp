@@ -3,7 +3,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "settings/recent_campaigns.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"

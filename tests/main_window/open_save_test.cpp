@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "campaign_file/campaign_reader.h"
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "scenario_ops/scenario_ops.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"

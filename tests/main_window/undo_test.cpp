@@ -1,5 +1,5 @@
 #include "campaign_file/campaign_writer.h"
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 

@@ -1,5 +1,5 @@
 #include "settings/frm_options.h"
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "settings/registry.h"
 #include "support/main_window_fixture.h"
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/mod_main.h"
 #include "platform/file_system.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
@@ -25,7 +24,6 @@ const std::string kLegionFolder = kLegion + platform::PathSeparator();
 
 class LoadSettingsTest : public ::testing::Test {
   protected:
-    void SetUp() override { modMain::Settings = SettingsRecord{}; }
     void Store(const char* name, const RegistryValue& value, std::uint32_t type,
                const char* key = kSettingsKey) {
         RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, key, name, value, type);
@@ -36,12 +34,12 @@ class LoadSettingsTest : public ::testing::Test {
 
     test::RegistrySandbox sandbox;
     test::ScriptedPrompts prompts;
-    const SettingsRecord& settings = modMain::Settings;
+    SettingsRecord settings;
 };
 
 TEST_F(LoadSettingsTest, FirstStartWritesTheNineDefaults) {
     Store(kGameDirectory, kLegion, RegType::Sz, kGameKey);
-    LoadSettings();
+    settings = LoadSettings();
     EXPECT_EQ((std::vector<std::string>{settings.ScenarioEditorPath, settings.GameFolder,
                                         settings.ScnFileSeparator, settings.ScnInfoFileSeparator,
                                         settings.ScnBVFileSeparator, settings.ScnVFileSeparator,
@@ -67,14 +65,14 @@ TEST_F(LoadSettingsTest, FirstStartWritesTheNineDefaults) {
 }
 
 TEST_F(LoadSettingsTest, GameFolderFromTheGameKeyUntilOneIsStored) {
-    LoadSettings();
+    settings = LoadSettings();
     EXPECT_EQ(settings.GameFolder, "") << "no game key";
     EXPECT_EQ(sandbox.Stored(kSettingsKey, kGameFolder)->data, std::string("\0", 1));
     Store(kGameDirectory, kLegionFolder, RegType::Sz, kGameKey);
-    LoadSettings();
+    settings = LoadSettings();
     EXPECT_EQ(settings.GameFolder, kLegionFolder) << "tried again; a separator is not doubled";
     Store(kGameFolder, "/elsewhere", RegType::Sz);
-    LoadSettings();
+    settings = LoadSettings();
     EXPECT_EQ(settings.GameFolder, "/elsewhere") << "a stored XaL Path is taken exactly as stored";
 }
 
@@ -82,7 +80,7 @@ TEST_F(LoadSettingsTest, AnEmptiedSeparatorReturnsAsItsDefault) {
     Store(kScnInfoFileSeparator, "", RegType::Sz);
     Store(kScnFileSeparator, "", RegType::Sz);
     Store(kScnLFileSeparator, "_loss", RegType::Sz);
-    LoadSettings();
+    settings = LoadSettings();
     EXPECT_EQ(settings.ScnInfoFileSeparator, "i");
     EXPECT_EQ(settings.ScnFileSeparator, "");
     EXPECT_EQ(settings.ScnLFileSeparator, "_loss");
@@ -107,7 +105,7 @@ TEST_F(LoadSettingsTest, PrestigeIncrementAsTextNumberOrNonsense) {
     };
     for (const auto& c : cases) {
         Store(kPrestigeIncrement, c.stored, c.type);
-        LoadSettings();
+        settings = LoadSettings();
         EXPECT_EQ(settings.PrestigeIncrement, c.expected);
         if (c.rewritten) {
             EXPECT_EQ(Stored(kPrestigeIncrement), RegistryValue(std::int32_t{1000}));

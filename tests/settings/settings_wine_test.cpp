@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "model/mod_main.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
 #include "support/registry_sandbox.h"
@@ -22,7 +21,6 @@ using test::kWow64GameKey;
 class GameUnderWineTest : public ::testing::Test {
   protected:
     GameUnderWineTest() {
-        modMain::Settings = SettingsRecord{};
         std::filesystem::create_directories(prefix.DriveC() / "Games" / "Legion");
         prefix.WriteSystemRegistry(GameKeySection(kWow64GameKey, "C:\\\\Games\\\\Legion"));
     }
@@ -36,13 +34,13 @@ class GameUnderWineTest : public ::testing::Test {
     test::WinePrefixLayout prefix;
     test::ScopedEnvironment winePrefix{"WINEPREFIX", prefix.Path()};
     const std::string legion = (prefix.DriveC() / "Games" / "Legion" / "").string();
-    const SettingsRecord& settings = modMain::Settings;
+    SettingsRecord settings;
 };
 
 TEST_F(GameUnderWineTest, TheFirstStartTakesTheGameFolderFromThePrefix) {
     EXPECT_EQ(ConfiguredGameFolder(), legion);
     EXPECT_FALSE(std::filesystem::exists(sandbox.StorePath())) << "asking writes nothing";
-    LoadSettings();
+    settings = LoadSettings();
     EXPECT_EQ(settings.GameFolder, legion);
     EXPECT_EQ(StoredGameFolder(), legion + '\0') << "XaL Path is written as from the game's key";
     EXPECT_FALSE(sandbox.KeyExists(kGameKey)) << "the game's key is not copied into the store";
@@ -51,17 +49,17 @@ TEST_F(GameUnderWineTest, TheFirstStartTakesTheGameFolderFromThePrefix) {
 TEST_F(GameUnderWineTest, WhatTheStoreHoldsComesFirst) {
     RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kGameKey, kGameDirectory, "/games/legion",
                         RegType::Sz);
-    LoadSettings();
+    settings = LoadSettings();
     EXPECT_EQ(settings.GameFolder, "/games/legion/") << "the store's own game key";
     RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kGameKey, kGameDirectory, "", RegType::Sz);
     RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, kGameFolder, "", RegType::Sz);
-    LoadSettings();
+    settings = LoadSettings();
     EXPECT_EQ(settings.GameFolder, legion) << "an empty game key in the store counts as none";
 }
 
 TEST_F(GameUnderWineTest, NoGameInThePrefixLeavesTheFolderEmpty) {
     prefix.WriteSystemRegistry(GameKeySection(kWow64GameKey, "\\\\\\\\server\\\\Legion"));
-    LoadSettings();
+    settings = LoadSettings();
     EXPECT_EQ(settings.GameFolder, "");
     EXPECT_EQ(StoredGameFolder(), std::string(1, '\0'));
 }

@@ -1,7 +1,7 @@
 #include "support/main_window_fixture.h"
 
 #include "campaign_file/campaign_writer.h"
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "support/test_application.h"
 
 namespace xal::test {
@@ -41,7 +41,7 @@ MainWindowTest::MainWindowTest() {
     modMain::Settings = SettingsRecord{};
     modMain::Settings.GameFolder = game.File("");
     modMain::Settings.PrestigeIncrement = 1000;
-    modMain::Document.Replace(std::make_shared<Campaign>());
+    modMain::Document = CampaignDocument();
 }
 
 MainWindowTest::~MainWindowTest() {

@@ -1,13 +1,12 @@
-#include "settings/main.h"
+#include "main_window/startup.h"
 
 #include <QDir>
 #include <QPointer>
 #include <iostream>
 
 #include "campaign_file/open_save_commands.h"
-
 #include "main_window/frm_main.h"
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
 #include "platform/registry_file_store.h"
@@ -32,8 +31,8 @@ void ShowSettingsNotice() {
 }  // namespace
 
 void Main() {
-    modMain::Document.Replace(std::make_shared<Campaign>());
-    LoadSettings();
+    modMain::Document = CampaignDocument();
+    modMain::Settings = LoadSettings();
     ShowSettingsNotice();
     auto& window = MainWindowSlot();
     if (!window) {
@@ -49,7 +48,8 @@ void OpenCommandLineCampaign(const QStringList& arguments) {
         return;
     }
     if (arguments.size() == 2 && MainWindow())
-        OpenCampaignFile(*MainWindow(), QStringToUtf8(QDir::toNativeSeparators(arguments[1])));
+        MainWindow()->ShowOpenedCampaign(
+            OpenCampaignFile(QStringToUtf8(QDir::toNativeSeparators(arguments[1]))));
 }
 
 frmMain* MainWindow() {

@@ -1,4 +1,4 @@
-#include "model/mod_main.h"
+#include "main_window/mod_main.h"
 
 namespace xal::modMain {
 

@@ -1,4 +1,4 @@
-#include "main_window/pictures.h"
+#include "platform/pictures.h"
 
 #include <QApplication>
 #include <QHash>

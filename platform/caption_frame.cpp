@@ -1,4 +1,4 @@
-#include "main_window/caption_frame.h"
+#include "platform/caption_frame.h"
 
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
