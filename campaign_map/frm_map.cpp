@@ -2,8 +2,11 @@
 
 #include <QHBoxLayout>
 #include <QStyle>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 
+#include "platform/error.h"
+#include "platform/prompts.h"
 #include "platform/qt_text.h"
 
 namespace xal::gui {
@@ -43,6 +46,7 @@ frmMap::frmMap(const CampaignDocument& document, std::function<void(Byte)> showS
             [this](int scenarioNr) { showScenario_(static_cast<Byte>(scenarioNr)); });
     connect(lstFindings, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { lstFindings_ItemClick(item); });
+    connect(&layingOut_, &QFutureWatcher<LaidOut>::finished, this, [this] { ShowLaidOut(); });
 }
 
 void frmMap::ScheduleRefresh() {
@@ -61,14 +65,43 @@ void frmMap::Refresh() {
     const Campaign& campaign = *document_.Campaign();
     setWindowTitle("Campaign map - " + Utf8ToQString(campaign.CampaignName()) + ".cam");
     std::vector<Finding> findings = CheckCampaign(campaign);
-    CampaignGraph graph = MapOfCampaign(campaign, findings);
+    wanted_ = MapOfCampaign(campaign, findings);
+    if (findings != findings_ || lstFindings->count() == 0) {
+        findings_ = std::move(findings);
+        ShowFindings();
+    }
     // Before the first drawing the shown map is empty, and every map has its end box.
-    if (graph == graph_ && findings == findings_) return;
-    if (!SameShape(graph, graph_)) layout_ = LayOutCampaign(graph);
-    vwMap->Draw(graph, layout_);
-    graph_ = std::move(graph);
-    findings_ = std::move(findings);
-    ShowFindings();
+    if (wanted_ == graph_) return;
+    if (!SameShape(wanted_, graph_)) return LayOutWanted();
+    vwMap->Draw(wanted_, layout_);
+    graph_ = wanted_;
+}
+
+void frmMap::LayOutWanted() {
+    // One layout at a time: Graphviz is not reentrant. The one under way is followed by
+    // the latest map's when it ends.
+    if (layingOut_.isRunning()) return;
+    layingOut_.setFuture(QtConcurrent::run([graph = wanted_]() -> LaidOut {
+        try {
+            return {graph, LayOutCampaign(graph), {}};
+        } catch (const RunTimeError& error) {
+            return {graph, {}, error.Report()};
+        }
+    }));
+}
+
+void frmMap::ShowLaidOut() {
+    LaidOut laidOut = layingOut_.result();
+    if (!laidOut.error.empty()) {
+        platform::ShowMessage(laidOut.error);
+        return;
+    }
+    if (SameShape(wanted_, graph_)) return;  // the map came back to the drawn shape
+    if (!SameShape(laidOut.graph, wanted_)) return LayOutWanted();
+    layout_ = std::move(laidOut.layout);
+    vwMap->Draw(wanted_, layout_);
+    graph_ = wanted_;
+    emit drawn();
 }
 
 void frmMap::ShowFindings() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <QListWidget>
 #include <QSplitter>
 #include <QWidget>
@@ -18,6 +19,10 @@ namespace xal::gui {
 // The campaign map window: the document's campaign's scenarios and outcomes as a graph, with
 // the check's findings beside it. A click on a scenario's box, or on a finding about one,
 // shows that scenario through the callback.
+//
+// Dot lays a large map out in seconds, so it works in the background: the findings and
+// the marks of problems follow an edit at once, a map of another shape once it is laid
+// out. Until then the map drawn before stays.
 class frmMap : public QWidget {
     Q_OBJECT
 
@@ -26,7 +31,7 @@ class frmMap : public QWidget {
            QWidget* parent = nullptr);
 
     // Checks the document's campaign and draws its map, when the map or the findings differ
-    // from those drawn.
+    // from those drawn; a map of another shape is laid out first, in the background.
     void Refresh();
     // Refreshes once the events of the moment are handled: a burst of edits draws the map
     // once, after the campaign holds them all.
@@ -39,15 +44,29 @@ class frmMap : public QWidget {
     MapView* vwMap = nullptr;
     QListWidget* lstFindings = nullptr;
 
+  signals:
+    // A map laid out in the background has been drawn.
+    void drawn();
+
   private:
+    // A graph and the layout dot gave it, or why there is none.
+    struct LaidOut {
+        CampaignGraph graph;
+        MapLayout layout;
+        std::string error;
+    };
+    void LayOutWanted();
+    void ShowLaidOut();
     void ShowFindings();
     void lstFindings_ItemClick(QListWidgetItem* item);
 
     const CampaignDocument& document_;
     std::function<void(Byte)> showScenario_;
     bool scheduled_ = false;
-    CampaignGraph graph_;
+    CampaignGraph graph_;  // drawn
     MapLayout layout_;
+    CampaignGraph wanted_;  // the campaign's map now, drawn once laid out
+    QFutureWatcher<LaidOut> layingOut_;
     std::vector<Finding> findings_;
 };
 

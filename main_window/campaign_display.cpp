@@ -11,15 +11,22 @@ QString Decimal(long long value) {
     return ToQString(DecimalText(value));
 }
 
-// Selects the first of at most `limit` entries that carries `value`; true when one does.
-bool SelectEntryOf(QComboBox* list, int value, int limit) {
+// Selects the first of at most `limit` entries that carries `value`, if one does.
+void SelectEntryOf(QComboBox* list, int value, int limit) {
     for (int i = 0; i < list->count() && i < limit; ++i) {
-        if (list->itemData(i).toInt() == value) {
-            list->setCurrentIndex(i);
-            return true;
-        }
+        if (list->itemData(i).toInt() == value) return list->setCurrentIndex(i);
     }
-    return false;
+}
+
+// The go-to lists hold "END/SCORE" and then the scenarios' numbers: entry k + 1 is
+// scenario k. A go-to that names no scenario of the campaign has no entry (-1).
+int GoToEntry(Byte goTo, int scenarios) {
+    if (goTo == Victory::EndOfCampaign) return 0;
+    return goTo < scenarios ? goTo + 1 : -1;
+}
+
+Byte GoToOfEntry(int entry) {
+    return entry == 0 ? Victory::EndOfCampaign : static_cast<Byte>(entry - 1);
 }
 
 }  // namespace
@@ -54,17 +61,35 @@ void frmMain::RefreshCampaignDisplay() {
     txtCampaignPrestige->setText(Decimal(campaign.Prestige()));
     SelectEntryOf(cbxCountry, campaign.Country(), kCountryCount);
 
-    for (DropDownList* list : cbxVictoryGoto) {
-        list->clear();
-        list->addItem("END/SCORE", int{Victory::EndOfCampaign});
+    // The go-to entries and the list's entries depend on the number of scenarios only, but
+    // for the names: a campaign of hundreds of scenarios is redrawn by changing what changed.
+    const int count = campaign.NrOfScenarios();
+    if (cbxVictoryGoto[0]->count() != count + 1) {
+        QStringList entries{"END/SCORE"};
+        for (int i = 0; i < count; ++i) entries << Decimal(i);
+        for (DropDownList* list : cbxVictoryGoto) {
+            list->clear();
+            list->addItems(entries);
+            for (int entry = 0; entry <= count; ++entry)
+                list->setItemData(entry, int{GoToOfEntry(entry)});
+        }
     }
-    lvScenarios->clear();
-    for (int i = 0; i < campaign.NrOfScenarios(); ++i) {
-        for (DropDownList* list : cbxVictoryGoto) list->addItem(Decimal(i), i);
-        auto* entry = new QTreeWidgetItem(lvScenarios);
+    lvScenarios->clearSelection();
+    lvScenarios->setCurrentItem(nullptr);
+    while (lvScenarios->topLevelItemCount() > count)
+        delete lvScenarios->takeTopLevelItem(lvScenarios->topLevelItemCount() - 1);
+    QList<QTreeWidgetItem*> added;
+    for (int i = lvScenarios->topLevelItemCount(); i < count; ++i) {
+        auto* entry = new QTreeWidgetItem;
         entry->setData(0, Qt::UserRole, "_" + Decimal(i));
         entry->setText(0, Decimal(i));
-        entry->setText(1, ToQString(campaign.ScenarioAt(static_cast<Byte>(i))->ScenarioName()));
+        added << entry;
+    }
+    lvScenarios->addTopLevelItems(added);
+    for (int i = 0; i < count; ++i) {
+        const QString name = ToQString(campaign.ScenarioAt(static_cast<Byte>(i))->ScenarioName());
+        if (lvScenarios->topLevelItem(i)->text(1) != name)
+            lvScenarios->topLevelItem(i)->setText(1, name);
     }
     RefreshScenarioDisplay(0);
     RefreshCampaignMap();
@@ -84,9 +109,8 @@ void frmMain::RefreshScenarioDisplay(Byte charScenario) {
         txtVictoryMOV[k]->setText(ToQString(victory.VictoryMOV()));
         txtVictoryTXT[k]->setText(ToQString(victory.VictoryTXT()));
         txtVictoryPrestige[k]->setText(Decimal(victory.Prestige()));
-        // A go-to that names no scenario of the campaign selects no entry.
-        if (!SelectEntryOf(cbxVictoryGoto[k], victory.OnEndGoTo(), cbxVictoryGoto[k]->count()))
-            cbxVictoryGoto[k]->setCurrentIndex(-1);
+        cbxVictoryGoto[k]->setCurrentIndex(
+            GoToEntry(victory.OnEndGoTo(), cbxVictoryGoto[k]->count() - 1));
     }
 }
 
@@ -113,7 +137,7 @@ void frmMain::cbxVictoryGoto_Click(int index) {
     DropDownList* list = cbxVictoryGoto[index];
     if (IsDisplaying() || list->currentIndex() < 0) return;
     modMain::Document.SetGoTo(DisplayedPlace(index).scenario, static_cast<Byte>(index),
-                              ToByte(list->currentData().toLongLong()));
+                              GoToOfEntry(list->currentIndex()));
     RefreshCampaignMap();
 }
 

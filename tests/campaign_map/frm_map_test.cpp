@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QGraphicsItem>
 #include <QListWidget>
+#include <QSignalSpy>
 
 #include "campaign_map/frm_map.h"
 #include "main_window/mod_main.h"
@@ -18,7 +19,14 @@ class MapWindowTest : public test::MainWindowTest {
         test::SetLinks(campaign, {{1, 1, 1, 1}, {2, 2, 2, 2}, {254, 254, 254, 254}});
         OpenThroughToolbar(WriteCampaign("camp1.cam", campaign));
         ClickToolbar("MAP");
-        return *Window().findChild<gui::frmMap*>("frmMap");
+        gui::frmMap& map = *Window().findChild<gui::frmMap*>("frmMap");
+        WaitForDrawing(map);
+        return map;
+    }
+    // Lets the layout the last step started end, and its map be drawn.
+    static void WaitForDrawing(gui::frmMap& map) {
+        QSignalSpy drawn(&map, &gui::frmMap::drawn);
+        EXPECT_TRUE(drawn.wait(10000));
     }
 };
 
@@ -54,6 +62,7 @@ TEST_F(MapWindowTest, AnOpenMapFollowsTheEditsAndAClosedOneCatchesUpWhenOpened) 
     Window().txtScenario->end(false);
     QTest::keyClick(Window().txtScenario, Qt::Key_X);
     QCoreApplication::sendPostedEvents();
+    WaitForDrawing(map);
     EXPECT_EQ(map.ShownGraph().nodes[0].label, "0\ncamp10.scnx");
 
     map.close();
@@ -61,6 +70,7 @@ TEST_F(MapWindowTest, AnOpenMapFollowsTheEditsAndAClosedOneCatchesUpWhenOpened) 
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(map.ShownGraph().edges.size(), 3u);
     ClickToolbar("MAP");
+    WaitForDrawing(map);
     EXPECT_EQ(map.ShownGraph().edges.size(), 4u);
 }
 

@@ -1,0 +1,216 @@
+// Every editing command on the largest campaign the editor holds, the wizard's 250
+// scenarios (each loss ends the campaign, the map's hardest case), with the campaign map
+// open, on the offscreen platform. Each benchmark times the command from the click or key
+// to its return, while dot may be laying the map out in the background; the map's redraw
+// is timed apart ("MapFollows"). "max_ms" is the slowest single run.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+
+#include "campaign_file/campaign_writer.h"
+#include "campaign_file/open_save_commands.h"
+#include "campaign_map/frm_map.h"
+#include "main_window/frm_main.h"
+#include "main_window/mod_main.h"
+#include "new_campaign/campaign_generation.h"
+#include "platform/file_system.h"
+
+namespace {
+
+using xal::gui::frmMain;
+
+std::shared_ptr<xal::Campaign> Generated(const std::string& count) {
+    xal::NewCampaignInput input;
+    input.NrOfScenariosText = count;
+    input.LossEndsCampaign = true;
+    return std::make_shared<xal::Campaign>(xal::GenerateCampaign(input, xal::modMain::Settings));
+}
+
+std::filesystem::path BenchFolder() {
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() / "xal-editing-bench";
+        std::filesystem::create_directories(path / "scenario");
+        std::string countries;
+        for (int k = 1; k <= 20; ++k) countries += "Country " + std::to_string(k) + "\r\n";
+        xal::platform::ReplaceFileContents((path / "GUI97.txt").string(), countries);
+        return path;
+    }();
+    return folder;
+}
+
+// The campaign file with the most scenarios a file holds, for Open.
+std::string LargestFile() {
+    static const std::string path = [] {
+        const std::string file = (BenchFolder() / "scenario" / "largest.cam").string();
+        xal::WriteWholeFile(file, xal::BuildCampaignFile(*Generated("50")));
+        return file;
+    }();
+    return path;
+}
+
+// Handles every event the last command left, the map's redraw among them.
+void FollowUp() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// The window with the 250-scenario campaign shown, scenario 100 selected, the map open.
+frmMain& Editor() {
+    static frmMain* window = [] {
+        xal::modMain::Settings.GameFolder = BenchFolder().string() + "/";
+        xal::modMain::Settings.PrestigeIncrement = 1000;
+        auto* editor = new frmMain;
+        editor->show();
+        xal::modMain::Document.Replace(Generated("250"));
+        editor->ShowCampaignState(true);
+        editor->RefreshCampaignDisplay();
+        editor->mnuMap->trigger();
+        FollowUp();
+        return editor;
+    }();
+    return *window;
+}
+
+void SelectScenario(frmMain& window, int scenarioNr) {
+    window.lvScenarios->setCurrentItem(window.lvScenarios->topLevelItem(scenarioNr));
+    FollowUp();
+}
+
+// Times `command`, then (untimed) lets the map follow and puts the campaign back with
+// `restore`, so that every run meets the same 250 scenarios.
+void Time(benchmark::State& state, const std::function<void(frmMain&)>& command,
+          const std::function<void(frmMain&)>& restore) {
+    frmMain& window = Editor();
+    double slowest = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        command(window);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(took.count());
+        slowest = std::max(slowest, took.count());
+        FollowUp();
+        restore(window);
+        FollowUp();
+    }
+    state.counters["max_ms"] = 1000 * slowest;
+    state.counters["scenarios"] = xal::modMain::CurrentCampaign()->NrOfScenarios();
+}
+
+void Undo(frmMain& window) {
+    window.mnuUndo->trigger();
+}
+
+void Open(benchmark::State& state) {
+    Editor();
+    const std::string file = LargestFile();
+    Time(
+        state,
+        [&file](frmMain& window) { window.ShowOpenedCampaign(xal::gui::OpenCampaignFile(file)); },
+        [](frmMain& window) {
+            xal::modMain::Document.Replace(Generated("250"));
+            window.RefreshCampaignDisplay();
+            SelectScenario(window, 100);
+        });
+}
+
+void Add(benchmark::State& state) {
+    Time(
+        state, [](frmMain& window) { window.cmdAdd->click(); }, Undo);
+}
+
+void MoveDown(benchmark::State& state) {
+    SelectScenario(Editor(), 100);
+    Time(
+        state, [](frmMain& window) { window.cmdDown->click(); },
+        [](frmMain& window) {
+            Undo(window);
+            SelectScenario(window, 100);
+        });
+}
+
+void Delete(benchmark::State& state) {
+    SelectScenario(Editor(), 100);
+    Time(
+        state, [](frmMain& window) { window.cmdDelete->click(); },
+        [](frmMain& window) {
+            Undo(window);
+            SelectScenario(window, 100);
+        });
+}
+
+void RaiseAllPrestige(benchmark::State& state) {
+    Time(
+        state, [](frmMain& window) { window.mnuCamp_Up->trigger(); }, Undo);
+}
+
+void UndoDelete(benchmark::State& state) {
+    SelectScenario(Editor(), 100);
+    Time(state, Undo, [](frmMain& window) { window.mnuRedo->trigger(); });
+    Editor().mnuUndo->trigger();
+    FollowUp();
+}
+
+void RedoDelete(benchmark::State& state) {
+    SelectScenario(Editor(), 100);
+    Editor().cmdDelete->click();
+    Editor().mnuUndo->trigger();
+    FollowUp();
+    Time(
+        state, [](frmMain& window) { window.mnuRedo->trigger(); }, Undo);
+}
+
+// A key typed into the scenario's file name, which the map shows, and taken back with
+// Backspace: the two keys are one run.
+void Keystroke(benchmark::State& state) {
+    SelectScenario(Editor(), 100);
+    Time(
+        state, [](frmMain& window) { QTest::keyClick(window.txtScenario, Qt::Key_X); },
+        [](frmMain& window) { QTest::keyClick(window.txtScenario, Qt::Key_Backspace); });
+}
+
+// The map's redraw after a keystroke in the scenario's file name: dot lays the map out
+// again in the background, and the new map is drawn once it has.
+void MapFollows(benchmark::State& state) {
+    frmMain& window = Editor();
+    SelectScenario(window, 100);
+    auto* map = window.findChild<xal::gui::frmMap*>("frmMap");
+    int key = 0;
+    for (auto _ : state) {
+        QSignalSpy drawn(map, &xal::gui::frmMap::drawn);
+        const auto start = std::chrono::steady_clock::now();
+        QTest::keyClick(window.txtScenario, ++key % 2 ? Qt::Key_X : Qt::Key_Backspace);
+        if (!drawn.wait(600000)) std::abort();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(took.count());
+    }
+}
+
+#define XAL_COMMAND(name) BENCHMARK(name)->UseManualTime()->Unit(benchmark::kMillisecond)
+XAL_COMMAND(Open);
+XAL_COMMAND(Add);
+XAL_COMMAND(MoveDown);
+XAL_COMMAND(Delete);
+XAL_COMMAND(RaiseAllPrestige);
+XAL_COMMAND(UndoDelete);
+XAL_COMMAND(RedoDelete);
+XAL_COMMAND(Keystroke);
+XAL_COMMAND(MapFollows)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
