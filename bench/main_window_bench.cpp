@@ -12,6 +12,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "bench/offscreen_benchmarks.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
 #include "main_window/frm_main.h"
@@ -130,11 +131,5 @@ BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenBenchmarks(argc, argv);
 }

@@ -1,4 +1,6 @@
 // Putting the current campaign on the main window, and the controls that only choose.
+#include <QStandardItemModel>
+
 #include "main_window/frm_main.h"
 #include "main_window/mod_main.h"
 #include "platform/qt_text.h"
@@ -65,14 +67,19 @@ void frmMain::RefreshCampaignDisplay() {
     // for the names: a campaign of hundreds of scenarios is redrawn by changing what changed.
     const int count = campaign.NrOfScenarios();
     if (cbxVictoryGoto[0]->count() != count + 1) {
-        QStringList entries{"END/SCORE"};
-        for (int i = 0; i < count; ++i) entries << Decimal(i);
-        for (DropDownList* list : cbxVictoryGoto) {
-            list->clear();
-            list->addItems(entries);
-            for (int entry = 0; entry <= count; ++entry)
-                list->setItemData(entry, int{GoToOfEntry(entry)});
+        // The four lists share one list of choices, made once.
+        QList<QStandardItem*> entries;
+        for (int entry = 0; entry <= count; ++entry) {
+            entries << new QStandardItem(entry == 0 ? QString("END/SCORE") : Decimal(entry - 1));
+            entries.back()->setData(int{GoToOfEntry(entry)}, Qt::UserRole);
         }
+        auto* choices = new QStandardItemModel(this);
+        choices->invisibleRootItem()->appendRows(entries);
+        // A list deletes the model it made itself; the shared one is the window's.
+        QAbstractItemModel* previous = cbxVictoryGoto[0]->model();
+        const bool shared = previous->parent() == this;
+        for (DropDownList* list : cbxVictoryGoto) list->setModel(choices);
+        if (shared) delete previous;
     }
     lvScenarios->clearSelection();
     lvScenarios->setCurrentItem(nullptr);
