@@ -2,14 +2,25 @@
 
 #include "main_window/startup.h"
 #include "platform/qt_prompts.h"
+#include "version.h"
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName("XaL_CampaignEdit");
+    QCoreApplication::setApplicationVersion(QString("%1.%2.%3")
+                                                .arg(xal::version::Major)
+                                                .arg(xal::version::Minor)
+                                                .arg(xal::version::Revision));
+    {
+        // Help and version are answered before the window system is asked for.
+        QCoreApplication commandLine(argc, argv);
+        xal::gui::AnswerHelpOrVersion(commandLine);
+    }
     QApplication application(argc, argv);
-    application.setApplicationName("XaL_CampaignEdit");
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     application.setDesktopFileName(XAL_APP_ID);
+    const QStringList files = xal::gui::ReadCommandLine(application);
     xal::gui::InstallQtPrompts();
     xal::gui::Main();
-    xal::gui::OpenCommandLineCampaign(application.arguments());
+    xal::gui::OpenCommandLineCampaign(files);
     return application.exec();
 }

@@ -1,5 +1,6 @@
 #include "main_window/startup.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QPointer>
 #include <iostream>
@@ -28,6 +29,15 @@ void ShowSettingsNotice() {
                               platform::MessageIcon::Exclamation, version::FileDescription);
 }
 
+void DescribeCommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QString(version::ProductName) +
+        ": opens, edits and saves the campaign files of Xandor's Legion.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument("FILE.cam", "The campaign file to open.", "[FILE.cam]");
+}
+
 }  // namespace
 
 void Main() {
@@ -42,14 +52,31 @@ void Main() {
     window->show();
 }
 
-void OpenCommandLineCampaign(const QStringList& arguments) {
-    if (arguments.size() > 2) {
+void AnswerHelpOrVersion(const QCoreApplication& application) {
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
+    // Options of the window system, such as -style, are not known here: they wait for
+    // ReadCommandLine.
+    parser.parse(application.arguments());
+    if (parser.isSet("help") || parser.isSet("help-all") || parser.isSet("version"))
+        parser.process(application);
+}
+
+QStringList ReadCommandLine(const QCoreApplication& application) {
+    QCommandLineParser parser;
+    DescribeCommandLine(parser);
+    parser.process(application);
+    return parser.positionalArguments();
+}
+
+void OpenCommandLineCampaign(const QStringList& files) {
+    if (files.size() > 1) {
         std::cerr << "Usage: XaL_CampaignEdit [FILE.cam]\n";
         return;
     }
-    if (arguments.size() == 2 && MainWindow())
+    if (files.size() == 1 && MainWindow())
         MainWindow()->ShowOpenedCampaign(
-            OpenCampaignFile(QStringToUtf8(QDir::toNativeSeparators(arguments[1]))));
+            OpenCampaignFile(QStringToUtf8(QDir::toNativeSeparators(files[0]))));
 }
 
 frmMain* MainWindow() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace xal::gui {
@@ -10,9 +11,17 @@ class frmMain;
 // and shows the main window, not modally. The caller then runs the event loop.
 void Main();
 
-// The program's one argument, a campaign file, opened as Open would open it. More
-// arguments than one are a usage error, told on standard error; nothing is opened then.
-void OpenCommandLineCampaign(const QStringList& arguments);
+// Answers --help and --version on standard output and ends the program; any other command
+// line is left to ReadCommandLine. Needs no display.
+void AnswerHelpOrVersion(const QCoreApplication& application);
+
+// The files the command line names, once the window system has taken its options; an
+// unknown option is told on standard error and ends the program.
+QStringList ReadCommandLine(const QCoreApplication& application);
+
+// The one file the command line names, a campaign file, opened as Open would open it.
+// More files than one are a usage error, told on standard error; nothing is opened then.
+void OpenCommandLineCampaign(const QStringList& files);
 
 // The main window Main showed, or null before it.
 frmMain* MainWindow();

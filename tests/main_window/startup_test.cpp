@@ -21,7 +21,7 @@ class Startup : public test::StartupTest {
                             platform::RegType::Sz);
     }
     void OpenArgument(const std::string& name) {
-        gui::OpenCommandLineCampaign({"XaL_CampaignEdit", QString::fromStdString(game.File(name))});
+        gui::OpenCommandLineCampaign({QString::fromStdString(game.File(name))});
     }
 
     test::TempFolder game;
@@ -43,7 +43,7 @@ TEST_F(Startup, ABadArgumentIsReportedAndTheWindowStaysEmpty) {
     gui::Main();
     prompts.ExpectMessage("53\r\nFile not found");
     OpenArgument("no.cam");
-    gui::OpenCommandLineCampaign({"XaL_CampaignEdit", "a.cam", "b.cam"});  // usage: no prompt
+    gui::OpenCommandLineCampaign({"a.cam", "b.cam"});  // usage: no prompt
     prompts.VerifyDone();
     EXPECT_EQ(modMain::CurrentCampaign()->NrOfScenarios(), 0);
     EXPECT_FALSE(gui::MainWindow()->fraMain->isVisible());
