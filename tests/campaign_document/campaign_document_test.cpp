@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include "campaign_document/campaign_document.h"
@@ -106,6 +107,10 @@ TEST(CampaignDocument, ReplaceEmptiesTheHistoryAndEndsMerging) {
     document.Replace(std::make_shared<Campaign>(test::DistinctCampaign(3)));
     Type(document, 1, "ab");
     EXPECT_EQ(UndoAll(document), 1) << "no merging across a Replace";
+    Type(document, 1, "a");
+    document.CloseStep();
+    Type(document, 1, "ab");
+    EXPECT_EQ(UndoAll(document), 2) << "a closed step takes no more typing";
 }
 
 TEST(CampaignDocument, AFailingChangeLeavesTheCampaignAndTheHistoryAsTheyWere) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <filesystem>
 
 #include "main_window/mod_main.h"
@@ -49,6 +50,17 @@ TEST_F(FileCommandsTest, SelectPutsTheChosenNameWithoutItsFolderIntoTheField) {
     EXPECT_EQ(Shown().ScenarioMOV(), "intro.mov");
     EXPECT_EQ(Shown().ScenarioName(), "Alpha_01.scn");
     EXPECT_TRUE(window.mnuSave->isEnabled());
+
+    // A pick is a step of its own between typing before and after it.
+    window.txtScenarioMOV->setFocus();
+    QTest::keyClick(window.txtScenarioMOV, Qt::Key_X);
+    prompts.ExpectFilePick("Select movie file", "/media/Movies/outro.mov");
+    QTest::mouseClick(window.cmdSelectScenarioMOV, Qt::LeftButton);
+    QTest::keyClick(window.txtScenarioMOV, Qt::Key_Y);
+    for (const char* before : {"outro.mov", "intro.movx", "intro.mov"}) {
+        window.mnuUndo->trigger();
+        EXPECT_EQ(Shown().ScenarioMOV(), before);
+    }
 }
 
 TEST_F(FileCommandsTest, EditingAnEmptyFieldFillsTheDefaultNameAndCreatesTheFile) {

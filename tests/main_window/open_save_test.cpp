@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <algorithm>
 #include <filesystem>
 #include <vector>
@@ -89,6 +90,14 @@ TEST_F(OpenSaveTest, AFailedSaveReportsTheErrorAndKeepsTheLastGoodFile) {
     ChangeAndSave(70000);
     EXPECT_TRUE(Window().mnuSave->isEnabled());
     EXPECT_EQ(campaigns.Read("camp1.cam"), good);
+
+    modMain::CurrentCampaign()->SetPrestige(7);
+    std::filesystem::create_directory(campaigns.Path() / "taken.cam");
+    prompts.ExpectFilePick("Save campaign file", campaigns.File("taken.cam"));
+    prompts.ExpectMessage("75\r\nPath/File access error: not a regular file");
+    Window().mnuSaveAs->trigger();
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1") << "a failed Save As";
+    EXPECT_EQ(Window().fraMain->title(), "camp1.cam");
 }
 
 }  // namespace

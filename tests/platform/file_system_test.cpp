@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -99,6 +100,14 @@ TEST(ReplaceFileContents, WritesExactlyTheNewBytesAndRemovesInterruptedSavesOnly
     EXPECT_EQ(folder.Read("a.cam"), std::string("new\0bytes", 9));
     EXPECT_FALSE(fs::exists(folder.Path() / "a.cam.saving-0123abcd.tmp"));
     EXPECT_EQ(folder.Entries(), 4u) << "the others stay, and no new temporary file";
+#ifndef _WIN32
+    // A new file gets the usual mode, as any program's: 0666 less the user's mask.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ReplaceFileContents(folder.File("new.cam"), "n");
+    EXPECT_EQ(fs::status(folder.Path() / "new.cam").permissions(),
+              static_cast<fs::perms>(0666 & ~mask));
+#endif
 }
 
 // Opening a FIFO without a writer to read from it would wait for ever: a fault hangs here.

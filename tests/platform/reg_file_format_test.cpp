@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -113,13 +114,17 @@ TEST(RegFileFormat, ReadsEveryFormOfAText) {
                           "\"Multi\"=hex(7):26,62,00,00,79,5f,00,00,00,00\n"  // "戦" and "役"
                           "\"Raw\"=\"J\xc3\xbcrgen\"\n"                       // UTF-8 as it stands
                           "\"Lone\"=\"a\\xd83d b\\xde00\"\n"                  // surrogates unpaired
-                          "\"Str\"=str(2):\"%HOME%\\\\\\x41a\"\n");
+                          "\"Str\"=str(2):\"%HOME%\\\\\\x41a\"\n"
+                          "\"Octal\"=\"\\0017\"\n");  // \001 and a digit
     RegFileKey& key = *file.FindKey("k");
     EXPECT_EQ(key.FindValue("Hex")->data, std::string("Jü😀\0", 8));
     EXPECT_EQ(key.FindValue("Multi")->data, std::string("戦\0役\0\0", 9));
     EXPECT_EQ(key.FindValue("Raw")->data, std::string("Jürgen\0", 8));
     EXPECT_EQ(key.FindValue("Lone")->data, std::string("a\uFFFD b\uFFFD\0", 10));
     EXPECT_EQ(key.FindValue("Str")->data, std::string("%HOME%\\К\0", 10));
+    EXPECT_EQ(key.FindValue("Octal")->data, std::string("\x01"
+                                                        "7\0",
+                                                        3));
 }
 
 TEST(RegFileFormat, AByteOrderMarkAndStrayCarriageReturnsAreAccepted) {

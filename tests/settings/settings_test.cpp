@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -99,6 +100,7 @@ TEST_F(LoadSettingsTest, PrestigeIncrementAsTextNumberOrNonsense) {
         {"-50", RegType::Sz, -50, false},
         {"99999", RegType::Sz, 99999, false},
         {"12.5", RegType::Sz, 12, false},
+        {"2147483647", RegType::Sz, 2147483647, false},
         {"abc", RegType::Sz, 1000, true},
         {"1E20", RegType::Sz, 1000, true},
         {std::vector<unsigned char>{1, 2}, RegType::Binary, 1000, true},
