@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "about/about_text.h"
 
 #include "model/conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "about/frm_about.h"
 
 #include <QApplication>

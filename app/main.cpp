@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QApplication>
 
 #include "main_window/startup.h"

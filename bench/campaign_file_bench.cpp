@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading plus parsing, and building, of a full 50-scenario campaign, beside a plain
 // copy of a campaign file's bytes as the yardstick.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The campaign map of a generated campaign of 50 scenarios (the most a file holds) or 250
 // (the wizard's most): the check, the graph and the dot layout together, as the map
 // window does them after an edit, and each on its own. Second argument 0: every outcome

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every editing command on the largest campaign the editor holds, the wizard's 250
 // scenarios (each loss ends the campaign, the map's hardest case), with the campaign map
 // open, on the offscreen platform. Each benchmark times the command from the click or key

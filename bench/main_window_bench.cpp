@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening and showing a 50-scenario campaign on the main window, and start-up to the
 // first shown main window of the whole program beside a bare Qt program, on the offscreen
 // platform.

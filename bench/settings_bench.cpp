@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings store at a size far beyond the editor's own: parsing and writing a file of
 // 16,000 keys, a change to such a store, and a read of a store of the editor's size, as
 // start-up makes some 35 of them.

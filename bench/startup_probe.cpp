@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts, shows its first main window, lets the event loop show it, reports that on its
 // standard output, and ends: either the editor's own start-up or a bare Qt main window,
 // for the start-up benchmark. The

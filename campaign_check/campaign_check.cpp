@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_check/campaign_check.h"
 
 #include <deque>

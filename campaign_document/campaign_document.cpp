@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_document/campaign_document.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_file/campaign_writer.h"
 
 #include "campaign_file/campaign_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_file/open_save_commands.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_file/select_file.h"
 
 #include "platform/error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_map/campaign_graph.h"
 
 #include <map>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_map/frm_map.h"
 
 #include <QHBoxLayout>

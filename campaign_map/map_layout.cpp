@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_map/map_layout.h"
 
 #include "campaign_map/graphviz_graph.h"

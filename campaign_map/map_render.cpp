@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_map/map_render.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_map/map_scene.h"
 
 #include <QGraphicsScene>

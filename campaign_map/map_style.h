@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the drawn map and the laid-out map share: the fonts the layout sizes the boxes and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_file/campaign_writer.h"
 #include "cli/campaign_json.h"
 #include "cli/commands.h"

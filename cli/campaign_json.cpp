@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/campaign_json.h"
 
 #include "campaign_file/campaign_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_file/campaign_path.h"
 #include "campaign_file/campaign_reader.h"
 #include "cli/campaign_json.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // xal-cam: campaign files on the command line, for designers who script their work.
 #include <CLI/CLI.hpp>
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_check/campaign_check.h"
 #include "campaign_map/campaign_graph.h"
 #include "campaign_map/map_render.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The part of the mingw-w64 toolchain files that both word sizes share; they set
 # XAL_MINGW_TRIPLET first.
 set(CMAKE_SYSTEM_NAME Windows)

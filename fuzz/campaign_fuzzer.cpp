@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the campaign reader; whatever it reads must build again and
 // read back to the same file.
 #include <cstdint>

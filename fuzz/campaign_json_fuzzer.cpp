@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary text to the JSON reader of "xal-cam build" as the tool reads a file:
 // what it accepts must build a campaign file, and what it refuses must be refused with
 // the program's run-time error; any other exception escapes and is a finding.

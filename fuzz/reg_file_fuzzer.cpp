@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary text to the settings file parser; whatever it parses must format to a
 // text that parses without a fault to the same contents, and formatting that again must
 // give the same text.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs one fuzzer of a fuzz build for a number of seconds, starting from a corpus seeded
 # with the project's examples. Corpus, log and findings (crash-*, leak-*, timeout-*) go to
 # BUILD/HARNESS/; a finding fails with the tail of the log and the findings' names.

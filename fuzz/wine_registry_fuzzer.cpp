@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes as a Wine prefix's system.reg to the reader of the game's folder,
 // and maps the folder it finds into the prefix.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Putting the current campaign on the main window, and the controls that only choose.
 #include <QStandardItemModel>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editable fields write straight into the current campaign: file names up to 20
 // characters, prestige from 0 to 65000. Any key pressed in a field marks the campaign
 // changed.

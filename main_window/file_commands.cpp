@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The buttons beside the file-name fields: select a file into a field, edit the text file
 // a field names, and start the scenario editor on the displayed scenario's file. They
 // change the campaign only through the fields.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main_window/fitted_label.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's design: every control with its name, place, caption and tool tip.
 // Places are in twips, 15 to the pixel, relative to the control's container.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main_window/mod_main.h"
 
 namespace xal::modMain {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening and saving: the Open and Save commands, the recent-campaigns menu and files
 // dropped on the window.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The scenario list's commands: add, move up and down, delete, and the four prestige
 // commands. Each reads the selection, runs its operation on the current campaign and
 // shows the result.

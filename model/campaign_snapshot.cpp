@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/campaign_snapshot.h"
 
 namespace xal {

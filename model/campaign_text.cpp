@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/campaign_text.h"
 
 #include "platform/error.h"

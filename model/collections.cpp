@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/scenario.h"
 #include "model/victory.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/editing_rules.h"
 
 #include "model/campaign_limits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "new_campaign/frm_new.h"
 
 #include <QFormLayout>

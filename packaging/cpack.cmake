@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package: `cpack -G DEB` in the build folder. Its dependencies come from the
 # built programs' shared libraries through dpkg-shlibdeps.
 set(CPACK_PACKAGE_NAME ${XAL_PACKAGE_NAME})

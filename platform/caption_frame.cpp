@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/caption_frame.h"
 
 #include <QStyleOptionGroupBox>

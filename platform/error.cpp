@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/error.h"
 
 namespace xal {

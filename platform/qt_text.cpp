@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/qt_text.h"
 
 #include "platform/windows1252.h"

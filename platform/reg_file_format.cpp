@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/reg_file_format.h"
 
 #include <cstdio>

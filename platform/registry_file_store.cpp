@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/registry_file_store.h"
 
 #ifndef _WIN32

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifdef _WIN32
 #include <windows.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/utf16.h"
 
 #include "platform/windows1252.h"

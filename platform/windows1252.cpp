@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/windows1252.h"
 
 namespace xal::windows1252 {

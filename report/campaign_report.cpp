@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "report/campaign_report.h"
 
 #include "campaign_file/campaign_writer.h"

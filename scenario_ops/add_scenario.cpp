@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/campaign_text.h"
 #include "model/conversions.h"
 #include "scenario_ops/scenario_ops.h"

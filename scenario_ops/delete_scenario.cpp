@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scenario_ops/scenario_contents.h"
 #include "scenario_ops/scenario_ops.h"
 

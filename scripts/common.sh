@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by the set-up scripts: installs Debian packages that are missing.
 set -euo pipefail
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Cross-builds the core, the command-line tool and the tests for Windows with mingw-w64
 # and runs them under Wine in a throwaway prefix, without a display: every test, the
 # tool's dump and build against the Linux build's bytes, and the registry values the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/country_list.h"
 
 namespace xal {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/recent_campaigns.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "text_editor/frm_edit.h"
 
 #include "platform/prompts.h"

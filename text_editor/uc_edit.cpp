@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "text_editor/uc_edit.h"
 
 #include "platform/pictures.h"

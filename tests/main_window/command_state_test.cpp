@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <filesystem>
 
 #include "campaign_file/campaign_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <filesystem>
 
 #include "main_window/mod_main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QDropEvent>
 #include <QMenuBar>
 #include <QMimeData>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main_window/mod_main.h"
 #include "scenario_ops/scenario_ops.h"
 #include "support/campaign_fixtures.h"

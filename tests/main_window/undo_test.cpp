@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "campaign_file/campaign_writer.h"
 #include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build into PREFIX and checks that every one of FILES ("|" between them)
 # is there, and that the installed desktop entry, file type and metadata fit together.
 # Run with cmake -P; the build must be complete.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main_window/mod_main.h"
 #include "report/campaign_report.h"
 #include "support/campaign_fixtures.h"

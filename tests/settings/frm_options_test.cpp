@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/frm_options.h"
 #include "main_window/mod_main.h"
 #include "settings/registry.h"

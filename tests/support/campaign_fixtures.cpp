@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/campaign_fixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/main_window_fixture.h"
 
 #include "campaign_file/campaign_writer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #ifndef _WIN32
 #include "platform/registry_file_store.h"
 #include "support/registry_sandbox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/scripted_prompts.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/test_application.h"
 
 #include <QApplication>
