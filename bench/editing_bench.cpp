@@ -23,6 +23,7 @@
 #include "main_window/mod_main.h"
 #include "new_campaign/campaign_generation.h"
 #include "platform/file_system.h"
+#include "platform/registry_file_store.h"
 
 namespace {
 
@@ -66,6 +67,9 @@ void FollowUp() {
 // The window with the 250-scenario campaign shown, scenario 100 selected, the map open.
 frmMain& Editor() {
     static frmMain* window = [] {
+        // Open records the recent campaigns: in a settings store of the benchmark's own.
+        setenv("XDG_CONFIG_HOME", (BenchFolder() / "config").c_str(), 1);
+        xal::platform::SetRegistryStorePath(xal::platform::RegistryFileStore::DefaultPath());
         xal::modMain::Settings.GameFolder = BenchFolder().string() + "/";
         xal::modMain::Settings.PrestigeIncrement = 1000;
         auto* editor = new frmMain;
