@@ -65,16 +65,19 @@ void frmMain::ConnectFileCommands() {
     connect(cmdEditScenario, &QPushButton::clicked, this, [this] { cmdEditScenario_Click(); });
 }
 
+void frmMain::PutFileName(QLineEdit* box, const QString& name) {
+    // A step of its own, apart from any typing in the field before or after it.
+    modMain::Document.CloseStep();
+    box->setText(name);
+    modMain::Document.CloseStep();
+    MarkChanged();
+}
+
 void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
     try {
         std::string name = NameOfCampaignText(FromQString(box->text()));
         SelectFile(name, kind, PickerMode::Select, modMain::CurrentCampaign()->CampaignFolder());
-        const QString chosen = ToQString(CampaignTextOfName(name));
-        // The pick is a step of its own, apart from any typing in the field.
-        modMain::Document.CloseStep();
-        box->setText(chosen);
-        modMain::Document.CloseStep();
-        MarkChanged();
+        PutFileName(box, ToQString(CampaignTextOfName(name)));
     } catch (const RunTimeError& error) {
         // A cancelled choice leaves everything as it was, without a word; a file the
         // campaign cannot name is said, and the field keeps its name.
@@ -85,13 +88,7 @@ void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
 
 void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& defaultName) {
     try {
-        if (box->text().isEmpty()) {
-            const QString name = ToQString(defaultName());
-            modMain::Document.CloseStep();
-            box->setText(name);
-            modMain::Document.CloseStep();
-            MarkChanged();
-        }
+        if (box->text().isEmpty()) PutFileName(box, ToQString(defaultName()));
         const std::string name = FromQString(box->text());
         const std::string path = platform::FileInFolder(
             modMain::CurrentCampaign()->CampaignFolder(), NameOfCampaignText(name));

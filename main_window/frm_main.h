@@ -188,6 +188,8 @@ class frmMain : public QMainWindow {
     // Where the displayed scenario's fields, or those of its outcome, are in the campaign.
     FieldPlace DisplayedPlace(int outcome) const;
 
+    // A file name chosen with a select button or filled in by an edit button.
+    void PutFileName(QLineEdit* box, const QString& name);
     void SelectInto(QLineEdit* box, FileKind kind);
     void EditTextFile(QLineEdit* box, const std::function<std::string()>& defaultName);
     void cmdEditScenario_Click();
