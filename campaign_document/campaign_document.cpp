@@ -4,14 +4,11 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/conversions.h"
 #include "platform/error.h"
 
 namespace xal {
 namespace {
-
-std::string Number(Byte value) {
-    return std::to_string(static_cast<int>(value));
-}
 
 // An outcome outside 0 to 3 is out of range before it could name a step.
 std::string OutcomeWord(Byte outcome) {
@@ -65,7 +62,7 @@ EditStep FieldStep(FieldLevel level, const std::string& name, FieldPlace place) 
     const std::string whose =
         level == FieldLevel::Scenario ? "scenario" : OutcomeWord(place.outcome);
     const std::string caption = "Edit " + whose + " " + name;
-    return {caption, place.scenario, caption + " " + Number(place.scenario)};
+    return {caption, place.scenario, caption + " " + DecimalText(place.scenario)};
 }
 
 void StoreText(Campaign& campaign, TextField field, FieldPlace place, const std::string& text) {
@@ -179,7 +176,7 @@ void CampaignDocument::MoveScenario(Byte scenario, MoveDirection direction) {
     const int to = scenario + (up ? -1 : 1);
     if (scenario >= campaign_->NrOfScenarios() || to < 0 || to >= campaign_->NrOfScenarios())
         Raise(ErrorNumber::SubscriptOutOfRange);
-    const std::string caption = "Move scenario " + Number(scenario) + (up ? " up" : " down");
+    const std::string caption = "Move scenario " + DecimalText(scenario) + (up ? " up" : " down");
     Edit({caption, static_cast<Byte>(to), {}}, [scenario, to](xal::Campaign& campaign) {
         xal::MoveScenario(campaign, scenario, static_cast<Byte>(to));
     });
@@ -187,7 +184,7 @@ void CampaignDocument::MoveScenario(Byte scenario, MoveDirection direction) {
 
 void CampaignDocument::DeleteScenario(Byte scenario) {
     if (scenario >= campaign_->NrOfScenarios()) Raise(ErrorNumber::SubscriptOutOfRange);
-    Edit({"Delete scenario " + Number(scenario), scenario, {}},
+    Edit({"Delete scenario " + DecimalText(scenario), scenario, {}},
          [scenario](xal::Campaign& campaign) { xal::DeleteScenario(campaign, scenario); });
 }
 
@@ -196,7 +193,7 @@ void CampaignDocument::AdjustPrestige(PrestigeMode mode, Long increment, Byte di
     const bool all = mode == CampaignUp || mode == CampaignDown;
     const std::string caption =
         std::string(raise ? "Raise " : "Lower ") +
-        (all ? "all prestige" : "prestige of scenario " + Number(displayed));
+        (all ? "all prestige" : "prestige of scenario " + DecimalText(displayed));
     Edit({caption, displayed, {}}, [=](xal::Campaign& campaign) {
         xal::AdjustPrestige(campaign, mode, increment, displayed);
     });

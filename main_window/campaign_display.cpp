@@ -14,22 +14,15 @@ QString Decimal(long long value) {
     return ToQString(DecimalText(value));
 }
 
-// Selects the first of at most `limit` entries that carries `value`, if one does.
-void SelectEntryOf(QComboBox* list, int value, int limit) {
+// Selects the first of at most `limit` entries that carries `value`; true when one does.
+bool SelectEntryOf(QComboBox* list, int value, int limit) {
     for (int i = 0; i < list->count() && i < limit; ++i) {
-        if (list->itemData(i).toInt() == value) return list->setCurrentIndex(i);
+        if (list->itemData(i).toInt() == value) {
+            list->setCurrentIndex(i);
+            return true;
+        }
     }
-}
-
-// The go-to lists hold "END/SCORE" and then the scenarios' numbers: entry k + 1 is
-// scenario k. A go-to that names no scenario of the campaign has no entry (-1).
-int GoToEntry(Byte goTo, int scenarios) {
-    if (goTo == Victory::EndOfCampaign) return 0;
-    return goTo < scenarios ? goTo + 1 : -1;
-}
-
-Byte GoToOfEntry(int entry) {
-    return entry == 0 ? Victory::EndOfCampaign : static_cast<Byte>(entry - 1);
+    return false;
 }
 
 }  // namespace
@@ -70,9 +63,11 @@ void frmMain::RefreshCampaignDisplay() {
     if (cbxVictoryGoto[0]->count() != count + 1) {
         // The four lists share one list of choices, made once.
         QList<QStandardItem*> entries;
-        for (int entry = 0; entry <= count; ++entry) {
-            entries << new QStandardItem(entry == 0 ? QString("END/SCORE") : Decimal(entry - 1));
-            entries.back()->setData(int{GoToOfEntry(entry)}, Qt::UserRole);
+        entries << new QStandardItem("END/SCORE");
+        entries.back()->setData(int{Victory::EndOfCampaign}, Qt::UserRole);
+        for (int i = 0; i < count; ++i) {
+            entries << new QStandardItem(Decimal(i));
+            entries.back()->setData(i, Qt::UserRole);
         }
         auto* choices = new QStandardItemModel(this);
         choices->invisibleRootItem()->appendRows(entries);
@@ -117,8 +112,9 @@ void frmMain::RefreshScenarioDisplay(Byte charScenario) {
         txtVictoryMOV[k]->setText(ToQString(victory.VictoryMOV()));
         txtVictoryTXT[k]->setText(ToQString(victory.VictoryTXT()));
         txtVictoryPrestige[k]->setText(Decimal(victory.Prestige()));
-        cbxVictoryGoto[k]->setCurrentIndex(
-            GoToEntry(victory.OnEndGoTo(), cbxVictoryGoto[k]->count() - 1));
+        // A go-to that names no scenario of the campaign selects no entry.
+        if (!SelectEntryOf(cbxVictoryGoto[k], victory.OnEndGoTo(), cbxVictoryGoto[k]->count()))
+            cbxVictoryGoto[k]->setCurrentIndex(-1);
     }
 }
 
@@ -145,7 +141,7 @@ void frmMain::cbxVictoryGoto_Click(int index) {
     DropDownList* list = cbxVictoryGoto[index];
     if (IsDisplaying() || list->currentIndex() < 0) return;
     modMain::Document.SetGoTo(DisplayedPlace(index).scenario, static_cast<Byte>(index),
-                              GoToOfEntry(list->currentIndex()));
+                              ToByte(list->currentData().toLongLong()));
     RefreshCampaignMap();
 }
 

@@ -53,7 +53,7 @@ void ShowPrestigeAccepted(QLineEdit* box, bool accepted) {
 }  // namespace
 
 Scenario& frmMain::DisplayedScenario() const {
-    return *modMain::CurrentCampaign()->ScenarioAt(ToByte(txtScenarioNr->text().toLongLong()));
+    return *modMain::CurrentCampaign()->ScenarioAt(DisplayedPlace(0).scenario);
 }
 
 Victory& frmMain::DisplayedVictory(int index) const {
