@@ -88,6 +88,7 @@ frmAbout::frmAbout(QWidget* parent, const std::string& programFolder)
 
     txtComments = new QPlainTextEdit(this);
     txtComments->setObjectName("txtComments");
+    txtComments->setAccessibleName("Read-me");
     txtComments->setGeometry(Pixels(120), Pixels(1500), Pixels(8760), Pixels(3300));
     txtComments->setReadOnly(true);
     // Long lines wrap at the box's width; only the vertical bar scrolls.

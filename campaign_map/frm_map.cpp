@@ -32,8 +32,10 @@ frmMap::frmMap(const CampaignDocument& document, std::function<void(Byte)> showS
     splMap->setObjectName("splMap");
     vwMap = new MapView(splMap);
     vwMap->setObjectName("vwMap");
+    vwMap->setAccessibleName("Campaign map");
     lstFindings = new QListWidget(splMap);
     lstFindings->setObjectName("lstFindings");
+    lstFindings->setAccessibleName("Findings");
     lstFindings->setWordWrap(true);
     splMap->setStretchFactor(0, 3);
     splMap->setStretchFactor(1, 1);

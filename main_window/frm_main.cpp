@@ -125,6 +125,7 @@ void frmMain::UpdateCommandStates() {
     for (const auto& [command, text] : prestige) {
         command->setText(text + increment);
         command->setToolTip(text + increment);
+        command->setIconText(text + increment);
     }
 }
 

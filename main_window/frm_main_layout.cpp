@@ -47,8 +47,15 @@ class HeaderShownWithList : public QObject {
     }
 };
 
-void AddLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
-    Place(new FittedLabel(text, parent), nullptr, left, top, width, height);
+QLabel* AddLabel(QWidget* parent, const char* text, int left, int top, int width, int height) {
+    return Place(new FittedLabel(text, parent), nullptr, left, top, width, height);
+}
+
+// A screen reader names a box after its label.
+template <typename Control>
+Control* Labelled(QLabel* label, Control* control) {
+    label->setBuddy(control);
+    return control;
 }
 
 QLineEdit* AddTextBox(QWidget* parent, const char* name, int left, int top, int width, int height,
@@ -63,6 +70,8 @@ QPushButton* AddPictureButton(QWidget* parent, const char* name, int left, int t
     auto* button = Place(new QPushButton(parent), name, left, top, width, height);
     button->setIcon(picture);
     button->setToolTip(toolTip);
+    // Without a caption, a screen reader says what the tool tip says.
+    button->setAccessibleName(toolTip);
     return button;
 }
 
@@ -147,40 +156,41 @@ void frmMain::BuildLayout() {
 
 void frmMain::BuildCampaignFrame() {
     QWidget* f = fraMain;
-    AddLabel(f, "Number of scenarios:", 240, 270, 2175, 255);
-    txtCampaignNrOfScenarios = AddTextBox(f, "txtCampaignNrOfScenarios", 2520, 240, 615, 285,
-                                          "Number of scenarios in this campaign");
+    txtCampaignNrOfScenarios = Labelled(AddLabel(f, "Number of scenarios:", 240, 270, 2175, 255),
+                                        AddTextBox(f, "txtCampaignNrOfScenarios", 2520, 240, 615,
+                                                   285, "Number of scenarios in this campaign"));
     txtCampaignNrOfScenarios->setReadOnly(true);
     QPalette buttonFace = txtCampaignNrOfScenarios->palette();
     buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));
     txtCampaignNrOfScenarios->setPalette(buttonFace);
-    AddLabel(f, "Prestige at start of campaign:", 240, 630, 2175, 255);
-    txtCampaignPrestige =
-        AddTextBox(f, "txtCampaignPrestige", 2520, 600, 615, 285, "Prestige at start of campaign");
+    txtCampaignPrestige = Labelled(
+        AddLabel(f, "Prestige at start of campaign:", 240, 630, 2175, 255),
+        AddTextBox(f, "txtCampaignPrestige", 2520, 600, 615, 285, "Prestige at start of campaign"));
 
     const QIcon select = Picture("document-open", QStyle::SP_DirOpenIcon);
     const QIcon editText = Picture("accessories-text-editor", QStyle::SP_FileDialogDetailedView);
-    AddLabel(f, "MOV file for winning:", 3240, 270, 1695, 255);
     txtCampaignVictoryMOV =
-        AddTextBox(f, "txtCampaignVictoryMOV", 5040, 240, 1935, 285, kMovieToolTip);
+        Labelled(AddLabel(f, "MOV file for winning:", 3240, 270, 1695, 255),
+                 AddTextBox(f, "txtCampaignVictoryMOV", 5040, 240, 1935, 285, kMovieToolTip));
     cmdSelectCampaignVictoryMOV = AddPictureButton(f, "cmdSelectCampaignVictoryMOV", 7080, 240, 300,
                                                    285, select, "Select campaign victory MOV file");
-    AddLabel(f, "MOV file for losing:", 3240, 630, 1695, 255);
     txtCampaignDefeatMOV =
-        AddTextBox(f, "txtCampaignDefeatMOV", 5040, 600, 1935, 285, kMovieToolTip);
+        Labelled(AddLabel(f, "MOV file for losing:", 3240, 630, 1695, 255),
+                 AddTextBox(f, "txtCampaignDefeatMOV", 5040, 600, 1935, 285, kMovieToolTip));
     cmdSelectCampaignDefeatMOV = AddPictureButton(f, "cmdSelectCampaignDefeatMOV", 7080, 600, 300,
                                                   285, select, "Select campaign loss MOV file");
-    AddLabel(f, "Campaign intro TXT file:", 3240, 990, 1695, 255);
-    txtCampaignTXT = AddTextBox(f, "txtCampaignTXT", 5040, 960, 1935, 285, kTextToolTip);
+    txtCampaignTXT = Labelled(AddLabel(f, "Campaign intro TXT file:", 3240, 990, 1695, 255),
+                              AddTextBox(f, "txtCampaignTXT", 5040, 960, 1935, 285, kTextToolTip));
     cmdSelectCampaignTXT = AddPictureButton(f, "cmdSelectCampaignTXT", 7080, 960, 300, 285, select,
                                             "Select campaign TXT file");
     cmdEditCampaignTXT = AddPictureButton(f, "cmdEditCampaignTXT", 7440, 960, 300, 285, editText,
                                           "Edit campaign TXT file");
-    AddLabel(f, "Country:", 7800, 270, 975, 255);
-    cbxCountry = AddDropDownList(f, "cbxCountry", 8880, 240, 2490, 315, "Select country");
+    cbxCountry = Labelled(AddLabel(f, "Country:", 7800, 270, 975, 255),
+                          AddDropDownList(f, "cbxCountry", 8880, 240, 2490, 315, "Select country"));
 
     lvScenarios = Place(new QTreeWidget(f), "lvScenarios", 120, 1440, 2535, 4695);
     lvScenarios->setToolTip("List of scenarios in the campaign");
+    lvScenarios->setAccessibleName(lvScenarios->toolTip());
     lvScenarios->setColumnCount(2);
     lvScenarios->setHeaderLabels({"Nr.", "Scenario"});
     lvScenarios->setRootIsDecorated(false);
@@ -202,9 +212,10 @@ void frmMain::BuildScenarioFrame() {
     QWidget* f = fraScenario;
     const QIcon select = Picture("document-open", QStyle::SP_DirOpenIcon);
     const QIcon editText = Picture("accessories-text-editor", QStyle::SP_FileDialogDetailedView);
-    AddLabel(f, "Scenario SCN File:", 360, 270, 1335, 255);
-    txtScenario = AddTextBox(f, "txtScenario", 1800, 240, 1935, 285,
-                             "(Required) Select scenario file. This can be any .scn file.");
+    txtScenario =
+        Labelled(AddLabel(f, "Scenario SCN File:", 360, 270, 1335, 255),
+                 AddTextBox(f, "txtScenario", 1800, 240, 1935, 285,
+                            "(Required) Select scenario file. This can be any .scn file."));
     cmdSelectScenario =
         AddPictureButton(f, "cmdSelectScenario", 3840, 240, 300, 285, select, "Select scenario");
     cmdEditScenario = AddPictureButton(f, "cmdEditScenario", 4200, 240, 300, 285,
@@ -212,23 +223,24 @@ void frmMain::BuildScenarioFrame() {
                                        "Edit scenario with RH XaL Editor");
     txtScenarioNr = AddTextBox(f, "txtScenarioNr", 5520, 240, 615, 285, {});
     txtScenarioNr->hide();
-    AddLabel(f, "Intro TXT File:", 360, 630, 1320, 255);
-    txtScenarioTXT = AddTextBox(
-        f, "txtScenarioTXT", 1800, 600, 1935, 285,
-        "(Highly Recommended, but Optional) Select text file. This can be any .txt file.");
+    txtScenarioTXT = Labelled(
+        AddLabel(f, "Intro TXT File:", 360, 630, 1320, 255),
+        AddTextBox(
+            f, "txtScenarioTXT", 1800, 600, 1935, 285,
+            "(Highly Recommended, but Optional) Select text file. This can be any .txt file."));
     cmdSelectScenarioTXT = AddPictureButton(f, "cmdSelectScenarioTXT", 3840, 600, 300, 285, select,
                                             "Select scenario intro TXT file");
     cmdEditScenarioTXT = AddPictureButton(f, "cmdEditScenarioTXT", 4200, 600, 300, 285, editText,
                                           "Edit scenario intro TXT file");
-    AddLabel(f, "MOV File:", 360, 990, 1335, 255);
-    txtScenarioMOV = AddTextBox(f, "txtScenarioMOV", 1800, 960, 1935, 285, kMovieToolTip);
+    txtScenarioMOV = Labelled(AddLabel(f, "MOV File:", 360, 990, 1335, 255),
+                              AddTextBox(f, "txtScenarioMOV", 1800, 960, 1935, 285, kMovieToolTip));
     cmdSelectScenarioMOV = AddPictureButton(f, "cmdSelectScenarioMOV", 3840, 960, 300, 285, select,
                                             "Select scenario MOV file");
-    AddLabel(f, "Max prestige:", 360, 1350, 1335, 255);
-    txtScenarioPrestige = AddTextBox(
-        f, "txtScenarioPrestige", 1800, 1320, 615, 285,
-        "This is the maximum prestige allowed at the beginning of the scenario, though the player "
-        "can gain more during the scenario.");
+    txtScenarioPrestige = Labelled(AddLabel(f, "Max prestige:", 360, 1350, 1335, 255),
+                                   AddTextBox(f, "txtScenarioPrestige", 1800, 1320, 615, 285,
+                                              "This is the maximum prestige allowed at the "
+                                              "beginning of the scenario, though the player "
+                                              "can gain more during the scenario."));
     for (int i = 0; i < 4; ++i) BuildVictoryFrame(i);
 }
 
@@ -242,26 +254,27 @@ void frmMain::BuildVictoryFrame(int i) {
     CaptionFrame* f = AddFrame(fraScenario, name("fraVictory").constData(), kVictoryCaption[i],
                                kVictoryPlace[i][0], kVictoryPlace[i][1], 3975, 1455);
     fraVictory[i] = f;
-    AddLabel(f, "TXT File:", 120, 270, 855, 255);
-    txtVictoryTXT[i] = AddTextBox(f, name("txtVictoryTXT").constData(), 1080, 240, 1935, 285,
-                                  kVictoryTextToolTip[i]);
+    txtVictoryTXT[i] = Labelled(AddLabel(f, "TXT File:", 120, 270, 855, 255),
+                                AddTextBox(f, name("txtVictoryTXT").constData(), 1080, 240, 1935,
+                                           285, kVictoryTextToolTip[i]));
     cmdSelectVictoryTXT[i] = AddPictureButton(f, name("cmdSelectVictoryTXT").constData(), 3120, 240,
                                               300, 285, select, "Select " + word + " TXT file");
     cmdEditVictoryTXT[i] = AddPictureButton(f, name("cmdEditVictoryTXT").constData(), 3480, 240,
                                             300, 285, editText, "Edit " + word + " TXT file");
-    AddLabel(f, "MOV File:", 120, 630, 855, 255);
-    txtVictoryMOV[i] =
-        AddTextBox(f, name("txtVictoryMOV").constData(), 1080, 600, 1935, 285, kMovieToolTip);
+    txtVictoryMOV[i] = Labelled(
+        AddLabel(f, "MOV File:", 120, 630, 855, 255),
+        AddTextBox(f, name("txtVictoryMOV").constData(), 1080, 600, 1935, 285, kMovieToolTip));
     cmdSelectVictoryMOV[i] = AddPictureButton(f, name("cmdSelectVictoryMOV").constData(), 3120, 600,
                                               300, 285, select, "Select " + word + " MOV file");
-    AddLabel(f, "Prestige:", 120, 990, 855, 255);
-    txtVictoryPrestige[i] = AddTextBox(
-        f, name("txtVictoryPrestige").constData(), 1080, 960, 615, 285,
-        "This is the cumulative amount of prestige (for the entire campaign thusfar) that will be "
-        "awarded to the player on the next scenario.");
-    AddLabel(f, "Go to:", 1800, 990, 495, 255);
-    cbxVictoryGoto[i] = AddDropDownList(f, name("cbxVictoryGoto").constData(), 2400, 960, 1410, 315,
-                                        kGotoToolTip[i]);
+    txtVictoryPrestige[i] =
+        Labelled(AddLabel(f, "Prestige:", 120, 990, 855, 255),
+                 AddTextBox(f, name("txtVictoryPrestige").constData(), 1080, 960, 615, 285,
+                            "This is the cumulative amount of prestige (for the entire campaign "
+                            "thusfar) that will be "
+                            "awarded to the player on the next scenario."));
+    cbxVictoryGoto[i] = Labelled(AddLabel(f, "Go to:", 1800, 990, 495, 255),
+                                 AddDropDownList(f, name("cbxVictoryGoto").constData(), 2400, 960,
+                                                 1410, 315, kGotoToolTip[i]));
 }
 
 void frmMain::BuildMenus() {
@@ -364,7 +377,11 @@ void frmMain::BuildToolbar() {
         // The menus show captions only.
         action->setIconVisibleInMenu(false);
         action->setData(QString(button.key));
-        if (button.toolTip) action->setToolTip(button.toolTip);
+        // The button's text, which only a screen reader says, is its tool tip.
+        if (button.toolTip) {
+            action->setToolTip(button.toolTip);
+            action->setIconText(button.toolTip);
+        }
         tbMain->addAction(action);
         tbMain->widgetForAction(action)->setObjectName(QString("tbMain_") + button.key);
         toolbarButtons_.insert(button.key, action);

@@ -3,6 +3,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "campaign_file/select_file.h"
@@ -29,7 +30,10 @@ QLineEdit* AddBox(QFormLayout* form, const char* name, const char* label, const 
     auto* row = new QHBoxLayout;
     row->addWidget(box);
     row->addWidget(browse);
-    form->addRow(label, row);
+    // A label names its box for a screen reader only when it is the box's buddy.
+    auto* caption = new QLabel(label);
+    caption->setBuddy(box);
+    form->addRow(caption, row);
     return box;
 }
 
@@ -37,6 +41,7 @@ QPushButton* BrowseButton(const char* name, const char* toolTip) {
     auto* button = new QPushButton("...");
     button->setObjectName(name);
     button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip);
     button->setAutoDefault(false);
     button->setFixedWidth(button->fontMetrics().horizontalAdvance("...") + 16);
     return button;

@@ -23,9 +23,11 @@ frmEdit::frmEdit(QWidget* parent) : QDialog(parent) {
     setObjectName("frmEdit");
     txtEdit = new QLineEdit(this);
     txtEdit->setObjectName("txtEdit");
+    txtEdit->setAccessibleName("Text");
     txtEdit->setGeometry(Pixels(120), Pixels(120), Pixels(9975), Pixels(285));
     txtLargeEdit = new QPlainTextEdit(this);
     txtLargeEdit->setObjectName("txtLargeEdit");
+    txtLargeEdit->setAccessibleName("Text");
     txtLargeEdit->setGeometry(Pixels(120), Pixels(120), Pixels(9975), Pixels(2685));
     txtLargeEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtLargeEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QGraphicsView>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "about/frm_about.h"
+#include "campaign_map/frm_map.h"
+#include "main_window/mod_main.h"
+#include "new_campaign/frm_new.h"
+#include "settings/frm_options.h"
+#include "support/campaign_fixtures.h"
+#include "support/main_window_fixture.h"
+#include "text_editor/frm_edit.h"
+
+namespace xal {
+namespace {
+
+bool IsControl(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+           qobject_cast<const QAbstractItemView*>(widget) ||
+           qobject_cast<const QAbstractButton*>(widget) ||
+           qobject_cast<const QAbstractSpinBox*>(widget) ||
+           qobject_cast<const QPlainTextEdit*>(widget) ||
+           qobject_cast<const QGraphicsView*>(widget);
+}
+
+// Every control a user can reach in `window` whose name, as a screen reader reads it, is
+// empty or only the caption of a frame around it; a line "objectName: name" each.
+QString BadlyNamedControls(QWidget* window) {
+    QStringList bad;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        // A list's header is a part of the list.
+        if (!IsControl(widget) || qobject_cast<QHeaderView*>(widget) ||
+            !widget->isVisibleTo(window))
+            continue;
+        const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        bool frameCaption = false;
+        for (QWidget* around = widget->parentWidget(); around; around = around->parentWidget())
+            if (auto* frame = qobject_cast<QGroupBox*>(around))
+                frameCaption = frameCaption || frame->title() == name;
+        if (name.trimmed().isEmpty() || frameCaption) bad << widget->objectName() + ": " + name;
+    }
+    return bad.join("\n");
+}
+
+class AccessibleNamesTest : public test::MainWindowTest {};
+
+TEST_F(AccessibleNamesTest, EveryControlOfEveryWindowHasANameOfItsOwn) {
+    gui::frmMain& main = Window();
+    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
+    gui::frmNew wizard(modMain::Settings, &main);
+    gui::frmOptions options(modMain::Settings, campaigns.Path().string(), &main);
+    gui::frmAbout about(&main, campaigns.Path().string());
+    gui::frmMap map(
+        modMain::Document, [](Byte) {}, &main);
+    gui::frmEdit lineEditor(&main);
+    gui::frmEdit textEditor(&main);
+    textEditor.UseLayout(1);
+    for (QWidget* window : std::initializer_list<QWidget*>{&main, &wizard, &options, &about, &map,
+                                                           &lineEditor, &textEditor})
+        EXPECT_EQ(BadlyNamedControls(window).toStdString(), "")
+            << window->objectName().toStdString();
+    for (const char* key : {"SAVE", "CAMP_UP", "HELP"}) {  // a toolbar button says its tool tip
+        QWidget* button = main.tbMain->widgetForAction(main.ToolbarButton(key));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+                  button->toolTip());
+    }
+}
+
+}  // namespace
+}  // namespace xal
