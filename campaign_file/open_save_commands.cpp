@@ -35,7 +35,11 @@ std::shared_ptr<Campaign> ReadCampaignAt(const std::string& path) {
     campaign->SetCampaignName(place.name);
     campaign->SetCampaignFolder(place.folder);
     campaign->SetCampaignFile(path);
-    ParseCampaign(ReadWholeFile(path, platform::read_limit::kCampaignFile), *campaign);
+    try {
+        ParseCampaign(ReadWholeFile(path, platform::read_limit::kCampaignFile), *campaign);
+    } catch (const RunTimeError& error) {
+        throw error.Concerning(platform::FileConcerns(path));
+    }
     return campaign;
 }
 
@@ -82,7 +86,11 @@ bool SaveCampaign(Campaign& campaign, bool saveAs) {
             path = campaign.CampaignFolder() + name;
             if (!ReplaceOtherFile(path)) return false;
         }
-        WriteWholeFile(path, BuildCampaignFile(campaign));
+        try {
+            WriteWholeFile(path, BuildCampaignFile(campaign));
+        } catch (const RunTimeError& error) {
+            throw error.Concerning(platform::UnsavedFileConcerns(path));
+        }
         // Only a file written becomes the campaign's: a failed Save As keeps the old name.
         if (saveAs) {
             const CampaignPlace place = CampaignPlaceOf(path);

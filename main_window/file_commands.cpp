@@ -2,6 +2,9 @@
 // The buttons beside the file-name fields: select a file into a field, edit the text file
 // a field names, and start the scenario editor on the displayed scenario's file. They
 // change the campaign only through the fields.
+#include <QGroupBox>
+#include <QLabel>
+
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
 #include "campaign_file/select_file.h"
@@ -73,6 +76,16 @@ void frmMain::PutFileName(QLineEdit* box, const QString& name) {
     MarkChanged();
 }
 
+std::string frmMain::FieldConcerns(const QWidget* box) const {
+    QString place;
+    for (const QLabel* label :
+         box->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->buddy() == box) place = label->text().chopped(label->text().endsWith(':'));
+    for (QWidget* around = box->parentWidget(); around != fraMain; around = around->parentWidget())
+        if (auto* frame = qobject_cast<QGroupBox*>(around)) place = frame->title() + " > " + place;
+    return "Field: " + QStringToUtf8(place);
+}
+
 void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
     try {
         std::string name = NameOfCampaignText(FromQString(box->text()));
@@ -82,7 +95,7 @@ void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
         // A cancelled choice leaves everything as it was, without a word; a file the
         // campaign cannot name is said, and the field keeps its name.
         if (error.Number() != ErrorNumber::FileDialogCancelled)
-            platform::ShowMessage(error.Report());
+            platform::ShowMessage(error.Concerning(FieldConcerns(box)).Report());
     }
 }
 
@@ -111,7 +124,8 @@ void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& d
             }
         }
     } catch (const RunTimeError& error) {
-        platform::ShowMessage(error.Report());
+        // A file error names its file; a default name the campaign cannot hold, the field.
+        platform::ShowMessage(error.Concerning(FieldConcerns(box)).Report());
     }
 }
 

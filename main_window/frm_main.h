@@ -190,6 +190,9 @@ class frmMain : public QMainWindow {
 
     // A file name chosen with a select button or filled in by an edit button.
     void PutFileName(QLineEdit* box, const QString& name);
+    // "Field: " and where the box is, through the frames around it to its label:
+    // "Field: Scenario 2 > Loss > TXT File". A failure that concerns the box names it so.
+    std::string FieldConcerns(const QWidget* box) const;
     void SelectInto(QLineEdit* box, FileKind kind);
     void EditTextFile(QLineEdit* box, const std::function<std::string()>& defaultName);
     void cmdEditScenario_Click();

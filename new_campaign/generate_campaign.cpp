@@ -14,10 +14,23 @@ namespace {
 
 constexpr Byte kCountry = 1;
 
-double NumberOf(const std::string& text, const NumberFormat& format) {
+// The number in one of the wizard's fields, named as the wizard labels it.
+double NumberOf(const std::string& text, const NumberFormat& format, const std::string& field) {
     const std::optional<double> number = ReadNumber(text, format);
-    if (!number) Raise(ErrorNumber::TypeMismatch);
+    if (!number)
+        throw RunTimeError(ErrorNumber::TypeMismatch,
+                           StandardDescription(ErrorNumber::TypeMismatch), "Field: " + field);
     return *number;
+}
+
+Byte ScenarioCount(const NewCampaignInput& input) {
+    const std::string field = "Nr of scenarios";
+    try {
+        return ToByte(static_cast<long long>(
+            RoundHalfEven(NumberOf(input.NrOfScenariosText, input.Format, field))));
+    } catch (const RunTimeError& error) {
+        throw error.Concerning("Field: " + field);
+    }
 }
 
 // "Camp.CAM" is the campaign Camp; any other name stays as it is.
@@ -39,15 +52,16 @@ Campaign GenerateCampaign(const NewCampaignInput& input, const SettingsRecord& s
                                platform::PathSeparator());
     campaign.SetCampaignTXT(CampaignTextOfName(name + ".txt"));
     campaign.SetCountry(kCountry);
-    const Byte count = ToByte(
-        static_cast<long long>(RoundHalfEven(NumberOf(input.NrOfScenariosText, input.Format))));
+    const Byte count = ScenarioCount(input);
     campaign.SetNrOfScenarios(count);
 
-    const double initialMax = NumberOf(input.InitialMaxText, input.Format);
-    const double incMax = NumberOf(input.IncMaxText, input.Format);
-    const double rewards[4] = {
-        NumberOf(input.IncBVText, input.Format), NumberOf(input.IncVText, input.Format),
-        NumberOf(input.IncTVText, input.Format), NumberOf(input.IncLText, input.Format)};
+    const double initialMax = NumberOf(input.InitialMaxText, input.Format, "Initial MAX prestige");
+    const std::string increments = "Incremental prestige settings > ";
+    const double incMax = NumberOf(input.IncMaxText, input.Format, increments + "MAX");
+    const double rewards[4] = {NumberOf(input.IncBVText, input.Format, increments + "BV"),
+                               NumberOf(input.IncVText, input.Format, increments + "V"),
+                               NumberOf(input.IncTVText, input.Format, increments + "TV"),
+                               NumberOf(input.IncLText, input.Format, increments + "L")};
     for (int i = 0; i < count; ++i) {
         const std::string base = name + settings.ScnFileSeparator + DecimalText(i, 2);
         const Long maxPrestige = ToLong(initialMax + incMax * i);

@@ -3,11 +3,20 @@
 
 namespace xal {
 
-RunTimeError::RunTimeError(int number, std::string description)
-    : std::runtime_error(description), number_(number), description_(std::move(description)) {}
+RunTimeError::RunTimeError(int number, std::string description, std::string concerns)
+    : std::runtime_error(description),
+      number_(number),
+      description_(std::move(description)),
+      concerns_(std::move(concerns)) {}
+
+RunTimeError RunTimeError::Concerning(const std::string& concerns) const {
+    return {number_, description_, concerns_.empty() ? concerns : concerns_};
+}
 
 std::string RunTimeError::Report() const {
-    return std::to_string(number_) + "\r\n" + description_;
+    std::string report = std::to_string(number_) + "\r\n" + description_;
+    if (!concerns_.empty()) report += "\r\n" + concerns_;
+    return report;
 }
 
 std::string StandardDescription(int number) {

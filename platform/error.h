@@ -21,20 +21,27 @@ inline constexpr int PathNotFound = 76;
 inline constexpr int FileDialogCancelled = 32755;
 }  // namespace ErrorNumber
 
-// The one run-time error of the program: a number and a description.
+// The one run-time error of the program: a number and a description, and what it
+// concerns when that is known (a line such as "File: /games/camp1.cam").
 class RunTimeError : public std::runtime_error {
   public:
-    RunTimeError(int number, std::string description);
+    RunTimeError(int number, std::string description, std::string concerns = {});
 
     int Number() const { return number_; }
     const std::string& Description() const { return description_; }
+    const std::string& Concerns() const { return concerns_; }
 
-    // "number" CR LF "description", as every command reports a failure.
+    // The same error concerning `concerns`, unless it already names what it concerns.
+    RunTimeError Concerning(const std::string& concerns) const;
+
+    // "number" CR LF "description", as every command reports a failure, and CR LF and
+    // what it concerns when that is known.
     std::string Report() const;
 
   private:
     int number_;
     std::string description_;
+    std::string concerns_;
 };
 
 // Raises the error with its standard description.

@@ -75,7 +75,8 @@ void CreateEmpty(const std::string& path) {
 
 }  // namespace
 
-std::string ReadFileBytes(const std::string& path, bool createMissing, std::uint64_t maxBytes) {
+std::string internals::ReadPlatformFile(const std::string& path, bool createMissing,
+                                        std::uint64_t maxBytes) {
     if (path.empty()) Raise(ErrorNumber::BadFileName);
     // Without O_NONBLOCK, opening a FIFO would wait for a writer.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -177,7 +178,7 @@ void FlushFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-void ReplaceFileContents(const std::string& path, const std::string& bytes) {
+void internals::ReplacePlatformFile(const std::string& path, const std::string& bytes) {
     if (path.empty()) Raise(ErrorNumber::BadFileName);
     const std::filesystem::path target = FinalTarget(path);
     struct stat old {};

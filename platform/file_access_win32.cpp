@@ -107,7 +107,8 @@ bool IsMissing(DWORD error) {
 
 }  // namespace
 
-std::string ReadFileBytes(const std::string& path, bool createMissing, std::uint64_t maxBytes) {
+std::string internals::ReadPlatformFile(const std::string& path, bool createMissing,
+                                        std::uint64_t maxBytes) {
     if (path.empty()) Raise(ErrorNumber::BadFileName);
     const std::wstring wide = FsPath(path).native();
     const FileHandle file = OpenExisting(wide, GENERIC_READ);
@@ -178,7 +179,7 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 
 }  // namespace
 
-void ReplaceFileContents(const std::string& path, const std::string& bytes) {
+void internals::ReplacePlatformFile(const std::string& path, const std::string& bytes) {
     if (path.empty()) Raise(ErrorNumber::BadFileName);
     const std::filesystem::path target = CheckedTarget(FsPath(path).native());
     const std::filesystem::path folder =

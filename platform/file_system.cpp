@@ -152,6 +152,34 @@ std::string FileInFolder(const std::string& folder, const std::string& name) {
     return match.empty() ? asNamed : folder + match;
 }
 
+std::string FileConcerns(const std::string& path) {
+    return "File: " + path;
+}
+
+std::string UnsavedFileConcerns(const std::string& path) {
+    return FileConcerns(path) + "\r\n" +
+           (FileExists(path) ? "Nothing was saved: the file is unchanged."
+                             : "Nothing was saved: no file was created.");
+}
+
+std::string ReadFileBytes(const std::string& path, bool createMissing, std::uint64_t maxBytes) {
+    try {
+        return internals::ReadPlatformFile(path, createMissing, maxBytes);
+    } catch (const RunTimeError& error) {
+        if (path.empty()) throw;
+        throw error.Concerning(FileConcerns(path));
+    }
+}
+
+void ReplaceFileContents(const std::string& path, const std::string& bytes) {
+    try {
+        internals::ReplacePlatformFile(path, bytes);
+    } catch (const RunTimeError& error) {
+        if (path.empty()) throw;
+        throw error.Concerning(UnsavedFileConcerns(path));
+    }
+}
+
 bool FileExists(const std::string& path) {
     std::error_code ec;
     return std::filesystem::exists(FsPath(path), ec);

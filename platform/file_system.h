@@ -27,6 +27,7 @@ std::string WithTrailingSeparator(const std::string& folder);
 // maxBytes, is refused at once, before anything is read, with 75 "Path/File access
 // error" and a description of its own; so is a file that grows beyond maxBytes while it
 // is read (see read_limits.h for the bounds). Other failures raise the matching file error.
+// Every error names the file ("File: " and the path).
 std::string ReadFileBytes(const std::string& path, bool createMissing, std::uint64_t maxBytes);
 
 // Makes the bytes the whole contents of the file without ever leaving a half-written
@@ -42,7 +43,8 @@ std::string ReadFileBytes(const std::string& path, bool createMissing, std::uint
 // - An existing file keeps its permissions, and on Linux its owner and group as far as
 //   the program may set them.
 // On any failure the temporary file is removed, the old file stays as it was and the
-// matching file error is raised (a full disk: 61 "Disk full").
+// matching file error is raised (a full disk: 61 "Disk full"), naming the file and saying
+// that nothing was saved.
 void ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 // The path of the file `name` in `folder` (which ends in a separator). Campaigns name
@@ -50,6 +52,11 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes);
 // name differs only in the case of its letters A to Z is taken (Windows itself matches
 // every letter in any case); only when none does is the name used as it stands.
 std::string FileInFolder(const std::string& folder, const std::string& name);
+
+// What a failure concerning the file says of it: "File: " and the path; for a failed
+// save, a further line that nothing was saved and what became of the file.
+std::string FileConcerns(const std::string& path);
+std::string UnsavedFileConcerns(const std::string& path);
 
 // Whether a file or folder of that path exists.
 bool FileExists(const std::string& path);

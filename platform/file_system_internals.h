@@ -8,6 +8,11 @@
 // and the names of the temporary files of a save.
 namespace xal::platform::internals {
 
+// The platform's own ReadFileBytes and ReplaceFileContents, whose errors do not yet name
+// the file.
+std::string ReadPlatformFile(const std::string& path, bool createMissing, std::uint64_t maxBytes);
+void ReplacePlatformFile(const std::string& path, const std::string& bytes);
+
 [[noreturn]] void RaiseNotARegularFile();
 [[noreturn]] void RaiseLargerThan(std::uint64_t maxBytes);
 [[noreturn]] void RaiseReadOnly();

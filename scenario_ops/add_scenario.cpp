@@ -1,14 +1,34 @@
 // SPDX-License-Identifier: MIT
 #include "model/campaign_text.h"
 #include "model/conversions.h"
+#include "platform/error.h"
 #include "scenario_ops/scenario_ops.h"
 
 namespace xal {
 
+namespace {
+
+// Runs a step of adding a scenario; its failure concerns the field named.
+template <typename Step>
+auto ConcerningField(const std::string& field, Step step) {
+    try {
+        return step();
+    } catch (const RunTimeError& error) {
+        throw error.Concerning("Field: " + field);
+    }
+}
+
+}  // namespace
+
 void AddScenario(Campaign& campaign) {
-    const Byte count = ToByte(campaign.NrOfScenarios() + 1);
+    const Byte count = ConcerningField("Number of scenarios",
+                                       [&] { return ToByte(campaign.NrOfScenarios() + 1); });
+    // The new scenario's file name is made from the campaign's name.
     const std::string name =
-        CampaignTextOfName(campaign.CampaignName() + "_" + DecimalText(count, 2) + ".scn");
+        ConcerningField("Scenario " + DecimalText(count - 1) + " > Scenario SCN File", [&] {
+            return CampaignTextOfName(campaign.CampaignName() + "_" + DecimalText(count, 2) +
+                                      ".scn");
+        });
     campaign.SetNrOfScenarios(count);
     auto scenario = campaign.Scenarios()->Add(name, static_cast<Byte>(count - 1), {}, {}, 0,
                                               Scenario::UnitsByte);

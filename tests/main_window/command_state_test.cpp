@@ -66,13 +66,14 @@ TEST_F(UnsavedChangesTest, ClosingAndNewAskOnlyWithUnsavedChanges) {
 
 TEST_F(UnsavedChangesTest, AFailedSaveAfterYesGoesNoFurther) {
     gui::frmMain& window = Window();
-    OpenChanged();
+    const std::string failed = "76\r\nPath not found\r\nFile: " + OpenChanged() +
+                               "\r\nNothing was saved: no file was created.";
     std::filesystem::remove_all(campaigns.Path());
     ExpectQuestion(MessageAnswer::Yes);
-    prompts.ExpectMessage("76\r\nPath not found");
+    prompts.ExpectMessage(failed);
     EXPECT_FALSE(window.close());
     ExpectQuestion(MessageAnswer::Yes);
-    prompts.ExpectMessage("76\r\nPath not found");
+    prompts.ExpectMessage(failed);
     ClickToolbar("OPEN");  // no file dialog follows
     prompts.VerifyDone();
     EXPECT_TRUE(window.mnuSave->isEnabled());

@@ -45,6 +45,12 @@ TEST_F(FileCommandsTest, SelectPutsTheChosenNameWithoutItsFolderIntoTheField) {
     prompts.ExpectFilePick("Select scenario file", "/games/a_very_long_scenario_name.scn");
     prompts.ExpectMessage("The maximum length of a scenario file name is 20.");
     QTest::mouseClick(window.cmdSelectScenario, Qt::LeftButton);
+    prompts.ExpectFilePick("Select text file", "/media/Кампания/поход.txt");
+    prompts.ExpectMessage(
+        "5\r\n\"поход.txt\" holds characters that a campaign file cannot store; "
+        "choose a name in Latin letters (Windows-1252).\r\n"
+        "Field: Scenario 0 > Loss > TXT File");
+    QTest::mouseClick(window.cmdSelectVictoryTXT[3], Qt::LeftButton);
     prompts.VerifyDone();
     EXPECT_EQ(prompts.FilePicks()[1].initialFileName, "s0.mov") << "proposes the field's name";
     EXPECT_EQ(Shown().ScenarioMOV(), "intro.mov");
@@ -92,7 +98,8 @@ TEST_F(FileCommandsTest, AFailedWriteBringsTheEditorBackWithTheTextAsTyped) {
     campaigns.Write("s0i.txt", "Line one\r\n");
     ExpectEditor("Edit s0i.txt", "Line one\n", "typed", true,
                  [&] { std::filesystem::remove_all(campaigns.Path()); });
-    prompts.ExpectMessage("76\r\nPath not found");
+    prompts.ExpectMessage("76\r\nPath not found\r\nFile: " + campaigns.File("s0i.txt") +
+                          "\r\nNothing was saved: no file was created.");
     ExpectEditor("Edit s0i.txt", "Line one\ntyped", "", true,
                  [&] { std::filesystem::create_directories(campaigns.Path()); });
     QTest::mouseClick(window.cmdEditScenarioTXT, Qt::LeftButton);

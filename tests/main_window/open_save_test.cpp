@@ -52,9 +52,10 @@ TEST_F(OpenSaveTest, AFailedOpenKeepsThePreviousCampaignAndWindow) {
     auto good = modMain::CurrentCampaign();
     campaigns.Write("short.cam", std::string(500, '\x03'));
     prompts.ExpectFilePick("Open campaign file", campaigns.File("short.cam"));
-    prompts.ExpectMessage({"5\r\nInvalid procedure call or argument", platform::MessageButtons::Ok,
-                           platform::MessageIcon::None, "XaL_CampaignEdit"},
-                          platform::MessageAnswer::Ok);
+    prompts.ExpectMessage(
+        {"5\r\nInvalid procedure call or argument\r\nFile: " + campaigns.File("short.cam"),
+         platform::MessageButtons::Ok, platform::MessageIcon::None, "XaL_CampaignEdit"},
+        platform::MessageAnswer::Ok);
     ClickToolbar("OPEN");
     prompts.VerifyDone();
     EXPECT_EQ(modMain::CurrentCampaign(), good);
@@ -86,7 +87,9 @@ TEST_F(OpenSaveTest, SaveWritesTheFileOpenedAsSpelledAndSaveAsTheChosenOne) {
 TEST_F(OpenSaveTest, AFailedSaveReportsTheErrorAndKeepsTheLastGoodFile) {
     OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(2)));
     const std::string good = campaigns.Read("camp1.cam");
-    prompts.ExpectMessage("5\r\nInvalid procedure call or argument");
+    prompts.ExpectMessage(
+        "5\r\nInvalid procedure call or argument\r\nFile: " + campaigns.File("camp1.cam") +
+        "\r\nNothing was saved: the file is unchanged.");
     ChangeAndSave(70000);
     EXPECT_TRUE(Window().mnuSave->isEnabled());
     EXPECT_EQ(campaigns.Read("camp1.cam"), good);
@@ -94,7 +97,9 @@ TEST_F(OpenSaveTest, AFailedSaveReportsTheErrorAndKeepsTheLastGoodFile) {
     modMain::CurrentCampaign()->SetPrestige(7);
     std::filesystem::create_directory(campaigns.Path() / "taken.cam");
     prompts.ExpectFilePick("Save campaign file", campaigns.File("taken.cam"));
-    prompts.ExpectMessage("75\r\nPath/File access error: not a regular file");
+    prompts.ExpectMessage(
+        "75\r\nPath/File access error: not a regular file\r\nFile: " + campaigns.File("taken.cam") +
+        "\r\nNothing was saved: the file is unchanged.");
     Window().mnuSaveAs->trigger();
     EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1") << "a failed Save As";
     EXPECT_EQ(Window().fraMain->title(), "camp1.cam");

@@ -52,7 +52,7 @@ TEST_F(ScenarioCommandsTest, TheLastScenarioIsNeverDeletedNorThe256thAdded) {
 
     while (modMain::CurrentCampaign()->NrOfScenarios() < 255)
         AddScenario(*modMain::CurrentCampaign());
-    prompts.ExpectMessage("6\r\nOverflow");
+    prompts.ExpectMessage("6\r\nOverflow\r\nField: Number of scenarios");
     QTest::mouseClick(window.cmdAdd, Qt::LeftButton);
     prompts.VerifyDone();
     EXPECT_EQ(window.lvScenarios->topLevelItemCount(), 255);

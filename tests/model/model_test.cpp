@@ -28,8 +28,12 @@ TEST(CampaignModel, ItemsArePositionalAndSharedAndAMissingPositionFails) {
     }
 }
 
-TEST(RunTimeErrorReport, IsNumberLineBreakDescription) {
+TEST(RunTimeErrorReport, IsNumberLineBreakDescriptionAndThenWhatItConcerns) {
     EXPECT_EQ(RunTimeError(6, "Overflow").Report(), "6\r\nOverflow");
+    const RunTimeError concerning = RunTimeError(6, "Overflow").Concerning("Field: Prestige");
+    EXPECT_EQ(concerning.Report(), "6\r\nOverflow\r\nField: Prestige");
+    EXPECT_EQ(concerning.Concerning("File: a.cam").Concerns(), "Field: Prestige")
+        << "the first to say what the error concerns is kept";
 }
 
 }  // namespace

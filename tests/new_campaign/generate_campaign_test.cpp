@@ -115,8 +115,12 @@ TEST(GenerateCampaign, RefusesTextsOutsideTheCodePageAndNumbersThatAreNot) {
               ErrorNumber::InvalidArgument);
     input.WinText = "v";
     input.IncTVText = "";
-    EXPECT_EQ(test::ErrorOf([&] { GenerateCampaign(input, DefaultSettings()); }),
-              ErrorNumber::TypeMismatch);
+    EXPECT_EQ(test::ReportOf([&] { GenerateCampaign(input, DefaultSettings()); }),
+              "13\r\nType mismatch\r\nField: Incremental prestige settings > TV");
+    input.IncTVText = "1";
+    input.NrOfScenariosText = "256";
+    EXPECT_EQ(test::ReportOf([&] { GenerateCampaign(input, DefaultSettings()); }),
+              "6\r\nOverflow\r\nField: Nr of scenarios");
 }
 
 TEST(GenerateCampaign, FindsTheGamesScenarioFolderWhateverItsCase) {

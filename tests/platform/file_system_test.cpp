@@ -28,14 +28,24 @@ namespace {
 namespace fs = std::filesystem;
 using test::ErrorOf;
 
-// "number" CR LF "description" of the error the action raises; empty when it raises none.
-std::string ReportOf(const std::function<void()>& action) {
+// "number" CR LF "description" of the error the action raises, without the file it
+// concerns; empty when it raises none.
+std::string NumberAndDescriptionOf(const std::function<void()>& action) {
     try {
         action();
     } catch (const RunTimeError& error) {
-        return error.Report();
+        return RunTimeError(error.Number(), error.Description()).Report();
     }
     return "";
+}
+
+std::string ConcernsOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const RunTimeError& error) {
+        return error.Concerns();
+    }
+    return "(no error)";
 }
 
 std::string ReadText(const std::string& path) {
@@ -125,21 +135,27 @@ TEST(FileSystem, RefusesWhatItMayNotReadOrWriteAndLeavesEverythingAsItWas) {
     for (const std::string& path : special) refused.emplace_back(path, kNotARegularFile);
     const auto entries = folder.Entries();
     for (const auto& [path, report] : refused)
-        EXPECT_EQ(ReportOf([&] { ReplaceFileContents(path, "x"); }), report) << path;
+        EXPECT_EQ(NumberAndDescriptionOf([&] { ReplaceFileContents(path, "x"); }), report) << path;
     for (const std::string& path : special)
-        EXPECT_EQ(ReportOf([&] { ReadText(path); }), kNotARegularFile) << path;
+        EXPECT_EQ(NumberAndDescriptionOf([&] { ReadText(path); }), kNotARegularFile) << path;
 #ifndef _WIN32
-    EXPECT_EQ(ReportOf([] { ReadText("/dev/zero"); }), kNotARegularFile);
+    EXPECT_EQ(NumberAndDescriptionOf([] { ReadText("/dev/zero"); }), kNotARegularFile);
 #endif
     EXPECT_EQ(folder.Read("read-only.cam"), "old");
     EXPECT_EQ(folder.Entries(), entries);
+
+    // Each failure names the file, and a failed save says what became of it.
+    const std::string missing = folder.File("missing/a.cam");
+    EXPECT_EQ(ConcernsOf([&] { ReplaceFileContents(missing, "x"); }),
+              "File: " + missing + "\r\nNothing was saved: no file was created.");
+    EXPECT_EQ(ConcernsOf([&] { ReadText(missing); }), "File: " + missing);
 }
 
 TEST(ReadFileBytes, ReadsUpToTheBoundAndCreatesAMissingFileOnlyWhenAsked) {
     test::TempFolder folder;
     folder.Write("bytes", std::string("\0\xff\r\n", 4));
     EXPECT_EQ(ReadFileBytes(folder.File("bytes"), false, 4), std::string("\0\xff\r\n", 4));
-    EXPECT_EQ(ReportOf([&] { ReadFileBytes(folder.File("bytes"), false, 3); }),
+    EXPECT_EQ(NumberAndDescriptionOf([&] { ReadFileBytes(folder.File("bytes"), false, 3); }),
               "75\r\nPath/File access error: the file is larger than 3 bytes");
     EXPECT_EQ(ErrorOf([&] { ReadText(folder.File("none")); }), ErrorNumber::FileNotFound);
     EXPECT_FALSE(fs::exists(folder.File("none")));
@@ -202,10 +218,11 @@ TEST(ReplaceFileContents, LeavesTheOldFileWholeWhenTheDiskIsFull) {
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ::setrlimit(RLIMIT_FSIZE, &small);
     const std::string report =
-        ReportOf([&] { ReplaceFileContents(folder.File("a.cam"), std::string(10000, 'x')); });
+        test::ReportOf([&] { ReplaceFileContents(folder.File("a.cam"), std::string(10000, 'x')); });
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(report, "61\r\nDisk full");
+    EXPECT_EQ(report, "61\r\nDisk full\r\nFile: " + folder.File("a.cam") +
+                          "\r\nNothing was saved: the file is unchanged.");
     EXPECT_EQ(folder.Read("a.cam"), "old");
     EXPECT_EQ(folder.Entries(), 1u);
 }

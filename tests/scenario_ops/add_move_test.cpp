@@ -33,10 +33,14 @@ TEST(AddScenario, NamesByOneBasedPositionInAtLeastTwoDigits) {
 TEST(AddScenario, RefusesWhatTheFileCannotHoldAndAddsNothing) {
     Campaign full = Named("Full", 255);
     EXPECT_EQ(full.ScenarioAt(254)->ScenarioName(), "Full_255.scn");
-    EXPECT_EQ(test::ErrorOf([&] { AddScenario(full); }), ErrorNumber::Overflow);
+    EXPECT_EQ(test::ReportOf([&] { AddScenario(full); }),
+              "6\r\nOverflow\r\nField: Number of scenarios");
     EXPECT_EQ(full.Scenarios()->Count(), 255);
     Campaign russian = Named("Кампания", 0);
-    EXPECT_EQ(test::ErrorOf([&] { AddScenario(russian); }), ErrorNumber::InvalidArgument);
+    const std::string report = test::ReportOf([&] { AddScenario(russian); });
+    EXPECT_TRUE(report.starts_with("5\r\n") &&
+                report.ends_with("\r\nField: Scenario 0 > Scenario SCN File"))
+        << report;
     EXPECT_EQ(russian.NrOfScenarios(), 0);
     EXPECT_EQ(russian.Scenarios()->Count(), 0);
 }

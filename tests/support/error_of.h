@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "platform/error.h"
 
@@ -15,6 +16,16 @@ inline int ErrorOf(const std::function<void()>& action) {
         return error.Number();
     }
     return 0;
+}
+
+// The whole report of the error an action raises, empty when it raises none.
+inline std::string ReportOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const RunTimeError& error) {
+        return error.Report();
+    }
+    return "";
 }
 
 }  // namespace xal::test
