@@ -20,8 +20,8 @@ std::string ReadMePath(const std::string& programFolder) {
 
 std::string InstalledReadMePath(const std::string& programFolder) {
     std::string folder = platform::WithTrailingSeparator(programFolder);
-    // The build names the documentation folder with "/" between its parts.
-    for (const char c : std::string(XAL_INSTALLED_DOC_FOLDER)) {
+    // The build names the folder with "/" between its parts.
+    for (const char c : std::string(XAL_INSTALLED_READ_ME_FOLDER)) {
         if (c == '/')
             folder += platform::PathSeparator();
         else

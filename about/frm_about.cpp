@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QStringDecoder>
 
 #include "about/about_text.h"
 #include "platform/pictures.h"
@@ -52,9 +53,12 @@ QFont CommentsFont() {
     return fixed;
 }
 
-// The read-me's CR LF line ends (and any lone CR) as the box's line breaks.
+// The read-me in UTF-8, as the build makes it, or else in Windows-1252, with its CR LF line
+// ends (and any lone CR) as the box's line breaks.
 QString BoxText(const std::string& bytes) {
-    QString text = ToQString(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (utf8.hasError()) text = ToQString(bytes);
     text.replace("\r\n", "\n");
     text.replace('\r', '\n');
     return text;
@@ -68,9 +72,7 @@ frmAbout::frmAbout(QWidget* parent, const std::string& programFolder)
     setFixedSize(Pixels(9000), Pixels(5520));
 
     picIcon = AddLabel(this, "picIcon", "", 240, 240, 540, 540);
-    QIcon icon = QApplication::windowIcon();
-    if (icon.isNull()) icon = Picture("applications-games", QStyle::SP_ComputerIcon);
-    picIcon->setPixmap(icon.pixmap(32, 32));
+    picIcon->setPixmap(ProgramIcon().pixmap(32, 32));
     picIcon->setAlignment(Qt::AlignCenter);
 
     lblTitle = AddLabel(this, "lblTitle", "Title", 1050, 240, 7710, 360);

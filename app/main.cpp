@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "main_window/startup.h"
+#include "platform/pictures.h"
 #include "platform/qt_prompts.h"
 #include "version.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     application.setDesktopFileName(XAL_APP_ID);
+    QApplication::setWindowIcon(xal::gui::ProgramIcon());
     const QStringList files = xal::gui::ReadCommandLine(application);
     xal::gui::InstallQtPrompts();
     xal::gui::Main();

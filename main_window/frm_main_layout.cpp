@@ -7,7 +7,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
-#include <QStyle>
 
 #include "main_window/fitted_label.h"
 #include "main_window/frm_main.h"
@@ -114,19 +113,19 @@ void frmMain::BuildLayout() {
     setFont(designFont);
 
     ilMain = {
-        {"NEW", Picture("document-new", QStyle::SP_FileIcon)},
-        {"UP", Picture("go-up", QStyle::SP_ArrowUp)},
-        {"DOWN", Picture("go-down", QStyle::SP_ArrowDown)},
-        {"OPEN", Picture("document-open", QStyle::SP_DialogOpenButton)},
-        {"SAVE", Picture("document-save", QStyle::SP_DialogSaveButton)},
-        {"UPCAMP", Picture("go-top", QStyle::SP_ArrowUp)},
-        {"DOWNCAMP", Picture("go-bottom", QStyle::SP_ArrowDown)},
-        {"UPSCEN", Picture("go-up", QStyle::SP_ArrowUp)},
-        {"DOWNSCEN", Picture("go-down", QStyle::SP_ArrowDown)},
-        {"REPORT", Picture("document-print", QStyle::SP_FileDialogDetailedView)},
-        {"MAP", Picture("x-office-drawing", QStyle::SP_FileDialogInfoView)},
-        {"OPTIONS", Picture("preferences-system", QStyle::SP_FileDialogContentsView)},
-        {"HELP", Picture("help-about", QStyle::SP_MessageBoxQuestion)},
+        {"NEW", Picture("new")},
+        {"UP", Picture("up")},
+        {"DOWN", Picture("down")},
+        {"OPEN", Picture("open")},
+        {"SAVE", Picture("save")},
+        {"UPCAMP", Picture("raise_all")},
+        {"DOWNCAMP", Picture("lower_all")},
+        {"UPSCEN", Picture("raise_one")},
+        {"DOWNSCEN", Picture("lower_one")},
+        {"REPORT", Picture("report")},
+        {"MAP", Picture("map")},
+        {"OPTIONS", Picture("options")},
+        {"HELP", Picture("help")},
     };
 
     auto* client = new QWidget(this);
@@ -167,8 +166,8 @@ void frmMain::BuildCampaignFrame() {
         AddLabel(f, "Prestige at start of campaign:", 240, 630, 2175, 255),
         AddTextBox(f, "txtCampaignPrestige", 2520, 600, 615, 285, "Prestige at start of campaign"));
 
-    const QIcon select = Picture("document-open", QStyle::SP_DirOpenIcon);
-    const QIcon editText = Picture("accessories-text-editor", QStyle::SP_FileDialogDetailedView);
+    const QIcon select = Picture("select_file");
+    const QIcon editText = Picture("edit_text");
     txtCampaignVictoryMOV =
         Labelled(AddLabel(f, "MOV file for winning:", 3240, 270, 1695, 255),
                  AddTextBox(f, "txtCampaignVictoryMOV", 5040, 240, 1935, 285, kMovieToolTip));
@@ -210,17 +209,17 @@ void frmMain::BuildCampaignFrame() {
 
 void frmMain::BuildScenarioFrame() {
     QWidget* f = fraScenario;
-    const QIcon select = Picture("document-open", QStyle::SP_DirOpenIcon);
-    const QIcon editText = Picture("accessories-text-editor", QStyle::SP_FileDialogDetailedView);
+    const QIcon select = Picture("select_file");
+    const QIcon editText = Picture("edit_text");
     txtScenario =
         Labelled(AddLabel(f, "Scenario SCN File:", 360, 270, 1335, 255),
                  AddTextBox(f, "txtScenario", 1800, 240, 1935, 285,
                             "(Required) Select scenario file. This can be any .scn file."));
     cmdSelectScenario =
         AddPictureButton(f, "cmdSelectScenario", 3840, 240, 300, 285, select, "Select scenario");
-    cmdEditScenario = AddPictureButton(f, "cmdEditScenario", 4200, 240, 300, 285,
-                                       Picture("applications-games", QStyle::SP_ComputerIcon),
-                                       "Edit scenario with RH XaL Editor");
+    cmdEditScenario =
+        AddPictureButton(f, "cmdEditScenario", 4200, 240, 300, 285, Picture("edit_scenario"),
+                         "Edit scenario with RH XaL Editor");
     txtScenarioNr = AddTextBox(f, "txtScenarioNr", 5520, 240, 615, 285, {});
     txtScenarioNr->hide();
     txtScenarioTXT = Labelled(
@@ -248,8 +247,8 @@ void frmMain::BuildVictoryFrame(int i) {
     const std::string suffix = "_" + std::to_string(i);
     auto name = [&](const char* base) { return QByteArray(base).append(suffix.c_str()); };
     const QString word = kVictoryWord[i];
-    const QIcon select = Picture("document-open", QStyle::SP_DirOpenIcon);
-    const QIcon editText = Picture("accessories-text-editor", QStyle::SP_FileDialogDetailedView);
+    const QIcon select = Picture("select_file");
+    const QIcon editText = Picture("edit_text");
 
     CaptionFrame* f = AddFrame(fraScenario, name("fraVictory").constData(), kVictoryCaption[i],
                                kVictoryPlace[i][0], kVictoryPlace[i][1], 3975, 1455);

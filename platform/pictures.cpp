@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "platform/pictures.h"
 
-#include <QApplication>
 #include <QHash>
 #include <QIconEngine>
+#include <QPainter>
+#include <QSvgRenderer>
 
 namespace xal::gui {
 namespace {
 
-class ThemePictureEngine : public QIconEngine {
+// Draws the SVG at the sizes a toolbar, a button or a window asks for; the icon makes
+// the disabled and selected looks from them as the style has them.
+class SvgPictureEngine : public QIconEngine {
   public:
-    ThemePictureEngine(QString themeName, QStyle::StandardPixmap fallback)
-        : themeName_(std::move(themeName)), fallback_(fallback) {}
+    explicit SvgPictureEngine(QString path) : path_(std::move(path)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -30,34 +32,45 @@ class ThemePictureEngine : public QIconEngine {
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return Loaded().availableSizes(mode, state);
     }
-    bool isNull() override { return false; }  // the style always has its picture
-    QString key() const override { return "XaLThemePicture"; }
-    QIconEngine* clone() const override { return new ThemePictureEngine(*this); }
+    bool isNull() override { return false; }
+    QString key() const override { return "XaLSvgPicture"; }
+    QIconEngine* clone() const override { return new SvgPictureEngine(*this); }
 
   private:
     const QIcon& Loaded() {
         if (loaded_.isNull()) {
-            loaded_ = QIcon::fromTheme(themeName_);
-            // The style's one small picture, not its icon of every size, whose images
-            // would all be decoded.
-            if (loaded_.isNull()) loaded_ = QIcon(QApplication::style()->standardPixmap(fallback_));
+            QSvgRenderer renderer(path_);
+            for (const int side : {16, 24, 32, 48, 64, 128}) {
+                QPixmap drawn(side, side);
+                drawn.fill(Qt::transparent);
+                QPainter painter(&drawn);
+                renderer.render(&painter);
+                painter.end();
+                loaded_.addPixmap(drawn);
+            }
         }
         return loaded_;
     }
 
-    QString themeName_;
-    QStyle::StandardPixmap fallback_;
+    QString path_;
     QIcon loaded_;
 };
 
+QIcon BuiltInPicture(const QString& path) {
+    static QHash<QString, QIcon> made;
+    auto found = made.constFind(path);
+    if (found != made.constEnd()) return *found;
+    return *made.insert(path, QIcon(new SvgPictureEngine(path)));
+}
+
 }  // namespace
 
-QIcon Picture(const char* themeName, QStyle::StandardPixmap fallback) {
-    static QHash<QString, QIcon> made;
-    const QString key = QString(themeName) + "/" + QString::number(fallback);
-    auto found = made.constFind(key);
-    if (found != made.constEnd()) return *found;
-    return *made.insert(key, QIcon(new ThemePictureEngine(themeName, fallback)));
+QIcon Picture(const char* name) {
+    return BuiltInPicture(QString(":/pictures/%1.svg").arg(name));
+}
+
+QIcon ProgramIcon() {
+    return BuiltInPicture(":/pictures/program.svg");
 }
 
 }  // namespace xal::gui

@@ -2,13 +2,15 @@
 #pragma once
 
 #include <QIcon>
-#include <QStyle>
 
 namespace xal::gui {
 
-// The picture of this name in the desktop's icon theme, or the style's own when the
-// theme has none. The picture is looked up and decoded when it is first drawn, so the
-// pictures of hidden controls cost nothing at start-up; each is made once and shared.
-QIcon Picture(const char* themeName, QStyle::StandardPixmap fallback);
+// The program's own picture of this name, built into the program from pictures/NAME.svg,
+// so every platform and desktop shows the same. It is drawn when it is first shown, so
+// the pictures of hidden controls cost nothing at start-up; each is made once and shared.
+QIcon Picture(const char* name);
+
+// The program's icon: the window's, the About box's and the desktop's.
+QIcon ProgramIcon();
 
 }  // namespace xal::gui

@@ -3,7 +3,8 @@
 # Installs what is missing, builds everything and runs every test.
 source "$(dirname "$0")/common.sh"
 
-xal_install "${XAL_BUILD_PACKAGES[@]}"
+# lintian checks the Debian package that one of the tests builds.
+xal_install "${XAL_BUILD_PACKAGES[@]}" lintian
 
 build="$XAL_ROOT/build-tests"
 cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo

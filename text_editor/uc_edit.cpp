@@ -10,8 +10,7 @@ namespace xal::gui {
 ucEdit::ucEdit(QWidget* parent) : QWidget(parent) {
     imEdit = new QLabel(this);
     imEdit->setObjectName("imEdit");
-    imEdit->setPixmap(
-        Picture("accessories-text-editor", QStyle::SP_FileDialogDetailedView).pixmap(16));
+    imEdit->setPixmap(Picture("edit_text").pixmap(16));
     imEdit->adjustSize();
     setFixedSize(imEdit->size());
     DlgForm = new frmEdit(this);

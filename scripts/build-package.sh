@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the Debian package with Debian's hardening flags in the folder given (build-package
+# by default) and, when lintian is installed, checks it: any error or warning fails.
+source "$(dirname "$0")/common.sh"
+
+xal_install "${XAL_BUILD_PACKAGES[@]}"
+
+build="${1:-$XAL_ROOT/build-package}"
+# The flags a Debian package is built with, every hardening feature among them. CMake
+# takes CXXFLAGS and LDFLAGS from the environment; the preprocessor's flags join CXXFLAGS.
+eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
+export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
+# Build type None: the flags are Debian's alone, as a Debian package's build has them.
+cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=None -DXAL_BUILD_TESTS=OFF \
+  -DXAL_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build "$build" -j "$(xal_jobs)"
+rm -f "$build"/*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+package="$(ls "$build"/*.deb)"
+echo "Built $package"
+
+if command -v lintian >/dev/null; then
+  lintian --fail-on error,warning --info "$package"
+  echo "lintian accepts $package"
+else
+  echo "lintian is not installed: the package was not checked."
+fi
