@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -7,6 +9,7 @@
 #include <QGraphicsView>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -32,7 +35,8 @@ bool IsControl(const QWidget* widget) {
 }
 
 // Every control a user can reach in `window` whose name, as a screen reader reads it, is
-// empty or only the caption of a frame around it; a line "objectName: name" each.
+// empty or only the caption of a frame around it, or a list without a label; a line
+// "objectName: name" each.
 QString BadlyNamedControls(QWidget* window) {
     QStringList bad;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -46,6 +50,16 @@ QString BadlyNamedControls(QWidget* window) {
             if (auto* frame = qobject_cast<QGroupBox*>(around))
                 frameCaption = frameCaption || frame->title() == name;
         if (name.trimmed().isEmpty() || frameCaption) bad << widget->objectName() + ": " + name;
+        // A list's name is its entry; a screen reader finds its label through a relation
+        // (where the frame around it counts as a label too).
+        if (qobject_cast<QComboBox*>(widget)) {
+            const auto labels =
+                QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label);
+            if (std::ranges::none_of(labels, [](const auto& relation) {
+                    return qobject_cast<QLabel*>(relation.first->object()) != nullptr;
+                }))
+                bad << widget->objectName() + ": no label";
+        }
     }
     return bad.join("\n");
 }
