@@ -19,6 +19,15 @@ endforeach()
 if(EXISTS ${PREFIX}/${BINDIR}/XaL_CampaignEdit_README.txt)
   string(APPEND problems "\n  the read-me is installed beside the programs")
 endif()
+# The read-me is the README's sections for users and the licence (read without its CRs).
+file(GLOB readMe ${PREFIX}/${DATADIR}/*/XaL_CampaignEdit_README.txt)
+if(readMe)
+  file(READ ${readMe} text)
+  if(NOT text MATCHES "\nUSING IT\n" OR NOT text MATCHES "\nMIT License\n" OR
+     text MATCHES "SET-UP|`")
+    string(APPEND problems "\n  the read-me is not the README's part for users with the licence")
+  endif()
+endif()
 
 # Manual pages and the changelog are compressed; each names this version.
 foreach(page xal-cam XaL_CampaignEdit)
