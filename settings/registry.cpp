@@ -16,20 +16,27 @@ namespace reg = platform::registry;
 
 namespace {
 
-// Runs an operation, turning any failure into the operation's own message box.
+// Runs an operation, turning any failure into the operation's own message box, which
+// names what the failure concerns: the settings file, or else the key or value.
 template <typename Result>
-Result Guarded(const char* operation, const std::function<Result()>& body) {
+Result Guarded(const char* operation, const std::string& concerns,
+               const std::function<Result()>& body) {
     try {
         return body();
     } catch (const RunTimeError& error) {
-        platform::ShowMessage(
-            "Error: " + std::to_string(error.Number()) + ". " + error.Description(),
-            platform::MessageButtons::Ok, platform::MessageIcon::None, operation);
+        platform::ShowMessage("Error: " + std::to_string(error.Number()) + ". " +
+                                  error.Description() + "\r\n" +
+                                  error.Concerning(concerns).Concerns(),
+                              platform::MessageButtons::Ok, platform::MessageIcon::None, operation);
     } catch (const std::bad_alloc&) {
-        platform::ShowMessage("Error: 7. Out of memory", platform::MessageButtons::Ok,
-                              platform::MessageIcon::None, operation);
+        platform::ShowMessage("Error: 7. Out of memory\r\n" + concerns,
+                              platform::MessageButtons::Ok, platform::MessageIcon::None, operation);
     }
     return Result{};
+}
+
+std::string ValueConcerns(const std::string& keyPath, const std::string& valueName) {
+    return "Value: " + keyPath + "\\" + valueName;
 }
 
 std::string AsText(const RegistryValue& value) {
@@ -108,7 +115,7 @@ void PrintTo(const RegistryValue& value, std::ostream* out) {
 }
 
 void RegistryCreateNewKey(std::uint32_t root, const std::string& keyPath) {
-    Guarded<int>("RegistryCreateNewKey", [&] {
+    Guarded<int>("RegistryCreateNewKey", "Key: " + keyPath, [&] {
         reg::Handle key = 0;
         if (reg::CreateKey(root, keyPath, reg::kAllSpecificRights, &key) == reg::kSuccess)
             reg::CloseKey(key);
@@ -118,25 +125,26 @@ void RegistryCreateNewKey(std::uint32_t root, const std::string& keyPath) {
 
 RegistryValue RegistryGetKeyValue(std::uint32_t root, const std::string& keyPath,
                                   const std::string& valueName) {
-    return Guarded<RegistryValue>("RegistryGetKeyValue", [&]() -> RegistryValue {
-        reg::Handle key = 0;
-        if (reg::OpenKey(root, keyPath, reg::kQueryValue, &key) != reg::kSuccess) return {};
-        RegistryValue result;
-        try {
-            result = ReadOpenKey(key, valueName);
-        } catch (...) {
+    return Guarded<RegistryValue>(
+        "RegistryGetKeyValue", ValueConcerns(keyPath, valueName), [&]() -> RegistryValue {
+            reg::Handle key = 0;
+            if (reg::OpenKey(root, keyPath, reg::kQueryValue, &key) != reg::kSuccess) return {};
+            RegistryValue result;
+            try {
+                result = ReadOpenKey(key, valueName);
+            } catch (...) {
+                reg::CloseKey(key);
+                throw;
+            }
             reg::CloseKey(key);
-            throw;
-        }
-        reg::CloseKey(key);
-        return result;
-    });
+            return result;
+        });
 }
 
 void RegistrySetKeyValue(std::uint32_t root, const std::string& keyPath,
                          const std::string& valueName, const RegistryValue& value,
                          std::uint32_t valueType) {
-    Guarded<int>("RegistrySetKeyValue", [&] {
+    Guarded<int>("RegistrySetKeyValue", ValueConcerns(keyPath, valueName), [&] {
         reg::Handle key = 0;
         reg::CreateKey(root, keyPath, reg::kAllSpecificRights, &key);
         struct Closer {

@@ -81,9 +81,10 @@ TEST_F(RegistryTest, AnUnknownTypeCreatesTheKeyAndWritesNothing) {
 }
 
 TEST_F(RegistryTest, AValueThatCannotBeConvertedIsReportedByTheOperation) {
-    prompts.ExpectMessage({"Error: 13. Type mismatch", platform::MessageButtons::Ok,
-                           platform::MessageIcon::None, "RegistrySetKeyValue"},
-                          platform::MessageAnswer::Ok);
+    prompts.ExpectMessage(
+        {"Error: 13. Type mismatch\r\nValue: " + std::string(kKey) + "\\Number",
+         platform::MessageButtons::Ok, platform::MessageIcon::None, "RegistrySetKeyValue"},
+        platform::MessageAnswer::Ok);
     RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "Number", "abc", RegType::Dword);
     EXPECT_FALSE(sandbox.Stored(kKey, "Number").has_value());
 }
