@@ -6,7 +6,7 @@
 namespace xal::gui {
 
 // The program's own picture of this name, built into the program from pictures/NAME.svg,
-// so every platform and desktop shows the same. It is drawn when it is first shown, so
+// so every platform and desktop shows the same. It is read when it is first shown, so
 // the pictures of hidden controls cost nothing at start-up; each is made once and shared.
 QIcon Picture(const char* name);
 

@@ -6,7 +6,7 @@ XAL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export XAL_ROOT
 
 # Packages every build needs.
-XAL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
+XAL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev librsvg2-bin libgl-dev libgtest-dev libgmock-dev
   libcli11-dev nlohmann-json3-dev libbenchmark-dev libgraphviz-dev
   desktop-file-utils appstream libxml2-utils groff-base shared-mime-info dpkg-dev)
 
