@@ -14,7 +14,7 @@ void AddDumpCommand(CLI::App& app, int& status);
 void AddBuildCommand(CLI::App& app, int& status);
 void AddReportCommand(CLI::App& app, int& status);
 void AddCheckCommand(CLI::App& app, int& status);
-// Only in builds with Graphviz, which draws the map.
+// Builds without Graphviz, which draws the map, refuse with an error that says so.
 void AddMapCommand(CLI::App& app, int& status);
 
 // A campaign file read as the editor opens it: named after the file, in the file's folder.

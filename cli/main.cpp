@@ -82,9 +82,7 @@ int main(int argc, char** argv) {
     xal::cli::AddBuildCommand(app, status);
     xal::cli::AddReportCommand(app, status);
     xal::cli::AddCheckCommand(app, status);
-#ifdef XAL_CAM_MAP
     xal::cli::AddMapCommand(app, status);
-#endif
     try {
         std::vector<std::string> arguments = Arguments(argc, argv);
         app.parse(arguments);

@@ -1,10 +1,29 @@
 // SPDX-License-Identifier: MIT
 #include "campaign_check/campaign_check.h"
 #include "campaign_map/campaign_graph.h"
-#include "campaign_map/map_render.h"
 #include "cli/commands.h"
+#include "platform/error.h"
+#ifdef XAL_CAMPAIGN_MAP
+#include "campaign_map/map_render.h"
+#endif
 
 namespace xal::cli {
+
+namespace {
+
+void Render(const CampaignGraph& graph, const std::string& path) {
+#ifdef XAL_CAMPAIGN_MAP
+    RenderCampaignMap(graph, path);
+#else
+    (void)graph;
+    (void)path;
+    Raise(ErrorNumber::InvalidArgument,
+          "The campaign map is not available in this build of xal-cam, which has no Graphviz "
+          "to lay it out");
+#endif
+}
+
+}  // namespace
 
 void AddMapCommand(CLI::App& app, int& status) {
     auto* command = app.add_subcommand(
@@ -19,8 +38,7 @@ void AddMapCommand(CLI::App& app, int& status) {
             const Campaign campaign = ReadCampaignFile(*input);
             graph = MapOfCampaign(campaign, CheckCampaign(campaign));
         });
-        if (status == 0)
-            status = RunReportingErrors(*output, [&] { RenderCampaignMap(graph, *output); });
+        if (status == 0) status = RunReportingErrors(*output, [&] { Render(graph, *output); });
     });
 }
 

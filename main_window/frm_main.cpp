@@ -7,7 +7,9 @@
 #include "about/frm_about.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/open_save_commands.h"
+#ifdef XAL_CAMPAIGN_MAP
 #include "campaign_map/frm_map.h"
+#endif
 #include "main_window/mod_main.h"
 #include "new_campaign/frm_new.h"
 #include "platform/error.h"
@@ -193,6 +195,8 @@ void frmMain::mnuReport_Click() {
     }
 }
 
+// A build without Graphviz has no map window; its command is hidden.
+#ifdef XAL_CAMPAIGN_MAP
 void frmMain::mnuMap_Click() {
     if (!frmMap_)
         frmMap_ = new frmMap(
@@ -206,6 +210,15 @@ void frmMain::mnuMap_Click() {
 void frmMain::RefreshCampaignMap() {
     if (frmMap_ && frmMap_->isVisible()) frmMap_->ScheduleRefresh();
 }
+
+void frmMain::CloseCampaignMap() {
+    if (frmMap_) frmMap_->close();
+}
+#else
+void frmMain::mnuMap_Click() {}
+void frmMain::RefreshCampaignMap() {}
+void frmMain::CloseCampaignMap() {}
+#endif
 
 void frmMain::mnuOptions_Click() {
     frmOptions options(modMain::Settings, modMain::CurrentCampaign()->CampaignFolder(), this);
@@ -225,7 +238,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (frmMap_) frmMap_->close();
+    CloseCampaignMap();
     event->accept();
 }
 

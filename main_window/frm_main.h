@@ -220,6 +220,7 @@ class frmMain : public QMainWindow {
     void mnuOpen_Click();
     void mnuReport_Click();
     void mnuMap_Click();
+    void CloseCampaignMap();
     void mnuOptions_Click();
     void mnuAbout_Click();
     void cbxCountry_Click();

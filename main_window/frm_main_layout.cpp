@@ -332,6 +332,9 @@ void frmMain::BuildMenus() {
     tools->addSeparator()->setObjectName("mnuSeparator2");
     mnuReport = item(tools, "mnuReport", "&Save campaign report", false);
     mnuMap = item(tools, "mnuMap", "Campaign &map", false);
+#ifndef XAL_CAMPAIGN_MAP
+    mnuMap->setVisible(false);  // no Graphviz in this build: no map, in the menu or toolbar
+#endif
     tools->addSeparator()->setObjectName("mnuSeparator1");
     mnuOptions = item(tools, "mnuOptions", "&Options...", true);
 

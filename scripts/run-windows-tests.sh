@@ -56,6 +56,14 @@ grep -qF '"CampaignName": "поход",' <<<"$script_dump"
 (cd "$check" && LC_ALL=C.UTF-8 wine "$build/cli/xal-cam.exe" build linux.json -o 'Жук.cam')
 cmp "$check/Жук.cam" "$check/linux.cam"
 
+# Without Graphviz for Windows, the tool says that it cannot draw maps, and draws none.
+if map_answer="$(cd "$game/scenario" && wine "$build/cli/xal-cam.exe" map Demo.cam -o "$check/map.svg" 2>&1)"; then
+  echo "xal-cam.exe map succeeded without Graphviz" >&2
+  exit 1
+fi
+grep -qF "error 5: The campaign map is not available in this build" <<<"$map_answer"
+[ ! -e "$check/map.svg" ]
+
 # The tool carries every string of the generated version resource.
 resource="$(x86_64-w64-mingw32-windres -i "$build/cli/xal-cam.exe" -O rc)"
 grep -o 'VALUE "[A-Za-z]*", "[^"]*"' "$build/generated/version.rc" | while read -r value; do
