@@ -23,6 +23,9 @@ inline constexpr long kMoreData = 234;
 // Access rights used by the program.
 inline constexpr std::uint32_t kQueryValue = 0x0001;
 inline constexpr std::uint32_t kAllSpecificRights = 0x003F;
+// Added to the rights: the key as 32-bit programs see it (KEY_WOW64_32KEY). The file store
+// elsewhere has one view only.
+inline constexpr std::uint32_t kWow64_32Key = 0x0200;
 
 // RegCreateKeyExW: creates the key with its missing parents, or opens it.
 long CreateKey(std::uint32_t root, const std::string& path, std::uint32_t access, Handle* key);

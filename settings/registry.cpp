@@ -124,11 +124,12 @@ void RegistryCreateNewKey(std::uint32_t root, const std::string& keyPath) {
 }
 
 RegistryValue RegistryGetKeyValue(std::uint32_t root, const std::string& keyPath,
-                                  const std::string& valueName) {
+                                  const std::string& valueName, bool view32) {
     return Guarded<RegistryValue>(
         "RegistryGetKeyValue", ValueConcerns(keyPath, valueName), [&]() -> RegistryValue {
             reg::Handle key = 0;
-            if (reg::OpenKey(root, keyPath, reg::kQueryValue, &key) != reg::kSuccess) return {};
+            const std::uint32_t access = reg::kQueryValue | (view32 ? reg::kWow64_32Key : 0);
+            if (reg::OpenKey(root, keyPath, access, &key) != reg::kSuccess) return {};
             RegistryValue result;
             try {
                 result = ReadOpenKey(key, valueName);

@@ -53,8 +53,9 @@ class RegistryValue {
 // calls are silent; any other failure is shown as "Error: N. description" titled with
 // the operation's name and never reaches the caller.
 void RegistryCreateNewKey(std::uint32_t root, const std::string& keyPath);
+// `view32` reads the key as 32-bit programs see it on 64-bit Windows.
 RegistryValue RegistryGetKeyValue(std::uint32_t root, const std::string& keyPath,
-                                  const std::string& valueName);
+                                  const std::string& valueName, bool view32 = false);
 void RegistrySetKeyValue(std::uint32_t root, const std::string& keyPath,
                          const std::string& valueName, const RegistryValue& value,
                          std::uint32_t valueType);

@@ -58,10 +58,17 @@ std::string GameFolderUnderWine() {
 
 // The game's folder from the game's own key, with the path separator appended.
 std::string GameFolderFromGameKey() {
-    RegistryValue directory =
-        RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kGameKey, kGameDirectory);
-    std::string folder = directory.IsText() ? directory.Text() : std::string();
-#ifndef _WIN32
+    auto read = [](bool view32) {
+        const RegistryValue directory =
+            RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kGameKey, kGameDirectory, view32);
+        return directory.IsText() ? directory.Text() : std::string();
+    };
+    std::string folder = read(false);
+#ifdef _WIN32
+    // The game's 32-bit installer writes its key where 64-bit Windows keeps the keys of
+    // 32-bit programs.
+    if (folder.empty()) folder = read(true);
+#else
     if (folder.empty()) folder = GameFolderUnderWine();
 #endif
     return folder.empty() ? folder : platform::WithTrailingSeparator(folder);

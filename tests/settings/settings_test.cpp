@@ -77,6 +77,15 @@ TEST_F(LoadSettingsTest, GameFolderFromTheGameKeyUntilOneIsStored) {
     EXPECT_EQ(settings.GameFolder, "/elsewhere") << "a stored XaL Path is taken exactly as stored";
 }
 
+#ifdef _WIN32
+// Where 64-bit Windows keeps the keys of 32-bit programs, as the game's installer writes it.
+TEST_F(LoadSettingsTest, GameFolderFromTheGameKeyOfThe32BitPrograms) {
+    Store(kGameDirectory, kLegionFolder, RegType::Sz,
+          "Software\\Wow6432Node\\Ostrand\\Xandor's Legion\\1.0");
+    EXPECT_EQ(LoadSettings().GameFolder, kLegionFolder);
+}
+#endif
+
 TEST_F(LoadSettingsTest, AnEmptiedSeparatorReturnsAsItsDefault) {
     Store(kScnInfoFileSeparator, "", RegType::Sz);
     Store(kScnFileSeparator, "", RegType::Sz);

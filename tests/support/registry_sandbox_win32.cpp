@@ -34,8 +34,9 @@ HKEY Open(const std::string& key, REGSAM access) {
                : nullptr;
 }
 
-// The game's key as a whole, with its vendor's parent key.
+// The game's key as a whole, with its vendor's parent key, in the 64-bit and the 32-bit view.
 constexpr const char* kGameVendorKey = "Software\\Ostrand";
+constexpr const char* kGameVendorKey32 = "Software\\Wow6432Node\\Ostrand";
 
 // Set by the Windows test script, whose Wine prefix is made for the run and thrown away.
 constexpr const char* kThrowawayVariable = "XAL_THROWAWAY_REGISTRY";
@@ -57,7 +58,7 @@ RegistrySandbox::RegistrySandbox() {
                      settings_keys::kSettingsKey, kThrowawayVariable);
         std::exit(1);
     }
-    for (const char* key : {settings_keys::kSettingsKey, kGameVendorKey})
+    for (const char* key : {settings_keys::kSettingsKey, kGameVendorKey, kGameVendorKey32})
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, Wide(key).c_str());
 }
 
