@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QProcess>
 
+#include "platform/process.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
 
@@ -94,11 +95,16 @@ std::optional<platform::FilePickResult> PickQtFile(const platform::FilePickReque
                                     QStringToUtf8(QFileInfo(chosen).fileName())};
 }
 
+// Windows gets the command line as it is; elsewhere it is split as a shell would.
 bool StartQtProcess(const std::string& commandLine) {
+#ifdef _WIN32
+    return platform::StartCommandLine(commandLine);
+#else
     QStringList parts = QProcess::splitCommand(Utf8ToQString(commandLine));
     if (parts.isEmpty()) return false;
     QString program = parts.takeFirst();
     return QProcess::startDetached(program, parts);
+#endif
 }
 
 }  // namespace
