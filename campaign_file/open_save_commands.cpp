@@ -35,11 +35,9 @@ std::shared_ptr<Campaign> ReadCampaignAt(const std::string& path) {
     campaign->SetCampaignName(place.name);
     campaign->SetCampaignFolder(place.folder);
     campaign->SetCampaignFile(path);
-    try {
+    RunConcerning(platform::FileConcerns(path), [&] {
         ParseCampaign(ReadWholeFile(path, platform::read_limit::kCampaignFile), *campaign);
-    } catch (const RunTimeError& error) {
-        throw error.Concerning(platform::FileConcerns(path));
-    }
+    });
     return campaign;
 }
 
@@ -86,11 +84,8 @@ bool SaveCampaign(Campaign& campaign, bool saveAs) {
             path = campaign.CampaignFolder() + name;
             if (!ReplaceOtherFile(path)) return false;
         }
-        try {
-            WriteWholeFile(path, BuildCampaignFile(campaign));
-        } catch (const RunTimeError& error) {
-            throw error.Concerning(platform::UnsavedFileConcerns(path));
-        }
+        RunConcerning(platform::UnsavedFileConcerns(path),
+                      [&] { WriteWholeFile(path, BuildCampaignFile(campaign)); });
         // Only a file written becomes the campaign's: a failed Save As keeps the old name.
         if (saveAs) {
             const CampaignPlace place = CampaignPlaceOf(path);

@@ -25,12 +25,10 @@ double NumberOf(const std::string& text, const NumberFormat& format, const std::
 
 Byte ScenarioCount(const NewCampaignInput& input) {
     const std::string field = "Nr of scenarios";
-    try {
+    return RunConcerning("Field: " + field, [&] {
         return ToByte(static_cast<long long>(
             RoundHalfEven(NumberOf(input.NrOfScenariosText, input.Format, field))));
-    } catch (const RunTimeError& error) {
-        throw error.Concerning("Field: " + field);
-    }
+    });
 }
 
 // "Camp.CAM" is the campaign Camp; any other name stays as it is.

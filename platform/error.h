@@ -44,6 +44,17 @@ class RunTimeError : public std::runtime_error {
     std::string concerns_;
 };
 
+// Runs a step; a failure of it is raised again concerning `concerns`, unless it already
+// names what it concerns.
+template <typename Step>
+auto RunConcerning(const std::string& concerns, Step step) {
+    try {
+        return step();
+    } catch (const RunTimeError& error) {
+        throw error.Concerning(concerns);
+    }
+}
+
 // Raises the error with its standard description.
 [[noreturn]] void Raise(int number);
 // Raises the error with a description of its own.

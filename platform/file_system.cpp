@@ -162,22 +162,16 @@ std::string UnsavedFileConcerns(const std::string& path) {
                              : "Nothing was saved: no file was created.");
 }
 
+// An empty path names no file, and its error says so without a file line.
 std::string ReadFileBytes(const std::string& path, bool createMissing, std::uint64_t maxBytes) {
-    try {
+    return RunConcerning(path.empty() ? "" : FileConcerns(path), [&] {
         return internals::ReadPlatformFile(path, createMissing, maxBytes);
-    } catch (const RunTimeError& error) {
-        if (path.empty()) throw;
-        throw error.Concerning(FileConcerns(path));
-    }
+    });
 }
 
 void ReplaceFileContents(const std::string& path, const std::string& bytes) {
-    try {
-        internals::ReplacePlatformFile(path, bytes);
-    } catch (const RunTimeError& error) {
-        if (path.empty()) throw;
-        throw error.Concerning(UnsavedFileConcerns(path));
-    }
+    RunConcerning(path.empty() ? "" : UnsavedFileConcerns(path),
+                  [&] { internals::ReplacePlatformFile(path, bytes); });
 }
 
 bool FileExists(const std::string& path) {

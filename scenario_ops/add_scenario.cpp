@@ -6,26 +6,12 @@
 
 namespace xal {
 
-namespace {
-
-// Runs a step of adding a scenario; its failure concerns the field named.
-template <typename Step>
-auto ConcerningField(const std::string& field, Step step) {
-    try {
-        return step();
-    } catch (const RunTimeError& error) {
-        throw error.Concerning("Field: " + field);
-    }
-}
-
-}  // namespace
-
 void AddScenario(Campaign& campaign) {
-    const Byte count = ConcerningField("Number of scenarios",
-                                       [&] { return ToByte(campaign.NrOfScenarios() + 1); });
+    const Byte count = RunConcerning("Field: Number of scenarios",
+                                     [&] { return ToByte(campaign.NrOfScenarios() + 1); });
     // The new scenario's file name is made from the campaign's name.
     const std::string name =
-        ConcerningField("Scenario " + DecimalText(count - 1) + " > Scenario SCN File", [&] {
+        RunConcerning("Field: Scenario " + DecimalText(count - 1) + " > Scenario SCN File", [&] {
             return CampaignTextOfName(campaign.CampaignName() + "_" + DecimalText(count, 2) +
                                       ".scn");
         });
