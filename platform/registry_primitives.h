@@ -12,6 +12,7 @@ namespace xal::platform::registry {
 
 using Handle = std::uintptr_t;
 
+inline constexpr std::uint32_t kCurrentUser = 0x80000001u;   // HKEY_CURRENT_USER
 inline constexpr std::uint32_t kLocalMachine = 0x80000002u;  // HKEY_LOCAL_MACHINE
 
 // Results, as the Windows calls return them.
@@ -22,6 +23,8 @@ inline constexpr long kMoreData = 234;
 
 // Access rights used by the program.
 inline constexpr std::uint32_t kQueryValue = 0x0001;
+inline constexpr std::uint32_t kSetValue = 0x0002;
+inline constexpr std::uint32_t kCreateSubKey = 0x0004;
 inline constexpr std::uint32_t kAllSpecificRights = 0x003F;
 // Added to the rights: the key as 32-bit programs see it (KEY_WOW64_32KEY). The file store
 // elsewhere has one view only.

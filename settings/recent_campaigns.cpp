@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "settings/registry.h"
+#include "settings/settings_home.h"
 
 namespace xal {
 namespace {
@@ -15,8 +15,8 @@ std::string PlaceName(std::size_t index) {
 // Writes every place, so that a shortened list leaves no stale path behind.
 void StoreRecentCampaigns(const std::vector<std::string>& paths) {
     for (std::size_t i = 0; i < kRecentCampaignCount; ++i)
-        RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kRecentCampaignsKey, PlaceName(i),
-                            i < paths.size() ? paths[i] : std::string(), RegType::Sz);
+        WriteSetting(kRecentCampaignsKey, PlaceName(i), i < paths.size() ? paths[i] : std::string(),
+                     RegType::Sz);
 }
 
 }  // namespace
@@ -24,8 +24,7 @@ void StoreRecentCampaigns(const std::vector<std::string>& paths) {
 std::vector<std::string> RecentCampaigns() {
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < kRecentCampaignCount; ++i) {
-        const RegistryValue value =
-            RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kRecentCampaignsKey, PlaceName(i));
+        const RegistryValue value = ReadSetting(kRecentCampaignsKey, PlaceName(i));
         if (value.IsText() && !value.Text().empty() &&
             std::find(paths.begin(), paths.end(), value.Text()) == paths.end())
             paths.push_back(value.Text());

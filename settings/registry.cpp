@@ -123,6 +123,24 @@ void RegistryCreateNewKey(std::uint32_t root, const std::string& keyPath) {
     });
 }
 
+bool RegistryKeyIsWritable(std::uint32_t root, const std::string& keyPath) {
+    return Guarded<bool>("RegistryKeyIsWritable", "Key: " + keyPath, [&] {
+        // A missing key is writable when its nearest existing parent takes new keys.
+        std::string path = keyPath;
+        std::uint32_t access = reg::kSetValue;
+        for (;;) {
+            reg::Handle key = 0;
+            const long status = reg::OpenKey(root, path, access, &key);
+            if (status == reg::kSuccess) reg::CloseKey(key);
+            if (status != reg::kFileNotFound) return status == reg::kSuccess;
+            const std::size_t parent = path.rfind('\\');
+            if (parent == std::string::npos) return true;
+            path.erase(parent);
+            access = reg::kCreateSubKey;
+        }
+    });
+}
+
 RegistryValue RegistryGetKeyValue(std::uint32_t root, const std::string& keyPath,
                                   const std::string& valueName, bool view32) {
     return Guarded<RegistryValue>(

@@ -14,6 +14,7 @@ namespace xal {
 
 namespace RegType = platform::RegType;
 inline constexpr std::uint32_t HKEY_LOCAL_MACHINE_ROOT = platform::registry::kLocalMachine;
+inline constexpr std::uint32_t HKEY_CURRENT_USER_ROOT = platform::registry::kCurrentUser;
 
 // What a registry read returns and a write is given: no value, text, bytes or a
 // 32-bit integer. Texts are UTF-8.
@@ -53,6 +54,8 @@ class RegistryValue {
 // calls are silent; any other failure is shown as "Error: N. description" titled with
 // the operation's name and never reaches the caller.
 void RegistryCreateNewKey(std::uint32_t root, const std::string& keyPath);
+// Whether this user may set values of the key, or make it; writes nothing.
+bool RegistryKeyIsWritable(std::uint32_t root, const std::string& keyPath);
 // `view32` reads the key as 32-bit programs see it on 64-bit Windows.
 RegistryValue RegistryGetKeyValue(std::uint32_t root, const std::string& keyPath,
                                   const std::string& valueName, bool view32 = false);

@@ -9,6 +9,7 @@
 #include "platform/file_system.h"
 #include "platform/number_text.h"
 #include "settings/registry.h"
+#include "settings/settings_home.h"
 
 #ifndef _WIN32
 #include "platform/wine_prefix.h"
@@ -27,11 +28,11 @@ bool Missing(const RegistryValue& value) {
 }
 
 RegistryValue Read(const char* name) {
-    return RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, name);
+    return ReadSetting(kSettingsKey, name);
 }
 
 void WriteText(const char* name, const std::string& text) {
-    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, name, text, RegType::Sz);
+    WriteSetting(kSettingsKey, name, text, RegType::Sz);
 }
 
 std::string TextSetting(const char* name, const std::string& defaultText) {
@@ -93,7 +94,7 @@ SettingsRecord LoadSettings() {
 
     RegistryValue editor = Read(kScenarioEditor);
     if (Missing(editor)) {
-        RegistryCreateNewKey(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey);
+        RegistryCreateNewKey(SettingsWriteRoot(), kSettingsKey);
         WriteText(kScenarioEditor, "");
         settings.ScenarioEditorPath.clear();
     } else {
@@ -115,8 +116,7 @@ SettingsRecord LoadSettings() {
     auto increment = StoredIncrement(Read(kPrestigeIncrement));
     if (!increment) {
         increment = limits::kDefaultPrestigeIncrement;
-        RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, kPrestigeIncrement,
-                            DecimalText(*increment), RegType::Dword);
+        WriteSetting(kSettingsKey, kPrestigeIncrement, DecimalText(*increment), RegType::Dword);
     }
     settings.PrestigeIncrement = *increment;
     return settings;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/file_system.h"
+#include "settings/recent_campaigns.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
 #include "support/registry_sandbox.h"
@@ -83,6 +84,33 @@ TEST_F(LoadSettingsTest, GameFolderFromTheGameKeyOfThe32BitPrograms) {
     Store(kGameDirectory, kLegionFolder, RegType::Sz,
           "Software\\Wow6432Node\\Ostrand\\Xandor's Legion\\1.0");
     EXPECT_EQ(LoadSettings().GameFolder, kLegionFolder);
+}
+
+// A standard user may not write under HKEY_LOCAL_MACHINE: what the options and the recent
+// campaigns remember goes to the user's own key, and comes back from it at the next start.
+TEST_F(LoadSettingsTest, AUserWhoMayNotWriteTheMachinesKeyKeepsSettingsInTheirOwn) {
+    sandbox.Plant(kSettingsKey, kGameFolder, RegType::Sz, kLegionFolder);
+    sandbox.Plant(kSettingsKey, kScnInfoFileSeparator, RegType::Sz, "info");
+    sandbox.RefuseWrites(kSettingsKey);
+
+    settings = LoadSettings();
+    EXPECT_EQ(settings.GameFolder, kLegionFolder) << "the machine's value fills in";
+    EXPECT_EQ(settings.ScnInfoFileSeparator, "info");
+    const auto userDefault = sandbox.StoredForUser(kSettingsKey, kScnLFileSeparator);
+    ASSERT_TRUE(userDefault.has_value()) << "defaults go to the user's key";
+    EXPECT_EQ(userDefault->data, std::string("l\0", 2));
+    settings.PrestigeIncrement = 250;
+    settings.ScnInfoFileSeparator = "";
+    SaveSettings(settings);
+    RememberRecentCampaign("C:\\Campaigns\\One.cam");
+
+    settings = LoadSettings();
+    EXPECT_EQ(settings.PrestigeIncrement, 250);
+    EXPECT_EQ(settings.ScnInfoFileSeparator, "i") << "emptied by the user, so the default";
+    EXPECT_EQ(RecentCampaigns(), std::vector<std::string>{"C:\\Campaigns\\One.cam"});
+    EXPECT_EQ(sandbox.ValueNames(kSettingsKey),
+              (std::vector<std::string>{kScnInfoFileSeparator, kGameFolder}))
+        << "the machine's key is left as it was";
 }
 #endif
 

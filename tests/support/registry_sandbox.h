@@ -31,7 +31,14 @@ class RegistrySandbox {
     // The names of the key's values, in the order the store lists them.
     std::vector<std::string> ValueNames(const std::string& key);
 
-#ifndef _WIN32
+#ifdef _WIN32
+    // Makes the key of HKEY_LOCAL_MACHINE one that nobody may set values in or add keys to,
+    // as a standard user finds the program's key.
+    void RefuseWrites(const std::string& key);
+    // The value as stored under HKEY_CURRENT_USER, or nothing.
+    std::optional<platform::RegFileValue> StoredForUser(const std::string& key,
+                                                        const std::string& name);
+#else
     std::string StorePath() const {
         return folder_.File("HKEY_LOCAL_MACHINE.reg");
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #ifdef _WIN32
 #include <windows.h>
+// After windows.h, which it needs.
+#include <sddl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,12 +28,11 @@ bool IsText(DWORD type) {
     return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
 }
 
-// Opens a key of HKEY_LOCAL_MACHINE, or gives null.
-HKEY Open(const std::string& key, REGSAM access) {
+// Opens a key, of HKEY_LOCAL_MACHINE unless told otherwise, or gives null.
+HKEY Open(const std::string& key, REGSAM access, HKEY root = HKEY_LOCAL_MACHINE) {
     HKEY handle = nullptr;
-    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, Wide(key).c_str(), 0, access, &handle) == ERROR_SUCCESS
-               ? handle
-               : nullptr;
+    return RegOpenKeyExW(root, Wide(key).c_str(), 0, access, &handle) == ERROR_SUCCESS ? handle
+                                                                                       : nullptr;
 }
 
 // The game's key as a whole, with its vendor's parent key, in the 64-bit and the 32-bit view.
@@ -44,6 +45,30 @@ constexpr const char* kThrowawayVariable = "XAL_THROWAWAY_REGISTRY";
 bool RegistryIsThrowaway() {
     const char* value = std::getenv(kThrowawayVariable);
     return value && std::string_view(value) == "1";
+}
+
+// The value as stored under the root, or nothing.
+std::optional<platform::RegFileValue> StoredUnder(HKEY root, const std::string& key,
+                                                  const std::string& name) {
+    HKEY handle = Open(key, KEY_QUERY_VALUE, root);
+    if (!handle) return std::nullopt;
+    const std::wstring wideName = Wide(name);
+    DWORD type = 0;
+    DWORD size = 0;
+    std::optional<platform::RegFileValue> value;
+    if (RegQueryValueExW(handle, wideName.c_str(), nullptr, &type, nullptr, &size) ==
+        ERROR_SUCCESS) {
+        std::string data(size, '\0');
+        if (RegQueryValueExW(handle, wideName.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS) {
+            data.resize(size);
+            if (IsText(type))
+                data = Utf8(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
+            value = platform::RegFileValue{name, type, data};
+        }
+    }
+    RegCloseKey(handle);
+    return value;
 }
 
 }  // namespace
@@ -60,6 +85,7 @@ RegistrySandbox::RegistrySandbox() {
     }
     for (const char* key : {settings_keys::kSettingsKey, kGameVendorKey, kGameVendorKey32})
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, Wide(key).c_str());
+    RegDeleteTreeW(HKEY_CURRENT_USER, Wide(settings_keys::kSettingsKey).c_str());
 }
 
 RegistrySandbox::~RegistrySandbox() = default;
@@ -79,27 +105,27 @@ void RegistrySandbox::Plant(const std::string& key, const std::string& name, std
     RegCloseKey(handle);
 }
 
+void RegistrySandbox::RefuseWrites(const std::string& key) {
+    HKEY handle = nullptr;
+    RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(key).c_str(), 0, nullptr, 0, WRITE_DAC, nullptr,
+                    &handle, nullptr);
+    // Everyone is denied KEY_SET_VALUE and KEY_CREATE_SUB_KEY, and allowed the rest.
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(D;;0x6;;;WD)(A;;KA;;;WD)",
+                                                         SDDL_REVISION_1, &descriptor, nullptr);
+    RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, descriptor);
+    LocalFree(descriptor);
+    RegCloseKey(handle);
+}
+
+std::optional<platform::RegFileValue> RegistrySandbox::StoredForUser(const std::string& key,
+                                                                     const std::string& name) {
+    return StoredUnder(HKEY_CURRENT_USER, key, name);
+}
+
 std::optional<platform::RegFileValue> RegistrySandbox::Stored(const std::string& key,
                                                               const std::string& name) {
-    HKEY handle = Open(key, KEY_QUERY_VALUE);
-    if (!handle) return std::nullopt;
-    const std::wstring wideName = Wide(name);
-    DWORD type = 0;
-    DWORD size = 0;
-    std::optional<platform::RegFileValue> value;
-    if (RegQueryValueExW(handle, wideName.c_str(), nullptr, &type, nullptr, &size) ==
-        ERROR_SUCCESS) {
-        std::string data(size, '\0');
-        if (RegQueryValueExW(handle, wideName.c_str(), nullptr, &type,
-                             reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS) {
-            data.resize(size);
-            if (IsText(type))
-                data = Utf8(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
-            value = platform::RegFileValue{name, type, data};
-        }
-    }
-    RegCloseKey(handle);
-    return value;
+    return StoredUnder(HKEY_LOCAL_MACHINE, key, name);
 }
 
 bool RegistrySandbox::KeyExists(const std::string& key) {

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#include "settings/settings_home.h"
+
+#include "settings/settings.h"
+
+namespace xal {
+
+std::uint32_t SettingsWriteRoot() {
+    return RegistryKeyIsWritable(HKEY_LOCAL_MACHINE_ROOT, settings_keys::kSettingsKey)
+               ? HKEY_LOCAL_MACHINE_ROOT
+               : HKEY_CURRENT_USER_ROOT;
+}
+
+RegistryValue ReadSetting(const std::string& keyPath, const std::string& valueName) {
+    if (SettingsWriteRoot() == HKEY_CURRENT_USER_ROOT) {
+        RegistryValue own = RegistryGetKeyValue(HKEY_CURRENT_USER_ROOT, keyPath, valueName);
+        // An emptied value is the user's choice too; only an absent one falls through.
+        if (!own.IsEmpty()) return own;
+    }
+    return RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, keyPath, valueName);
+}
+
+void WriteSetting(const std::string& keyPath, const std::string& valueName,
+                  const RegistryValue& value, std::uint32_t valueType) {
+    RegistrySetKeyValue(SettingsWriteRoot(), keyPath, valueName, value, valueType);
+}
+
+}  // namespace xal
