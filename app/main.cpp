@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "main_window/startup.h"
+#include "platform/font_engine.h"
 #include "platform/pictures.h"
 #include "platform/qt_prompts.h"
 #include "version.h"
@@ -17,6 +18,9 @@ int main(int argc, char* argv[]) {
         QCoreApplication commandLine(argc, argv);
         xal::gui::AnswerHelpOrVersion(commandLine);
     }
+#ifdef _WIN32
+    xal::gui::UseFreeTypeUnderWine();
+#endif
     QApplication application(argc, argv);
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     application.setDesktopFileName(XAL_APP_ID);

@@ -7,8 +7,8 @@
 # build and package use it (scripts/package-windows.sh).
 source "$(dirname "$0")/common.sh"
 
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/xal-campaign-edit"
-prefix="$cache/qt6-win64"
+cache="$(xal_qt_cache)"
+prefix="$(xal_windows_qt)"
 if [ -f "$prefix/.complete" ]; then
   echo "Qt for Windows is already built in $prefix."
   exit 0

@@ -24,4 +24,8 @@ xal_install() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Where scripts/build-windows-qt.sh keeps the Qt it builds for Windows, once per machine.
+xal_qt_cache() { echo "${XDG_CACHE_HOME:-$HOME/.cache}/xal-campaign-edit"; }
+xal_windows_qt() { echo "$(xal_qt_cache)/qt6-win64"; }
+
 xal_jobs() { nproc 2>/dev/null || echo 2; }

@@ -6,7 +6,7 @@
 # Qt and compiler DLLs they load, the Qt plugins they need, the read-me and the licence.
 source "$(dirname "$0")/common.sh"
 
-qt="${XDG_CACHE_HOME:-$HOME/.cache}/xal-campaign-edit/qt6-win64"
+qt="$(xal_windows_qt)"
 if [ ! -f "$qt/.complete" ]; then
   echo "No Qt for Windows in $qt: make it once with bash scripts/build-windows-qt.sh." >&2
   exit 1

@@ -89,7 +89,8 @@ TEST_F(FileCommandsTest, SavingTheEditorWritesTheFileInOtherCapitalsAndChangesNo
     QTest::mouseClick(Window().cmdEditCampaignTXT, Qt::LeftButton);
     prompts.VerifyDone();
     EXPECT_EQ(campaigns.Read("camp1.txt"), "Line one\r\nTwo");
-    EXPECT_FALSE(std::filesystem::exists(campaigns.File("CAMP1.TXT")));
+    EXPECT_EQ(campaigns.Names(), (std::vector<std::string>{"camp1.cam", "camp1.txt"}))
+        << "spelled as it was";
     EXPECT_FALSE(Window().mnuSave->isEnabled()) << "a text file is not part of the campaign";
 }
 

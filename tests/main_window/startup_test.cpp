@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "campaign_file/campaign_writer.h"
+#include "platform/font_engine.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
 #include "support/campaign_fixtures.h"
@@ -62,6 +63,20 @@ TEST_F(Startup, ADamagedSettingsFileIsToldInAMessageBox) {
         platform::MessageAnswer::Ok);
     gui::Main();
     prompts.VerifyDone();
+}
+#endif
+
+#ifdef _WIN32
+// The Windows build's tests run under Wine, where the editor draws text with FreeType.
+TEST(WindowSystem, UnderWineFreeTypeIsAskedForUnlessAPlatformWasChosen) {
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+    qunsetenv("QT_QPA_PLATFORM");
+    gui::UseFreeTypeUnderWine();
+    EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray("windows:fontengine=freetype"));
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    gui::UseFreeTypeUnderWine();
+    EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray("offscreen"));
+    qputenv("QT_QPA_PLATFORM", chosen);
 }
 #endif
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -23,12 +24,22 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::File(const std::string& name) const {
-    return platform::FromFsPath(name.empty() ? path_ / "" : path_ / platform::FsPath(name));
+    // In the platform's own separators: "a/b" is "a\\b" on Windows.
+    return platform::FromFsPath(
+        (name.empty() ? path_ / "" : path_ / platform::FsPath(name)).make_preferred());
 }
 
 std::size_t TempFolder::Entries() const {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(path_),
                                                   std::filesystem::directory_iterator()));
+}
+
+std::vector<std::string> TempFolder::Names(const std::string& folder) const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_ / platform::FsPath(folder)))
+        names.push_back(platform::FromFsPath(entry.path().filename()));
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 void TempFolder::Write(const std::string& name, const std::string& bytes) const {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace xal::test {
 
@@ -22,6 +23,9 @@ class TempFolder {
 
     // The number of files and folders directly in the folder.
     std::size_t Entries() const;
+    // The names of the files and folders directly in the folder, or in a folder in it,
+    // sorted, as the program's text.
+    std::vector<std::string> Names(const std::string& folder = "") const;
 
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
