@@ -9,6 +9,14 @@
 #include "platform/error.h"
 #include "platform/windows1252.h"
 
+#ifdef XAL_GRAPHVIZ_STATIC_PLUGINS
+#include <graphviz/gvplugin.h>
+
+// A static Graphviz loads no plugins: the dot layout and the core renderers are linked in.
+extern "C" gvplugin_library_t gvplugin_dot_layout_LTX_library;
+extern "C" gvplugin_library_t gvplugin_core_LTX_library;
+#endif
+
 namespace xal::map_graphviz {
 namespace {
 
@@ -89,7 +97,14 @@ void MarkNode(Agnode_t* node, const MapNode& mapNode) {
 }  // namespace
 
 GVC_t* Context() {
-    static GVC_t* const context = gvContext();
+    static GVC_t* const context = [] {
+        GVC_t* made = gvContext();
+#ifdef XAL_GRAPHVIZ_STATIC_PLUGINS
+        gvAddLibrary(made, &gvplugin_dot_layout_LTX_library);
+        gvAddLibrary(made, &gvplugin_core_LTX_library);
+#endif
+        return made;
+    }();
     return context;
 }
 

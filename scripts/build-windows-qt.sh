@@ -4,10 +4,13 @@
 # qt6-base, the version of the host's Qt tools (Core, Gui, Widgets, Concurrent, the
 # windows and offscreen platforms and the Windows styles), and installs it into the
 # cache, once per machine: a second run finds it and does nothing. The editor's Windows
-# build and package use it (scripts/package-windows.sh).
+# build and package use it (scripts/package-windows.sh), with the Graphviz that
+# scripts/build-windows-graphviz.sh builds first for the campaign map.
 source "$(dirname "$0")/common.sh"
 
-cache="$(xal_qt_cache)"
+bash "$XAL_ROOT/scripts/build-windows-graphviz.sh"
+
+cache="$(xal_cache)"
 prefix="$(xal_windows_qt)"
 if [ -f "$prefix/.complete" ]; then
   echo "Qt for Windows is already built in $prefix."
@@ -16,17 +19,7 @@ fi
 
 xal_install "${XAL_BUILD_PACKAGES[@]}" ninja-build g++-mingw-w64-x86-64-posix dpkg-dev
 
-# apt-get source needs source lines: the machine's own Debian lines, as deb-src.
-if ! apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -q '^Sources$'; then
-  sources=/etc/apt/sources.list.d/xal-campaign-edit-sources.sources
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  for file in /etc/apt/sources.list.d/*.sources; do
-    [ "$file" = "$sources" ] || sed 's/^Types: deb$/Types: deb-src/' "$file"
-    echo
-  done | $sudo tee "$sources" >/dev/null
-  $sudo apt-get update -qq
-fi
+xal_add_source_lines
 
 # A build that was stopped goes on where it stopped.
 work="$cache/qt6-win64-build"

@@ -24,8 +24,22 @@ xal_install() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Where scripts/build-windows-qt.sh keeps the Qt it builds for Windows, once per machine.
-xal_qt_cache() { echo "${XDG_CACHE_HOME:-$HOME/.cache}/xal-campaign-edit"; }
-xal_windows_qt() { echo "$(xal_qt_cache)/qt6-win64"; }
+# Where scripts/build-windows-qt.sh keeps what it builds for Windows, once per machine:
+# Qt, and Graphviz for the campaign map.
+xal_cache() { echo "${XDG_CACHE_HOME:-$HOME/.cache}/xal-campaign-edit"; }
+xal_windows_qt() { echo "$(xal_cache)/qt6-win64"; }
+xal_windows_graphviz() { echo "$(xal_cache)/graphviz-win64"; }
+
+# apt-get source needs source lines: the machine's own Debian lines, as deb-src.
+xal_add_source_lines() {
+  apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -q '^Sources$' && return 0
+  local sources=/etc/apt/sources.list.d/xal-campaign-edit-sources.sources sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  for file in /etc/apt/sources.list.d/*.sources; do
+    [ "$file" = "$sources" ] || sed 's/^Types: deb$/Types: deb-src/' "$file"
+    echo
+  done | $sudo tee "$sources" >/dev/null
+  $sudo apt-get update -qq
+}
 
 xal_jobs() { nproc 2>/dev/null || echo 2; }

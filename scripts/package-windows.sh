@@ -1,24 +1,28 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Cross-builds the editor and xal-cam for 64-bit Windows against the Qt that
-# scripts/build-windows-qt.sh made, and packs XaL_CampaignEdit-<version>-win64.zip: a
-# folder that runs on Windows without installing anything, with the two programs, the
-# Qt and compiler DLLs they load, the Qt plugins they need, the read-me and the licence.
+# Cross-builds the editor and xal-cam for 64-bit Windows against the Qt and the Graphviz
+# that scripts/build-windows-qt.sh made, and packs XaL_CampaignEdit-<version>-win64.zip:
+# a folder that runs on Windows without installing anything, with the two programs, the
+# Qt and compiler DLLs they load, the Qt plugins they need, the read-me, the licence, and
+# the notices and licences of the others' software in it.
 source "$(dirname "$0")/common.sh"
 
 qt="$(xal_windows_qt)"
-if [ ! -f "$qt/.complete" ]; then
-  echo "No Qt for Windows in $qt: make it once with bash scripts/build-windows-qt.sh." >&2
+graphviz="$(xal_windows_graphviz)"
+if [ ! -f "$qt/.complete" ] || [ ! -f "$graphviz/.complete" ]; then
+  echo "No Qt or Graphviz for Windows in $(xal_cache): make them once with bash scripts/build-windows-qt.sh." >&2
   exit 1
 fi
 xal_install cmake make g++-mingw-w64-x86-64-posix librsvg2-bin icoutils libcli11-dev \
   nlohmann-json3-dev qt6-base-dev
 
 build="${1:-$XAL_ROOT/build-windows-editor}"
+# XAL_WINDOWS_WIDGET_TESTS=ON builds the tests as well, for run-windows-editor-tests.sh.
 # Qt's own toolchain file adds the Qt folder to the places searched, then loads ours.
 cmake -S "$XAL_ROOT" -B "$build" --toolchain "$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$XAL_ROOT/cmake/mingw-w64-x86_64.cmake" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DXAL_GRAPHVIZ_STATIC_PREFIX="$graphviz" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_BINDIR=. \
   -DXAL_BUILD_TESTS="${XAL_WINDOWS_WIDGET_TESTS:-OFF}" -DXAL_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" -j "$(xal_jobs)"
@@ -52,6 +56,16 @@ copy_dependencies() {
 for program in "$stage"/*.exe "$stage"/platforms/*.dll "$stage"/styles/*.dll; do
   copy_dependencies "$program"
 done
+
+# What the others' software in the folder is, where its source is, and its licences.
+sed 's/$/\r/' "$XAL_ROOT/packaging/windows/THIRD-PARTY-NOTICES.txt" >"$stage/THIRD-PARTY-NOTICES.txt"
+mkdir -p "$stage/licenses"
+cp /usr/share/common-licenses/LGPL-3 "$stage/licenses/LGPL-3.txt"
+cp /usr/share/common-licenses/GPL-3 "$stage/licenses/GPL-3.txt"
+cp /usr/share/doc/libqt6core6/copyright "$stage/licenses/qt6-base-copyright.txt"
+cp "$graphviz/COPYING" "$stage/licenses/Graphviz-EPL-1.0.txt"
+cp /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$stage/licenses/gcc-runtime-copyright.txt"
+cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licenses/mingw-w64-copyright.txt"
 
 (cd "$build" && cmake -E tar cf "$name.zip" --format=zip "$name")
 echo "Made $build/$name.zip"

@@ -39,11 +39,12 @@ mkdir -p "$WINEPREFIX"
 wineserver -p
 wineboot --init >/dev/null 2>&1
 
-# The tests of the windows, each through Wine, with the Qt DLLs and the compiler's.
+# The tests of the windows and of the map, each through Wine, with the Qt DLLs and the
+# compiler's.
 mingw_bin="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
 WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$mingw_bin");$(winepath -w /usr/x86_64-w64-mingw32/lib)" \
   QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$(winepath -w "$qt/plugins")" \
-  ctest --test-dir "$build" --output-on-failure -L widgets
+  ctest --test-dir "$build" --output-on-failure -L "widgets|map"
 
 # The zip in a fresh folder, and a copy of the demo game, which both editors find through
 # the game's key in the Wine prefix; the settings the tests left are removed, as for a
@@ -55,6 +56,9 @@ mkdir -p "$work/unpacked"
 windows_editor="$(ls "$work"/unpacked/*/XaL_CampaignEdit.exe)"
 cp -r "$XAL_ROOT/examples/game" "$work/game"
 wine reg add "HKLM\\Software\\Ostrand\\Xandor's Legion\\1.0" /v Directory /d "$(winepath -w "$work/game")\\" /f >/dev/null
+# The Linux editor reads the prefix's system.reg, which Wine's server writes when it ends.
+wineserver -k
+wineserver -w
 export XDG_CONFIG_HOME="$work/config"
 
 # Waits until a visible window whose name matches appears, and gives it the keyboard; a
@@ -78,6 +82,24 @@ wait_until_closed() {
   done
 }
 
+# Waits up to three seconds for a visible window whose name matches.
+appears() {
+  local tries=30
+  until xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+    ((--tries > 0)) || return 1
+    sleep 0.1
+  done
+}
+
+# Presses the keys in the main window until the window whose name matches opens: a newly
+# started editor may drop the first keys while its window is still being shown.
+open_with_keys() {
+  local tries=20
+  until focus_window "^XaL Campaign Editor" && xdotool key $1 && appears "$2"; do
+    ((--tries > 0)) || { echo "The keys $1 opened no window \"$2\"." >&2; return 1; }
+  done
+}
+
 # Answers the file dialog titled "<title> ..." with the path, typed over what it proposes
 # (selected with Home and Shift+End, which Wine's file dialogs know, unlike Ctrl+A).
 answer_file_dialog() {
@@ -96,8 +118,7 @@ set_prestige_increment() {
   shift
   "$@" &
   local editor=$!
-  focus_window "^XaL Campaign Editor"
-  xdotool key alt+t o
+  open_with_keys "alt+t o" "^Options"
   focus_window "^Options"
   xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Home shift+End
   xdotool type "$increment"
@@ -116,8 +137,7 @@ raise_and_save_as() {
   shift 2
   "$@" &
   local editor=$!
-  focus_window "^XaL Campaign Editor"
-  xdotool key ctrl+o
+  open_with_keys ctrl+o "^Open"
   answer_file_dialog "Open" "$campaign"
   xdotool key ctrl+F5 ctrl+shift+s
   answer_file_dialog "Save" "$saved_as"
@@ -144,4 +164,9 @@ if [ -z "$changes" ] || grep -v '"Prestige": ' <<<"$changes"; then
   exit 1
 fi
 grep -qF '"Prestige": 1250,' <(dump "$work/windows")
-echo "Windows editor: its tests passed under Wine, and it saved the same bytes as the Linux editor."
+
+# The zip's tool draws the demo's map with its own Graphviz: a box for each scenario.
+(cd "$work/game/scenario" && wine "$(dirname "$windows_editor")/xal-cam.exe" map Demo.cam -o "$(winepath -w "$work/map.svg")")
+grep -q '</svg>' "$work/map.svg"
+[ "$(grep -c 'class="node"' "$work/map.svg")" -ge 4 ]
+echo "Windows editor: its tests passed under Wine, it saved the same bytes as the Linux editor, and its tool drew the map."
