@@ -61,41 +61,32 @@ wineserver -k
 wineserver -w
 export XDG_CONFIG_HOME="$work/config"
 
-# Waits until a visible window whose name matches appears, and gives it the keyboard; a
-# window that goes away meanwhile (as Wine's first window of a dialog may) is looked for
-# again.
-focus_window() {
-  local tries=600 window
-  until window="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)" &&
-    [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null; do
-    ((--tries > 0)) || { echo "No window \"$1\" appeared." >&2; return 1; }
-    sleep 0.1
-  done
-}
-
-# Waits until no visible window's name matches: a dialog has closed.
-wait_until_closed() {
-  local tries=600
-  while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-    ((--tries > 0)) || { echo "The window \"$1\" did not close." >&2; return 1; }
-    sleep 0.1
-  done
-}
-
-# Waits up to three seconds for a visible window whose name matches.
-appears() {
-  local tries=30
-  until xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+# Runs the command every tenth of a second until it succeeds, at most the given times.
+poll() {
+  local tries="$1"
+  shift
+  until "$@"; do
     ((--tries > 0)) || return 1
     sleep 0.1
   done
 }
+visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+gone() { ! visible "$1"; }
+# Gives the keyboard to a visible window whose name matches; fails when there is none, or
+# when it went away meanwhile (as Wine's first window of a dialog may).
+focus() {
+  local window
+  window="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)"
+  [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null
+}
+focus_window() { poll 600 focus "$1" || { echo "No window \"$1\" appeared." >&2; return 1; }; }
+wait_until_closed() { poll 600 gone "$1" || { echo "\"$1\" did not close." >&2; return 1; }; }
 
 # Presses the keys in the main window until the window whose name matches opens: a newly
 # started editor may drop the first keys while its window is still being shown.
 open_with_keys() {
   local tries=20
-  until focus_window "^XaL Campaign Editor" && xdotool key $1 && appears "$2"; do
+  until focus_window "^XaL Campaign Editor" && xdotool key $1 && poll 30 visible "$2"; do
     ((--tries > 0)) || { echo "The keys $1 opened no window \"$2\"." >&2; return 1; }
   done
 }
