@@ -21,10 +21,10 @@ std::string ReadMePath(const std::string& programFolder);
 std::string InstalledReadMePath(const std::string& programFolder);
 
 // The read-me's whole contents as the About box shows them: UTF-8 with CR LF line ends
-// as the build makes it (an older read-me may be in Windows-1252). The read-me beside the program (as in the build tree) comes first,
-// else the installed one. A missing read-me gives the empty text, and nothing is created
-// in either folder; one that cannot be read gives a short explanation instead, so the
-// About box always opens.
+// as the build makes it (an older read-me may be in Windows-1252). The read-me beside the program
+// (as in the build tree) comes first, else the installed one. A missing read-me gives the empty
+// text, and nothing is created in either folder; one that cannot be read gives a short explanation
+// instead, so the About box always opens.
 std::string ReadMeText(const std::string& programFolder);
 
 }  // namespace xal

@@ -20,7 +20,8 @@ TEST(AboutReadMe, BesideTheProgramComesFirstThenTheInstalledOne) {
     const std::string bin = root.File(XAL_INSTALL_BINDIR);
     std::filesystem::create_directories(root.Path() / XAL_INSTALL_BINDIR);
     EXPECT_EQ(ReadMeText(bin), "");
-    EXPECT_FALSE(std::filesystem::exists(root.Path() / XAL_INSTALL_READ_ME_DIR)) << "creates nothing";
+    EXPECT_FALSE(std::filesystem::exists(root.Path() / XAL_INSTALL_READ_ME_DIR))
+        << "creates nothing";
     const auto installed = root.Path() / XAL_INSTALL_READ_ME_DIR / kReadMeFileName;
     std::filesystem::create_directories(installed);  // unreadable
     EXPECT_EQ(

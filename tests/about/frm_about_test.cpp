@@ -12,8 +12,8 @@ namespace {
 // The build's read-me is UTF-8; one in Windows-1252 reads as well.
 TEST(frmAbout, ShowsTheReadMeInUnicodeWithOneLineBreakForCrLf) {
     test::EnsureApplication();
-    for (const char* bytes : {"Campaigns\r\nCaf\xc3\xa9 \xe2\x82\xac 5\r\n",
-                              "Campaigns\r\nCaf\xe9 \x80 5\r\n"}) {
+    for (const char* bytes :
+         {"Campaigns\r\nCaf\xc3\xa9 \xe2\x82\xac 5\r\n", "Campaigns\r\nCaf\xe9 \x80 5\r\n"}) {
         test::TempFolder folder;
         folder.Write(kReadMeFileName, bytes);
         frmAbout window(nullptr, folder.Path().string());
