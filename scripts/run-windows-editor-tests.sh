@@ -11,8 +11,8 @@
 source "$(dirname "$0")/common.sh"
 
 qt="$(xal_windows_qt)"
-if [ ! -f "$qt/.complete" ]; then
-  echo "The Windows editor was not tested: no Qt for Windows in $qt. Build it once (about 35 minutes) with: bash scripts/build-windows-qt.sh"
+if [ ! -f "$qt/.complete" ] || [ ! -f "$(xal_windows_graphviz)/.complete" ]; then
+  echo "The Windows editor was not tested: no Qt and Graphviz for Windows in $(xal_cache). Build them once (about 35 minutes) with: bash scripts/build-windows-qt.sh"
   exit 0
 fi
 xal_install xvfb xdotool wine wine64
