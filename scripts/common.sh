@@ -42,4 +42,21 @@ xal_add_source_lines() {
   $sudo apt-get update -qq
 }
 
+# The folders of the mingw-w64 runtime DLLs (libstdc++, libgcc_s, winpthread).
+xal_mingw_dll_folders() {
+  dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)"
+  echo /usr/x86_64-w64-mingw32/lib
+}
+
+# Starts a Wine prefix of this run alone in the folder given, whose registry the tests may
+# rewrite, without Wine's .NET and HTML add-ons. Its server and the background programs
+# that the set-up starts stay up for the run, away from the output of the tests, so each
+# program starts at once and no background program holds a test's output open.
+xal_start_wine_prefix() {
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" XAL_THROWAWAY_REGISTRY=1
+  mkdir -p "$WINEPREFIX"
+  wineserver -p
+  wineboot --init >/dev/null 2>&1
+}
+
 xal_jobs() { nproc 2>/dev/null || echo 2; }

@@ -35,8 +35,7 @@ cmake --install "$build" --prefix "$stage" >/dev/null
 
 # What windeployqt does: the DLLs the programs load, found among Qt's and the
 # compiler's, each with what it loads in turn, and the plugins Qt loads by name.
-mingw_dlls=("$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
-  /usr/x86_64-w64-mingw32/lib)
+mapfile -t mingw_dlls < <(xal_mingw_dll_folders)
 mkdir -p "$stage/platforms" "$stage/styles"
 cp "$qt/plugins/platforms/qwindows.dll" "$qt/plugins/platforms/qoffscreen.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/"*.dll "$stage/styles/"

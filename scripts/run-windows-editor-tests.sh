@@ -29,21 +29,18 @@ zip="$(ls "$build"/XaL_CampaignEdit-*-win64.zip)"
 # An X server and a Wine prefix of this run alone; the prefix starts inside the X server,
 # so that Wine's windows have a display to go to.
 work="$(mktemp -d)"
-export WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" XAL_THROWAWAY_REGISTRY=1
 display=":$((50 + RANDOM % 400))"
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 export DISPLAY="$display"
-mkdir -p "$WINEPREFIX"
-wineserver -p
-wineboot --init >/dev/null 2>&1
+xal_start_wine_prefix "$work/wine"
 
 # The tests of the windows and of the map, each through Wine, with the Qt DLLs and the
 # compiler's.
-mingw_bin="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")"
-WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$mingw_bin");$(winepath -w /usr/x86_64-w64-mingw32/lib)" \
-  QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$(winepath -w "$qt/plugins")" \
+dll_path="$(winepath -w "$qt/bin")"
+while read -r folder; do dll_path+=";$(winepath -w "$folder")"; done < <(xal_mingw_dll_folders)
+WINEPATH="$dll_path" QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$(winepath -w "$qt/plugins")" \
   ctest --test-dir "$build" --output-on-failure -L "widgets|map"
 
 # The zip in a fresh folder, and a copy of the demo game, which both editors find through

@@ -20,16 +20,11 @@ cmake -S "$XAL_ROOT" -B "$build" --toolchain "$XAL_ROOT/cmake/mingw-w64-x86_64.c
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXAL_BUILD_GUI=OFF -DXAL_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" -j "$(xal_jobs)"
 
-# A Wine prefix of this run alone, without a display and without Wine's .NET and HTML
-# add-ons. Its server and the background programs that the set-up starts stay up for the
-# run, away from the output of the tests, so each program starts at once and no
-# background program holds a test's output open.
-WINEPREFIX="$(mktemp -d)"
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" XAL_THROWAWAY_REGISTRY=1
+# A Wine prefix of this run alone, without a display.
+prefix="$(mktemp -d)"
 unset DISPLAY WAYLAND_DISPLAY
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
-wineserver -p
-wineboot --init >/dev/null 2>&1
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
+xal_start_wine_prefix "$prefix"
 
 # Every test, each through Wine (the build's emulator).
 ctest --test-dir "$build" --output-on-failure

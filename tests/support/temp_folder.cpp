@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 
@@ -30,8 +29,7 @@ std::string TempFolder::File(const std::string& name) const {
 }
 
 std::size_t TempFolder::Entries() const {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(path_),
-                                                  std::filesystem::directory_iterator()));
+    return Names().size();
 }
 
 std::vector<std::string> TempFolder::Names(const std::string& folder) const {
