@@ -28,26 +28,7 @@ Byte ByteAt(const std::string& contents, std::size_t position) {
     return static_cast<Byte>(contents[position]);
 }
 
-}  // namespace
-
-std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
-    return platform::ReadFileBytes(path, true, maxBytes);
-}
-
-std::string FieldText(const std::string& field) {
-    std::string text = field.substr(0, field.find('\0'));
-    std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
-Long Word16Value(const std::string& twoBytes) {
-    if (twoBytes.size() != 2) return 0;
-    return static_cast<unsigned char>(twoBytes[0]) + 256 * static_cast<unsigned char>(twoBytes[1]);
-}
-
-void ParseCampaign(const std::string& contents, Campaign& campaign) {
+void ParseCampaignContents(const std::string& contents, Campaign& campaign) {
     using namespace layout;
     campaign.SetVictoryMOV(TextAt(contents, kCampaignVictoryMOV));
     campaign.SetDefeatMOV(TextAt(contents, kCampaignDefeatMOV));
@@ -75,6 +56,37 @@ void ParseCampaign(const std::string& contents, Campaign& campaign) {
                                ->Add(movie, text, prestige, goTo);
             if (victory->OnEndGoTo() == 255) victory->SetOnEndGoTo(Victory::EndOfCampaign);
         }
+    }
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
+    return platform::ReadFileBytes(path, true, maxBytes);
+}
+
+std::string FieldText(const std::string& field) {
+    std::string text = field.substr(0, field.find('\0'));
+    std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+Long Word16Value(const std::string& twoBytes) {
+    if (twoBytes.size() != 2) return 0;
+    return static_cast<unsigned char>(twoBytes[0]) + 256 * static_cast<unsigned char>(twoBytes[1]);
+}
+
+void ParseCampaign(const std::string& contents, Campaign& campaign) {
+    try {
+        ParseCampaignContents(contents, campaign);
+    } catch (const RunTimeError& error) {
+        // A file of another size is most likely no campaign at all: the user hears so.
+        if (contents.size() == kCampaignFileSize) throw;
+        throw error.Because("A campaign file is " + DecimalText(kCampaignFileSize) +
+                            " bytes; this file has " +
+                            DecimalText(static_cast<long long>(contents.size())) + ".");
     }
 }
 

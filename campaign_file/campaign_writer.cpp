@@ -35,6 +35,11 @@ std::string Word16Text(Long value) {
 
 std::string BuildCampaignFile(const Campaign& campaign) {
     using namespace layout;
+    if (campaign.NrOfScenarios() > limits::kFileScenarios)
+        RaiseBecause(ErrorNumber::InvalidArgument, "A campaign file holds at most " +
+                                                       DecimalText(limits::kFileScenarios) +
+                                                       " scenarios; this campaign has " +
+                                                       DecimalText(campaign.NrOfScenarios()) + ".");
     std::string contents(kCampaignFileSize, '\0');
     PutText(contents, kCampaignVictoryMOV, campaign.VictoryMOV());
     PutText(contents, kCampaignDefeatMOV, campaign.DefeatMOV());

@@ -27,33 +27,58 @@ constexpr OutcomeWords kOutcomes[4] = {
 
 std::string CheckNewCampaign(const Campaign& campaign) {
     std::string errors;
+    // Each limit is said once, before the lines of the values that break it.
+    bool longName = false;
+    bool longFileName = false;
+    bool highPrestige = false;
+    auto fileNameFits = [&longFileName](const std::string& name) {
+        const bool fits = FitsFileNameField(name);
+        longFileName |= !fits;
+        return fits;
+    };
+    auto prestigeFits = [&highPrestige](Long prestige) {
+        const bool fits = prestige <= limits::kEditorPrestige;
+        highPrestige |= !fits;
+        return fits;
+    };
     // The list is a text of the campaign's code page, as its file names are.
     const std::string campaignName = CampaignTextOfName(campaign.CampaignName());
-    if (campaignName.size() > limits::kWizardCampaignName)
-        errors += "Campaign name (" + campaignName + ") is too long." + kCrLf + kCrLf;
+    longName = campaignName.size() > limits::kWizardCampaignName;
+    if (longName) errors += "Campaign name (" + campaignName + ") is too long." + kCrLf + kCrLf;
     for (const auto& scenario : *campaign.Scenarios()) {
         const std::string& name = scenario->ScenarioName();
-        if (!FitsFileNameField(name)) errors += "Scenario name (" + name + ") is too long." + kCrLf;
-        if (!FitsFileNameField(scenario->ScenarioTXT()))
+        if (!fileNameFits(name)) errors += "Scenario name (" + name + ") is too long." + kCrLf;
+        if (!fileNameFits(scenario->ScenarioTXT()))
             errors += "Scenario information file name (" + scenario->ScenarioTXT() +
                       ") for scenario " + name + " is too long." + kCrLf;
-        if (scenario->Prestige() > limits::kEditorPrestige)
+        if (!prestigeFits(scenario->Prestige()))
             errors += "Max. prestige (" + DecimalText(scenario->Prestige()) + ") for scenario " +
                       name + " is too high." + kCrLf;
         const long outcomes = std::min(4L, scenario->Victories()->Count());
         for (long k = 0; k < outcomes; ++k) {
             const auto outcome = scenario->Victories()->Item(k + 1);
             const OutcomeWords& words = kOutcomes[k];
-            if (outcome->Prestige() > limits::kEditorPrestige)
+            if (!prestigeFits(outcome->Prestige()))
                 errors += "Rewarded prestige (" + DecimalText(outcome->Prestige()) +
                           words.rewardPhrase + name + " is too high." + kCrLf;
-            if (!FitsFileNameField(outcome->VictoryTXT()))
+            if (!fileNameFits(outcome->VictoryTXT()))
                 errors += words.textLead + outcome->VictoryTXT() + ") for scenario " + name +
                           " is too long." + kCrLf;
         }
         if (!errors.empty()) errors += kCrLf;
     }
-    return errors;
+    std::string limitsBroken;
+    if (longName)
+        limitsBroken += "A campaign name has at most " +
+                        DecimalText(static_cast<long long>(limits::kWizardCampaignName)) +
+                        " characters." + kCrLf;
+    if (longFileName)
+        limitsBroken += "A file name has at most " +
+                        DecimalText(static_cast<long long>(limits::kFileNameField)) +
+                        " characters." + kCrLf;
+    if (highPrestige)
+        limitsBroken += "Prestige is at most " + DecimalText(limits::kEditorPrestige) + "." + kCrLf;
+    return limitsBroken.empty() ? errors : limitsBroken + kCrLf + errors;
 }
 
 }  // namespace xal

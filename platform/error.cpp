@@ -13,6 +13,10 @@ RunTimeError RunTimeError::Concerning(const std::string& concerns) const {
     return {number_, description_, concerns_.empty() ? concerns : concerns_};
 }
 
+RunTimeError RunTimeError::Because(const std::string& reason) const {
+    return {number_, description_ + "\r\n" + reason, concerns_};
+}
+
 std::string RunTimeError::Report() const {
     std::string report = std::to_string(number_) + "\r\n" + description_;
     if (!concerns_.empty()) report += "\r\n" + concerns_;
@@ -54,6 +58,10 @@ void Raise(int number) {
 
 void Raise(int number, const std::string& description) {
     throw RunTimeError(number, description);
+}
+
+void RaiseBecause(int number, const std::string& reason) {
+    throw RunTimeError(number, StandardDescription(number)).Because(reason);
 }
 
 }  // namespace xal

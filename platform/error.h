@@ -33,6 +33,8 @@ class RunTimeError : public std::runtime_error {
 
     // The same error concerning `concerns`, unless it already names what it concerns.
     RunTimeError Concerning(const std::string& concerns) const;
+    // The same error with a line after its description that says why it happened.
+    RunTimeError Because(const std::string& reason) const;
 
     // "number" CR LF "description", as every command reports a failure, and CR LF and
     // what it concerns when that is known.
@@ -59,6 +61,8 @@ auto RunConcerning(const std::string& concerns, Step step) {
 [[noreturn]] void Raise(int number);
 // Raises the error with a description of its own.
 [[noreturn]] void Raise(int number, const std::string& description);
+// Raises the error with its standard description and a line that says why.
+[[noreturn]] void RaiseBecause(int number, const std::string& reason);
 
 // The standard description of an error number.
 std::string StandardDescription(int number);

@@ -11,6 +11,7 @@ namespace xal {
 namespace {
 
 using test::ErrorOf;
+using test::ReportOf;
 
 TEST(FieldDecoders, TextStopsAtTheFirstZeroAndLosesOnlyBlanks) {
     EXPECT_EQ(FieldText(std::string("  camp1.txt  \0\0junk\0", 20)), "camp1.txt");
@@ -40,8 +41,10 @@ TEST(ParseCampaign, MapsGoTo255To254AndIgnoresTheUnitsByte) {
 
 TEST(ParseCampaign, FailuresCarryTheirNumbersAndKeepWhatWasRead) {
     Campaign campaign;
-    EXPECT_EQ(ErrorOf([&] { ParseCampaign(std::string(31864, '\x01'), campaign); }),
-              ErrorNumber::InvalidArgument);
+    // A file of another size says so; one of the right size fails as its bytes say.
+    EXPECT_EQ(ReportOf([&] { ParseCampaign(std::string(119, '\x01'), campaign); }),
+              "5\r\nInvalid procedure call or argument\r\nA campaign file is 31944 bytes; this "
+              "file has 119.");
 
     std::string zeroCount = BuildCampaignFile(test::DistinctCampaign(1));
     zeroCount[0] = 0;
@@ -53,7 +56,8 @@ TEST(ParseCampaign, FailuresCarryTheirNumbersAndKeepWhatWasRead) {
     std::string tooMany(kCampaignFileSize, '\0');
     tooMany[0] = 51;
     Campaign fifty;
-    EXPECT_EQ(ErrorOf([&] { ParseCampaign(tooMany, fifty); }), ErrorNumber::InvalidArgument);
+    EXPECT_EQ(ReportOf([&] { ParseCampaign(tooMany, fifty); }),
+              "5\r\nInvalid procedure call or argument");
     EXPECT_EQ(fifty.Scenarios()->Count(), 51) << "the 51st scenario fails at its first go-to byte";
 }
 

@@ -22,7 +22,9 @@ TEST(CheckNewCampaign, NamesOfExactlyTheLimitsPass) {
     EXPECT_EQ(CheckNewCampaign(Generated("Campaign12345", "2")), "") << "20-character text names";
     // A 16-character campaign name passes; its 22-character scenario names do not.
     EXPECT_EQ(CheckNewCampaign(Generated("Campaign12345678", "1"))
-                  .rfind("Scenario name (Campaign1234567800.scn) is too long.\r\n", 0),
+                  .rfind("A file name has at most 20 characters.\r\n\r\n"
+                         "Scenario name (Campaign1234567800.scn) is too long.\r\n",
+                         0),
               0u);
 }
 
@@ -30,7 +32,9 @@ TEST(CheckNewCampaign, ATooLongNameListsEveryFileNameItBreaks) {
     const std::string name = "ABCDEFGHIJKLMNOPQ";  // 17 characters
     const std::string scn = " for scenario " + name + "00.scn is too long.\r\n";
     EXPECT_EQ(CheckNewCampaign(Generated(name, "1")),
-              "Campaign name (" + name + ") is too long.\r\n\r\nScenario name (" + name +
+              "A campaign name has at most 16 characters.\r\nA file name has at most 20 "
+              "characters.\r\n\r\nCampaign name (" +
+                  name + ") is too long.\r\n\r\nScenario name (" + name +
                   "00.scn) is too long.\r\nScenario information file name (" + name + "00i.txt)" +
                   scn + "Scenario brilliant victory text file name (" + name + "00v.txt)" + scn +
                   "Scenario victory text file name (" + name + "00v.txt)" + scn +
@@ -42,6 +46,7 @@ TEST(CheckNewCampaign, PrestigeAboveTheLimitFailsAndExactlyTheLimitPasses) {
     // Scenario 0 has 64000 and a best reward of exactly 65000; scenario 1 has exactly
     // 65000 and rewards above it; scenario 2, the last, has 66000.
     EXPECT_EQ(CheckNewCampaign(Generated("Hi", "3", "64000")),
+              "Prestige is at most 65000.\r\n\r\n"
               "Rewarded prestige (66000) for a brilliant victory in scenario Hi01.scn is too "
               "high.\r\n"
               "Rewarded prestige (65750) for a victory in scenario Hi01.scn is too high.\r\n"
@@ -55,6 +60,7 @@ TEST(CheckNewCampaign, PrestigeAboveTheLimitFailsAndExactlyTheLimitPasses) {
     Campaign first = Generated("Hi", "3");
     first.ScenarioAt(0)->SetPrestige(70000);
     EXPECT_EQ(CheckNewCampaign(first),
+              "Prestige is at most 65000.\r\n\r\n"
               "Max. prestige (70000) for scenario Hi00.scn is too high.\r\n\r\n\r\n\r\n");
 }
 

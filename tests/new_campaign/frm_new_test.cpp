@@ -71,7 +71,10 @@ TEST_F(NewCampaignWizardTest, RefusedValuesKeepTheWizardOpenAndTheCampaignAsItWa
         Retype(wizard.txtCampaignName, "Seventeen_chars_x");
         prompts.ExpectDialog("frmEdit", [](void* list) {
             auto& errors = *static_cast<gui::frmEdit*>(list);
-            EXPECT_TRUE(errors.LargeText().startsWith("Campaign name (Seventeen_chars_x) is too"));
+            EXPECT_TRUE(errors.LargeText().startsWith(
+                "A campaign name has at most 16 characters.\r\nA file name has at most 20 "
+                "characters.\r\n\r\nCampaign name "
+                "(Seventeen_chars_x) is too"));
             errors.reject();
         });
         QTest::mouseClick(wizard.cmdOK, Qt::LeftButton);
