@@ -13,4 +13,8 @@ CampaignPlace CampaignPlaceOf(const std::string& path) {
             whole.substr(0, whole.size() - file.size())};
 }
 
+std::string CampaignsFolder(const std::string& gameFolder) {
+    return platform::FileInFolder(gameFolder, "scenario") + platform::PathSeparator();
+}
+
 }  // namespace xal

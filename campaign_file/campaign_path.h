@@ -17,4 +17,8 @@ struct CampaignPlace {
 // last four characters, or empty when it has no more than four.
 CampaignPlace CampaignPlaceOf(const std::string& path);
 
+// The folder the game keeps its campaigns in, with its trailing separator: the game
+// folder's "scenario" folder, in whatever case the game spells it.
+std::string CampaignsFolder(const std::string& gameFolder);
+
 }  // namespace xal

@@ -48,11 +48,11 @@ void ReportFileCommandError(const RunTimeError& error) {
     platform::ShowMessage(error.Report());
 }
 
-std::shared_ptr<Campaign> OpenCampaign(const Campaign& current) {
+std::shared_ptr<Campaign> OpenCampaign(const Campaign* shown, const std::string& campaignsFolder) {
     try {
-        std::string name = current.CampaignFolder() + current.CampaignName() + ".cam";
-        return ReadCampaignAt(
-            SelectFile(name, FileKind::Campaign, PickerMode::Open, current.CampaignFolder()));
+        std::string name = shown ? shown->CampaignFolder() + shown->CampaignName() + ".cam" : "";
+        return ReadCampaignAt(SelectFile(name, FileKind::Campaign, PickerMode::Open,
+                                         shown ? shown->CampaignFolder() : campaignsFolder));
     } catch (const RunTimeError& error) {
         ReportFileCommandError(error);
         return nullptr;

@@ -9,10 +9,11 @@
 
 namespace xal::gui {
 
-// Lets the user choose a campaign file, starting at the current campaign's, and reads it.
-// Returns the campaign read, or null when the user cancelled or the read failed (which
-// has been said): only a campaign read completely is handed back.
-std::shared_ptr<Campaign> OpenCampaign(const Campaign& current);
+// Lets the user choose a campaign file, starting at the shown campaign's, or with none
+// shown in `campaignsFolder` with no name proposed, and reads it. Returns the campaign
+// read, or null when the user cancelled or the read failed (which has been said): only a
+// campaign read completely is handed back.
+std::shared_ptr<Campaign> OpenCampaign(const Campaign* shown, const std::string& campaignsFolder);
 
 // Reads a named campaign file the same way, without the picker: from the command line,
 // a drop or the recent campaigns. A path that names no file fails as "File not found".

@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 
+#include "campaign_file/campaign_path.h"
 #include "campaign_file/open_save_commands.h"
 #include "main_window/frm_main.h"
 #include "main_window/mod_main.h"
@@ -31,7 +32,8 @@ std::optional<std::string> DroppedCampaign(const QMimeData* data) {
 
 void frmMain::mnuOpen_Click() {
     if (AskSaveChanges() == SaveQuestion::Abort) return;
-    ShowOpenedCampaign(OpenCampaign(*modMain::CurrentCampaign()));
+    const Campaign* shown = modMain::Document.IsOpen() ? modMain::CurrentCampaign().get() : nullptr;
+    ShowOpenedCampaign(OpenCampaign(shown, CampaignsFolder(modMain::Settings.GameFolder)));
 }
 
 void frmMain::ShowOpenedCampaign(const std::shared_ptr<Campaign>& campaign) {

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <optional>
 
+#include "campaign_file/campaign_path.h"
 #include "model/campaign_text.h"
 #include "model/conversions.h"
 #include "new_campaign/campaign_generation.h"
@@ -45,9 +46,7 @@ Campaign GenerateCampaign(const NewCampaignInput& input, const SettingsRecord& s
     Campaign campaign;
     const std::string name = CampaignNameOf(input.CampaignNameText);
     campaign.SetCampaignName(name);
-    // The game's own folder may spell it "Scenario" or "SCENARIO".
-    campaign.SetCampaignFolder(platform::FileInFolder(settings.GameFolder, "scenario") +
-                               platform::PathSeparator());
+    campaign.SetCampaignFolder(CampaignsFolder(settings.GameFolder));
     campaign.SetCampaignTXT(CampaignTextOfName(name + ".txt"));
     campaign.SetCountry(kCountry);
     const Byte count = ScenarioCount(input);

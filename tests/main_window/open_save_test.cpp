@@ -27,6 +27,9 @@ class OpenSaveTest : public test::MainWindowTest {
 TEST_F(OpenSaveTest, OpenReadsTheChosenFileAndTheNextOpenStartsThere) {
     const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(3));
     OpenThroughToolbar(path);
+    // With no campaign shown, the game's campaigns are where the picker starts.
+    EXPECT_EQ(prompts.FilePicks()[0].initialFolder, game.File("scenario/"));
+    EXPECT_EQ(prompts.FilePicks()[0].initialFileName, "");
     const Campaign& campaign = *modMain::CurrentCampaign();
     EXPECT_EQ(campaign.CampaignName(), "camp1");
     EXPECT_EQ(campaign.CampaignFolder(), campaigns.File(""));
@@ -45,7 +48,9 @@ TEST_F(OpenSaveTest, AFailedOpenKeepsThePreviousCampaignAndWindow) {
     campaigns.Write("short.cam", std::string(500, '\x03'));
     prompts.ExpectFilePick("Open campaign file", campaigns.File("short.cam"));
     prompts.ExpectMessage(
-        {"5\r\nInvalid procedure call or argument\r\nFile: " + campaigns.File("short.cam"),
+        {"5\r\nInvalid procedure call or argument\r\nA campaign file is 31944 bytes; this file "
+         "has 500.\r\nFile: " +
+             campaigns.File("short.cam"),
          platform::MessageButtons::Ok, platform::MessageIcon::None, "XaL_CampaignEdit"},
         platform::MessageAnswer::Ok);
     ClickToolbar("OPEN");
