@@ -55,7 +55,9 @@ void frmMain::RefreshCampaignDisplay() {
     txtCampaignTXT->setText(ToQString(campaign.CampaignTXT()));
     txtCampaignNrOfScenarios->setText(Decimal(campaign.NrOfScenarios()));
     txtCampaignPrestige->setText(Decimal(campaign.Prestige()));
-    SelectEntryOf(cbxCountry, campaign.Country(), kCountryCount);
+    // A country the list does not hold shows as none, not as the one shown before.
+    if (!SelectEntryOf(cbxCountry, campaign.Country(), kCountryCount))
+        cbxCountry->setCurrentIndex(-1);
 
     // The go-to entries and the list's entries depend on the number of scenarios only, but
     // for the names: a campaign of hundreds of scenarios is redrawn by changing what changed.

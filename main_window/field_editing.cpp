@@ -2,9 +2,11 @@
 // The editable fields write straight into the current campaign: file names up to 20
 // characters, prestige from 0 to 65000. Any key pressed in a field marks the campaign
 // changed.
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <algorithm>
+#include <memory>
 
 #include "main_window/frm_main.h"
 #include "main_window/mod_main.h"
@@ -122,7 +124,32 @@ void frmMain::ConnectFieldHandlers() {
             Document().SetPrestige(FieldLevel::Outcome, DisplayedPlace(k), v);
         });
 
-    for (QLineEdit* box : EditableFields()) box->installEventFilter(this);
+    for (QLineEdit* box : EditableFields()) {
+        box->installEventFilter(this);
+        // Whatever way the user changes the text (keys, a paste or drop with the mouse, a
+        // middle-click paste, the field's menu), the campaign is changed; the display's
+        // own changes are not edits.
+        connect(box, &QLineEdit::textEdited, this, &frmMain::MarkChanged);
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this, [this, box](const QPoint& at) {
+            const std::unique_ptr<QMenu> menu(FieldMenu(box));
+            menu->exec(box->mapToGlobal(at));
+        });
+    }
+}
+
+QMenu* frmMain::FieldMenu(QLineEdit* box) const {
+    // The field's own menu, but with the campaign's Undo and Redo: the box's own history
+    // would change the campaign behind the campaign's.
+    QMenu* menu = box->createStandardContextMenu();
+    const QString undo = QCoreApplication::translate("QLineEdit", "&Undo");
+    const QString redo = QCoreApplication::translate("QLineEdit", "&Redo");
+    for (QAction* action : menu->actions()) {
+        if (!action->text().startsWith(undo) && !action->text().startsWith(redo)) continue;
+        menu->insertAction(action, action->text().startsWith(undo) ? mnuUndo : mnuRedo);
+        menu->removeAction(action);
+    }
+    return menu;
 }
 
 std::vector<QLineEdit*> frmMain::EditableFields() const {

@@ -110,6 +110,7 @@ void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& d
         edtMain->DlgMode = 1;
         edtMain->DlgText = text;
         edtMain->OKButtonCaption = "&Save";
+        edtMain->AskBeforeDiscarding = true;
         edtMain->ShowDlg();
         // The text file is not part of the campaign: saving it leaves Save as it was. A
         // write that fails brings the editor back with the text as typed, to try again,

@@ -185,8 +185,11 @@ void frmMain::ShowStep(const EditStep& step) {
 
 void frmMain::mnuReport_Click() {
     try {
-        const std::string path = WriteCampaignReport(*modMain::CurrentCampaign(),
-                                                     FromQString(cbxCountry->currentText()));
+        // The country the campaign holds, by its number: the box may show none.
+        const Campaign& campaign = *modMain::CurrentCampaign();
+        const int entry = cbxCountry->findData(int{campaign.Country()});
+        const std::string path = WriteCampaignReport(
+            campaign, entry < 0 ? std::string() : FromQString(cbxCountry->itemText(entry)));
         platform::ShowMessage("A summary report for this campaign has been saved to:\r\n" + path,
                               platform::MessageButtons::Ok, platform::MessageIcon::Information,
                               version::FileDescription);

@@ -85,6 +85,10 @@ class frmMain : public QMainWindow {
     // Fills the recent-campaigns menu from the settings; the File menu does it as it opens.
     void RefreshRecentCampaigns();
 
+    // A field's right-click menu: its own commands, the campaign's Undo and Redo. The
+    // caller owns it.
+    QMenu* FieldMenu(QLineEdit* box) const;
+
     // The external scenario editor's command line for the displayed scenario.
     std::string ScenarioEditorCommandLine() const;
 

@@ -25,9 +25,19 @@ ProcessHandler& CurrentProcessHandler() {
 }
 
 MessageAnswer FirstButton(MessageButtons buttons) {
-    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
-               ? MessageAnswer::Ok
-               : MessageAnswer::Yes;
+    switch (buttons) {
+        case MessageButtons::YesNo:
+        case MessageButtons::YesNoCancel:
+            return MessageAnswer::Yes;
+        case MessageButtons::SaveDiscardCancel:
+            return MessageAnswer::Save;
+        case MessageButtons::RestoreDiscard:
+            return MessageAnswer::Restore;
+        case MessageButtons::Ok:
+        case MessageButtons::OkCancel:
+            break;
+    }
+    return MessageAnswer::Ok;
 }
 
 }  // namespace

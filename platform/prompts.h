@@ -11,8 +11,10 @@
 namespace xal::platform {
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+// The first button is the default one.
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel, RestoreDiscard };
+// Closing a box without a button answers Cancel where it has one.
+enum class MessageAnswer { Ok, Cancel, Yes, No, Save, Discard, Restore };
 
 struct MessageRequest {
     std::string text;

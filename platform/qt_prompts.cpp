@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 
 #include "platform/process.h"
 #include "platform/prompts.h"
@@ -42,6 +43,10 @@ QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons) {
             return QMessageBox::Yes | QMessageBox::No;
         case MessageButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::SaveDiscardCancel:
+            return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+        case MessageButtons::RestoreDiscard:
+            return QMessageBox::Discard;  // Restore is a button of its own
         case MessageButtons::Ok:
             break;
     }
@@ -52,16 +57,28 @@ MessageAnswer ShowQtMessage(const platform::MessageRequest& request) {
     QMessageBox box(ToQtIcon(request.icon), Utf8ToQString(request.title),
                     Utf8ToQString(request.text), ToQtButtons(request.buttons),
                     QApplication::activeWindow());
-    switch (box.exec()) {
+    QPushButton* restore = nullptr;
+    if (request.buttons == MessageButtons::RestoreDiscard) {
+        restore = box.addButton("&Restore", QMessageBox::AcceptRole);
+        box.setDefaultButton(restore);
+    } else if (request.buttons == MessageButtons::SaveDiscardCancel) {
+        box.setDefaultButton(QMessageBox::Save);
+    }
+    box.exec();
+    if (restore && box.clickedButton() == restore) return MessageAnswer::Restore;
+    switch (box.standardButton(box.clickedButton())) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;
         case QMessageBox::No:
             return MessageAnswer::No;
-        case QMessageBox::Cancel:
-            return MessageAnswer::Cancel;
+        case QMessageBox::Save:
+            return MessageAnswer::Save;
+        case QMessageBox::Discard:
+            return MessageAnswer::Discard;
+        case QMessageBox::Ok:
+            return MessageAnswer::Ok;
         default:
-            return request.buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
-                                                                  : MessageAnswer::Ok;
+            return MessageAnswer::Cancel;
     }
 }
 

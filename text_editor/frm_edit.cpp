@@ -38,11 +38,7 @@ frmEdit::frmEdit(QWidget* parent) : QDialog(parent) {
     cmdCancel->setObjectName("cmdCancel");
     cmdCancel->setAutoDefault(false);
     // Escape closes a dialog as its cancel button does.
-    connect(cmdSave, &QPushButton::clicked, this, [this] {
-        if (!TextFitsCodePage()) return;
-        booSaved = true;
-        accept();
-    });
+    connect(cmdSave, &QPushButton::clicked, this, &frmEdit::Confirm);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     UseLayout(0);
 }
@@ -73,9 +69,23 @@ void frmEdit::SetLargeText(QString text) {
     txtLargeEdit->document()->setModified(false);
 }
 
+void frmEdit::Confirm() {
+    if (!TextFitsCodePage()) return;
+    booSaved = true;
+    accept();
+}
+
+QString frmEdit::ShownText() const {
+    return txtEdit->isVisibleTo(this) ? txtEdit->text() : LargeText();
+}
+
+bool frmEdit::TextChanged() const {
+    return txtEdit->isVisibleTo(this) ? txtEdit->isModified()
+                                      : txtLargeEdit->document()->isModified();
+}
+
 bool frmEdit::TextFitsCodePage() {
-    const QString text = txtEdit->isVisibleTo(this) ? txtEdit->text() : LargeText();
-    if (CodePageText(text)) return true;
+    if (CodePageText(ShownText())) return true;
     platform::ShowMessage(
         "The text holds characters that the game's text files cannot store; they hold only "
         "the characters of Windows-1252.",
@@ -84,8 +94,21 @@ bool frmEdit::TextFitsCodePage() {
 }
 
 void frmEdit::done(int result) {
-    const QString text = txtEdit->isVisibleTo(this) ? txtEdit->text() : LargeText();
-    emit Finished(text, booSaved);
+    // Escape, Cancel and the close box all end here: typed text is not lost unasked.
+    if (!booSaved && askBeforeDiscarding && TextChanged()) {
+        switch (platform::ShowMessage("The text has been changed.\r\nDo you want to save it?",
+                                      platform::MessageButtons::SaveDiscardCancel,
+                                      platform::MessageIcon::Question, version::FileDescription)) {
+            case platform::MessageAnswer::Save:
+                Confirm();
+                return;
+            case platform::MessageAnswer::Discard:
+                break;
+            default:
+                return;
+        }
+    }
+    emit Finished(ShownText(), booSaved);
     QDialog::done(result);
 }
 

@@ -24,6 +24,8 @@ class frmEdit : public QDialog {
     QPushButton* cmdCancel = nullptr;
     // Set by the confirm button, cleared before every showing.
     bool booSaved = false;
+    // Whether closing without the confirm button asks before changed text is thrown away.
+    bool askBeforeDiscarding = false;
 
     // The large box's text. Unchanged, it is the text given, byte for byte; changed, every
     // line break is CR LF, as the game's text files have them.
@@ -38,6 +40,10 @@ class frmEdit : public QDialog {
   private:
     // Refuses, with a message, a text the game's files cannot store.
     bool TextFitsCodePage();
+    // Confirms: the text is to be kept, when it fits.
+    void Confirm();
+    bool TextChanged() const;
+    QString ShownText() const;
 
     QString givenText_;
 };

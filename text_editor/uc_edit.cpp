@@ -22,8 +22,14 @@ void ucEdit::ShowDlg() {
     DlgForm->txtEdit->setText(ToQString(DlgText));
     DlgForm->cmdSave->setText(ToQString(OKButtonCaption));
     DlgForm->booSaved = false;
+    DlgForm->askBeforeDiscarding = AskBeforeDiscarding;
     if (DlgMode != 0) DlgForm->SetLargeText(ToQString(DlgText));
     DlgForm->UseLayout(DlgMode);
+    // Typing starts in the text, never on a button that a space would press.
+    if (DlgMode != 0)
+        DlgForm->txtLargeEdit->setFocus();
+    else
+        DlgForm->txtEdit->setFocus();
     platform::RunModalDialog("frmEdit", DlgForm, [this] { DlgForm->exec(); });
 }
 

@@ -23,6 +23,8 @@ class ucEdit : public QWidget {
     unsigned char DlgMode = 0;  // 0 the one-line box, any other value the large one
     std::string OKButtonCaption = "&OK";
     bool DlgResult = false;
+    // Whether closing without the confirm button asks before changed text is thrown away.
+    bool AskBeforeDiscarding = false;
 
     // Shows the dialog modally and returns when it has closed.
     void ShowDlg();

@@ -38,6 +38,19 @@ TEST_F(MainWindowTest, ACampaignIsShownWithItsListsAndScenarioZero) {
     EXPECT_FALSE(window.mnuSave->isEnabled()) << "choosing a scenario is no edit";
 }
 
+TEST_F(MainWindowTest, ACountryTheListDoesNotHoldIsShownAndReportedAsNone) {
+    Campaign campaign = test::DistinctCampaign(2);
+    campaign.SetCountry(3);
+    OpenThroughToolbar(WriteCampaign("known.cam", campaign));
+    campaign.SetCountry(0);
+    OpenThroughToolbar(WriteCampaign("odd.cam", campaign));
+    EXPECT_EQ(Window().cbxCountry->currentText(), "") << "not the country shown before";
+    const std::string report = campaigns.File("odd_REPORT.txt");
+    prompts.ExpectMessage("A summary report for this campaign has been saved to:\r\n" + report);
+    ClickToolbar("REPORT");
+    EXPECT_NE(campaigns.Read("odd_REPORT.txt").find("Country:\t (0)\r\n"), std::string::npos);
+}
+
 TEST_F(MainWindowTest, OutOfRangeValuesAreShownWithoutChangingTheCampaign) {
     Campaign odd = test::DistinctCampaign(2);
     odd.SetCountry(0);

@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <functional>
+#include <memory>
 
 #include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
@@ -97,13 +103,73 @@ TEST_F(FieldEditingTest, PrestigeIsReadInTheUsersLocaleAndBadTextsAreMarked) {
 
 TEST_F(FieldEditingTest, KeysMarkTheCampaignChangedExceptTabAndProgramChanges) {
     gui::frmMain& window = Opened();
-    window.txtScenarioMOV->setText("pasted.mov");  // as the context menu's paste does
-    EXPECT_EQ(Shown().ScenarioMOV(), "pasted.mov");
+    window.txtScenarioMOV->setText("shown.mov");  // as the display sets a field
     QTest::keyClick(window.txtScenarioMOV, Qt::Key_Tab);
     QTest::keyClick(window.txtScenarioMOV, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_FALSE(window.mnuSave->isEnabled());
     QTest::keyClick(window.txtScenarioMOV, Qt::Key_Left);
     EXPECT_TRUE(window.mnuSave->isEnabled());
+}
+
+// The field's own menu, with the action whose caption begins with `caption`.
+QAction* MenuEntry(QMenu& menu, const char* caption) {
+    for (QAction* action : menu.actions())
+        if (action->text().startsWith(QCoreApplication::translate("QLineEdit", caption)))
+            return action;
+    return nullptr;
+}
+
+TEST_F(FieldEditingTest, ChangesMadeWithTheMouseAloneMarkTheCampaignChanged) {
+    gui::frmMain& window = Opened();
+    QLineEdit* box = window.txtScenarioMOV;
+    const struct {
+        const char* way;
+        std::function<void()> change;
+    } ways[] = {
+        {"Paste from the field's menu",
+         [&] {
+             QApplication::clipboard()->setText("menu.mov");
+             const std::unique_ptr<QMenu> menu(window.FieldMenu(box));
+             MenuEntry(*menu, "&Paste")->trigger();
+         }},
+        {"Delete from the field's menu",
+         [&] {
+             box->selectAll();
+             const std::unique_ptr<QMenu> menu(window.FieldMenu(box));
+             MenuEntry(*menu, "Delete")->trigger();
+         }},
+        {"a drop",
+         [&] {
+             QMimeData text;
+             text.setText("drop.mov");
+             QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &text, Qt::LeftButton,
+                                   Qt::NoModifier);
+             QApplication::sendEvent(box, &enter);
+             QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+             QApplication::sendEvent(box, &drop);
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.way);
+        window.ShowCampaignState(false);
+        const std::string before = Shown().ScenarioMOV();
+        way.change();
+        EXPECT_NE(Shown().ScenarioMOV(), before);
+        EXPECT_TRUE(window.mnuSave->isEnabled());
+    }
+}
+
+TEST_F(FieldEditingTest, TheFieldsMenuUndoesAndRedoesTheCampaignNotTheBox) {
+    gui::frmMain& window = Opened();
+    QLineEdit* box = window.txtScenarioTXT;
+    TypeOver(box, "typed.txt");
+    const std::unique_ptr<QMenu> menu(window.FieldMenu(box));
+    EXPECT_EQ(MenuEntry(*menu, "&Undo"), window.mnuUndo) << "no second Undo of the box's own";
+    EXPECT_EQ(MenuEntry(*menu, "&Redo"), window.mnuRedo);
+    window.mnuUndo->trigger();
+    EXPECT_EQ(box->text(), "s0i.txt");
+    EXPECT_EQ(Shown().ScenarioTXT(), "s0i.txt");
+    EXPECT_TRUE(window.mnuRedo->isEnabled());
 }
 
 }  // namespace

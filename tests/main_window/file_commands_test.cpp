@@ -25,7 +25,7 @@ class FileCommandsTest : public test::MainWindowTest {
     void ExpectEditor(
         const QString& caption, const QString& shownText, const QString& typed, bool save,
         const std::function<void()>& beforeClosing = [] {}) {
-        prompts.ExpectDialog("frmEdit", [=](void* dialog) {
+        prompts.ExpectDialog("frmEdit", [=, this](void* dialog) {
             auto* editor = static_cast<gui::frmEdit*>(dialog);
             editor->show();
             EXPECT_EQ(editor->windowTitle(), caption);
@@ -33,6 +33,9 @@ class FileCommandsTest : public test::MainWindowTest {
             editor->txtLargeEdit->moveCursor(QTextCursor::End);
             QTest::keyClicks(editor->txtLargeEdit, typed);
             beforeClosing();
+            if (!save && !typed.isEmpty())
+                prompts.ExpectMessage("The text has been changed.\r\nDo you want to save it?",
+                                      platform::MessageAnswer::Discard);
             QTest::mouseClick(save ? editor->cmdSave : editor->cmdCancel, Qt::LeftButton);
         });
     }

@@ -13,7 +13,8 @@ TEST_F(MainWindowTest, ReportWritesTheSummaryBesideTheCampaignAndNamesItsPath) {
     Campaign campaign = test::DistinctCampaign(2);
     campaign.SetCountry(4);
     OpenThroughToolbar(WriteCampaign("camp1.cam", campaign));
-    modMain::CurrentCampaign()->SetCountry(7);  // the box still shows Country 4
+    // The country the campaign holds is reported, whatever the box shows.
+    modMain::CurrentCampaign()->SetCountry(7);
     prompts.ExpectMessage(
         {"A summary report for this campaign has been saved to:\r\n" +
              campaigns.File("camp1_REPORT.txt"),
@@ -22,7 +23,7 @@ TEST_F(MainWindowTest, ReportWritesTheSummaryBesideTheCampaignAndNamesItsPath) {
     ClickToolbar("REPORT");
     prompts.VerifyDone();
     EXPECT_EQ(campaigns.Read("camp1_REPORT.txt"),
-              CampaignReportText(*modMain::CurrentCampaign(), "Country 4"));
+              CampaignReportText(*modMain::CurrentCampaign(), "Country 7"));
 }
 
 }  // namespace

@@ -38,6 +38,7 @@ TEST_F(ucEditTest, OnlyTheConfirmButtonMakesTheResultTrueButEveryClosingReturnsT
     edit.DlgMode = 0;  // the one-line box
     edit.DlgText = "abc";
     Show([](frmEdit& window) {
+        QTest::keyClick(window.txtEdit, Qt::Key_End);
         QTest::keyClicks(window.txtEdit, "d");
         QTest::mouseClick(window.cmdSave, Qt::LeftButton);
     });
@@ -82,6 +83,61 @@ TEST_F(ucEditTest, ATextTheGamesFilesCannotHoldStaysOpenWithTheMessage) {
         window.close();
     });
     EXPECT_FALSE(edit.DlgResult);
+}
+
+TEST_F(ucEditTest, ChangedTextIsNotThrownAwayUnaskedWhateverWayTheWindowCloses) {
+    const std::string question = "The text has been changed.\r\nDo you want to save it?";
+    edit.AskBeforeDiscarding = true;
+    using Close = std::function<void(frmEdit&)>;
+    const struct {
+        const char* way;
+        Close close;
+    } ways[] = {
+        {"Escape", [](frmEdit& w) { QTest::keyClick(w.txtLargeEdit, Qt::Key_Escape); }},
+        {"Cancel", [](frmEdit& w) { QTest::mouseClick(w.cmdCancel, Qt::LeftButton); }},
+        {"the close box", [](frmEdit& w) { w.close(); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.way);
+        edit.DlgText = "old";
+        Show([&](frmEdit& window) {
+            EXPECT_EQ(window.focusWidget(), window.txtLargeEdit) << "typing starts there";
+            QTest::keyClicks(window.txtLargeEdit, "new ");
+            prompts.ExpectMessage({question, platform::MessageButtons::SaveDiscardCancel,
+                                   platform::MessageIcon::Question, "XaL Campaign Editor"},
+                                  platform::MessageAnswer::Cancel);
+            way.close(window);
+            EXPECT_TRUE(window.isVisible()) << "Cancel goes back to the text";
+            prompts.ExpectMessage(question, platform::MessageAnswer::Save);
+            way.close(window);
+        });
+        EXPECT_TRUE(edit.DlgResult);
+        EXPECT_EQ(edit.DlgText, "new old");
+
+        Show([&](frmEdit& window) {
+            QTest::keyClicks(window.txtLargeEdit, "x");
+            prompts.ExpectMessage(question, platform::MessageAnswer::Discard);
+            way.close(window);
+        });
+        EXPECT_FALSE(edit.DlgResult);
+        Show([&](frmEdit& window) { way.close(window); });  // unchanged: nothing to ask
+        EXPECT_FALSE(edit.DlgResult);
+    }
+}
+
+TEST_F(ucEditTest, TheFocusIsInTheTextEvenAfterAClickOnAButton) {
+    for (unsigned char mode : {0, 1}) {
+        edit.DlgMode = mode;
+        Show([](frmEdit& window) {
+            window.cmdSave->setFocus();
+            QTest::mouseClick(window.cmdSave, Qt::LeftButton);
+        });
+        Show([&](frmEdit& window) {
+            EXPECT_EQ(window.focusWidget(),
+                      mode ? static_cast<QWidget*>(window.txtLargeEdit) : window.txtEdit);
+            window.close();
+        });
+    }
 }
 
 }  // namespace
