@@ -20,5 +20,7 @@ inline constexpr std::uint64_t kSettingsFile = 16 * kMiB;
 inline constexpr std::uint64_t kWineRegistry = 512 * kMiB;
 // The JSON of a campaign for xal-cam build: about 40 kilobytes.
 inline constexpr std::uint64_t kCampaignJson = 16 * kMiB;
+// A recovery copy: a campaign of up to 255 scenarios, escaped, a few hundred kilobytes.
+inline constexpr std::uint64_t kRecoveryCopy = 16 * kMiB;
 
 }  // namespace xal::platform::read_limit
