@@ -138,6 +138,7 @@ frmMain::SaveQuestion frmMain::AskSaveChanges() {
                               platform::MessageButtons::YesNoCancel,
                               platform::MessageIcon::Question, version::FileDescription);
     if (answer == platform::MessageAnswer::Cancel) return SaveQuestion::Abort;
+    if (answer == platform::MessageAnswer::No && recovery_) recovery_->ChangesDiscarded();
     // A save that fails or is cancelled keeps the campaign and its edits on the screen.
     if (answer == platform::MessageAnswer::Yes && !SaveCurrentCampaign(false))
         return SaveQuestion::Abort;
@@ -152,7 +153,10 @@ void frmMain::ConnectCommands() {
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
     connect(mnuRedo, &QAction::triggered, this, [this] { mnuRedo_Click(); });
-    modMain::Document.SetChangeHandler([this] { UpdateCommandStates(); });
+    modMain::Document.SetChangeHandler([this] {
+        UpdateCommandStates();
+        if (recovery_) recovery_->DocumentChanged();
+    });
     connect(mnuReport, &QAction::triggered, this, [this] { mnuReport_Click(); });
     connect(mnuMap, &QAction::triggered, this, [this] { mnuMap_Click(); });
     connect(mnuOptions, &QAction::triggered, this, [this] { mnuOptions_Click(); });

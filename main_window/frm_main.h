@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <array>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@
 
 #include "campaign_document/campaign_document.h"
 #include "campaign_file/select_file.h"
+#include "main_window/campaign_recovery.h"
 #include "model/campaign.h"
 #include "model/conversions.h"
 #include "platform/caption_frame.h"
@@ -65,6 +67,12 @@ class frmMain : public QMainWindow {
     // Makes an opened campaign current and shows it; a null one (a cancelled or failed
     // open) changes nothing.
     void ShowOpenedCampaign(const std::shared_ptr<Campaign>& campaign);
+
+    // Keeps recovery copies of unsaved changes in the folder from now on, after offering
+    // what editors that ended without saving left there; a restored campaign is shown with
+    // its changes unsaved.
+    void StartRecovery(const std::string& folder,
+                       std::chrono::milliseconds delay = CampaignRecovery::kDelay);
     // Saves the current campaign to its file, or with `saveAs` to one the user picks.
     // Returns whether it was written.
     bool SaveCurrentCampaign(bool saveAs);
@@ -233,6 +241,7 @@ class frmMain : public QMainWindow {
     QHash<QString, QIcon> ilMain;
     QHash<QString, QAction*> toolbarButtons_;
     frmMap* frmMap_ = nullptr;
+    CampaignRecovery* recovery_ = nullptr;
     int displaying_ = 0;
 };
 

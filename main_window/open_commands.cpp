@@ -44,6 +44,16 @@ void frmMain::ShowOpenedCampaign(const std::shared_ptr<Campaign>& campaign) {
     RememberRecentCampaign(campaign->CampaignFile());
 }
 
+void frmMain::StartRecovery(const std::string& folder, std::chrono::milliseconds delay) {
+    delete recovery_;
+    recovery_ = new CampaignRecovery(modMain::Document, folder, delay, this);
+    recovery_->OfferLeftovers([this](const std::shared_ptr<Campaign>& restored) {
+        modMain::Document.Replace(restored);
+        ShowCampaignState(true);
+        RefreshCampaignDisplay();
+    });
+}
+
 bool frmMain::SaveCurrentCampaign(bool saveAs) {
     Campaign& campaign = *modMain::CurrentCampaign();
     if (!SaveCampaign(campaign, saveAs)) return false;

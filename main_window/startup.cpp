@@ -12,6 +12,7 @@
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
 #include "platform/registry_file_store.h"
+#include "recovery/recovery_store.h"
 #include "version.h"
 
 namespace xal::gui {
@@ -51,6 +52,11 @@ void Main() {
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     window->show();
+    try {
+        window->StartRecovery(RecoveryStore::DefaultFolder());
+    } catch (const RunTimeError& error) {
+        platform::ShowMessage(error.Report());
+    }
 }
 
 void AnswerHelpOrVersion(const QCoreApplication& application) {
@@ -75,7 +81,9 @@ void OpenCommandLineCampaign(const QStringList& files) {
         std::cerr << "Usage: XaL_CampaignEdit [FILE.cam]\n";
         return;
     }
-    if (files.size() == 1 && MainWindow())
+    // A campaign restored at start-up is not dropped unasked for the one named here.
+    if (files.size() == 1 && MainWindow() &&
+        MainWindow()->AskSaveChanges() == frmMain::SaveQuestion::Continue)
         MainWindow()->ShowOpenedCampaign(
             OpenCampaignFile(QStringToUtf8(QDir::toNativeSeparators(files[0]))));
 }

@@ -3,8 +3,9 @@
 # Installs what is missing, builds everything and runs every test.
 source "$(dirname "$0")/common.sh"
 
-# lintian checks the Debian package that one of the tests builds.
-xal_install "${XAL_BUILD_PACKAGES[@]}" lintian
+# lintian checks the Debian package that one of the tests builds; Xvfb and xdotool let a
+# test kill and restart the real editor as a user would see it.
+xal_install "${XAL_BUILD_PACKAGES[@]}" lintian xvfb xdotool x11-utils
 
 build="$XAL_ROOT/build-tests"
 cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
