@@ -10,7 +10,7 @@
 #   counts the restored campaigns that hold every raise made 2 seconds or more before the
 #   kill and none that was not made, and the copies left after the clean exits.
 set -euo pipefail
-editor="$1" game_source="$2" xal_cam="$3" runs="${4:-1}"
+editor="$(realpath "$1")" game_source="$2" xal_cam="$(realpath "$3")" runs="${4:-1}"
 source "$(dirname "$0")/../../scripts/x11-driving.sh"
 
 work="$(mktemp -d)"
@@ -90,11 +90,25 @@ fi
 first_prestige() { (cd "$(dirname "$1")" && "$xal_cam" dump "$(basename "$1")") |
   grep -m 2 '"Prestige": ' | tail -n 1 | tr -dc 0-9; }
 base="$(first_prestige "$demo")"
+most=12
+
+# The campaign after each number of raises, as an editor that saves after each writes it.
+references="$work/references"
+start_on_demo "$references"
+cp "$demo" "$references/0.cam"
+for ((k = 1; k <= most; k++)); do
+  xdotool key ctrl+F5 ctrl+s
+  poll 100 eval "! cmp -s '$references/$((k - 1)).cam' '$references/Demo.cam'"
+  cp "$references/Demo.cam" "$references/$k.cam"
+done
+xdotool key ctrl+q
+wait_for_exit "$editor_pid"
+
 whole=0 stale=0 left=0
 for ((run = 1; run <= runs; run++)); do
   rm -rf "$copies"
   start_on_demo "$work/run"
-  presses=$((1 + RANDOM % 12))
+  presses=$((1 + RANDOM % most))
   kill_after_ms=$((RANDOM % (presses * 400 + 3000)))
   start="$(now)"
   sent=() # the times the raises were sent
@@ -120,7 +134,8 @@ for ((run = 1; run <= runs; run++)); do
     restore_save_quit
     restored=$(($(first_prestige "$work/run/Demo.cam") - base))
   fi
-  if [ "$restored" -ge "$due" ] && [ "$restored" -le "${#sent[@]}" ]; then
+  if [ "$restored" -ge "$due" ] && [ "$restored" -le "${#sent[@]}" ] &&
+    cmp -s "$references/$restored.cam" "$work/run/Demo.cam"; then
     whole=$((whole + 1))
   else
     stale=$((stale + 1))
