@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+
 #include "campaign_file/campaign_writer.h"
 #include "platform/font_engine.h"
+#include "recovery/recovery_store.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
+#include "support/scoped_environment.h"
 #include "support/startup_fixture.h"
 #include "support/temp_folder.h"
 
@@ -63,6 +67,27 @@ TEST_F(Startup, ADamagedSettingsFileIsToldInAMessageBox) {
         platform::MessageAnswer::Ok);
     gui::Main();
     prompts.VerifyDone();
+}
+
+TEST_F(Startup, ACampaignOfTheCommandLineOpensAfterTheRecoveryQuestionAskingToSaveFirst) {
+    game.Write("camp1.cam", BuildCampaignFile(test::DistinctCampaign(3)));
+    const test::TempFolder state;
+    const test::ScopedEnvironment stateHome("XDG_STATE_HOME", state.File(""));
+    Campaign left = test::DistinctCampaign(2);
+    left.SetCampaignName("left");
+    RecoveryStore(RecoveryStore::DefaultFolder()).Keep(left, 0);
+    prompts.ExpectMessage(
+        "The campaign left.cam has changes that were not saved when the editor last ended.\r\n"
+        "File: none, it was never saved\r\nRecovery copy of " +
+            QDateTime::fromSecsSinceEpoch(0).toString("yyyy-MM-dd HH:mm:ss").toStdString() +
+            "\r\n\r\nRestore the campaign as it stood then?",
+        platform::MessageAnswer::Restore);
+    gui::Main();
+    prompts.ExpectMessage("Save left.cam", platform::MessageAnswer::Cancel);
+    OpenArgument("camp1.cam");
+    prompts.VerifyDone();
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "left") << "not dropped unasked";
+    prompts.ExpectMessage("Save left.cam", platform::MessageAnswer::No);
 }
 #endif
 
