@@ -9,13 +9,14 @@
 # The Linux editor does the same, and the two files must be the same bytes. Without that
 # Qt it says so in one line.
 source "$(dirname "$0")/common.sh"
+source "$(dirname "$0")/x11-driving.sh"
 
 qt="$(xal_windows_qt)"
 if [ ! -f "$qt/.complete" ] || [ ! -f "$(xal_windows_graphviz)/.complete" ]; then
   echo "The Windows editor was not tested: no Qt and Graphviz for Windows in $(xal_cache). Build them once (about 35 minutes) with: bash scripts/build-windows-qt.sh"
   exit 0
 fi
-xal_install xvfb xdotool wine wine64
+xal_install xvfb xdotool x11-utils wine wine64
 linux_editor="$XAL_ROOT/build-tests/app/XaL_CampaignEdit"
 if [ ! -x "$linux_editor" ]; then
   echo "No Linux editor to compare with: run scripts/run-tests.sh first." >&2
@@ -29,11 +30,8 @@ zip="$(ls "$build"/XaL_CampaignEdit-*-win64.zip)"
 # An X server and a Wine prefix of this run alone; the prefix starts inside the X server,
 # so that Wine's windows have a display to go to.
 work="$(mktemp -d)"
-display=":$((50 + RANDOM % 400))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY="$display"
+trap 'wineserver -k 2>/dev/null || true; xal_stop_x_server; rm -rf "$work"' EXIT
+xal_start_x_server
 xal_start_wine_prefix "$work/wine"
 
 # The tests of the windows and of the map, each through Wine, with the Qt DLLs and the
@@ -56,28 +54,7 @@ wine reg add "HKLM\\Software\\Ostrand\\Xandor's Legion\\1.0" /v Directory /d "$(
 # The Linux editor reads the prefix's system.reg, which Wine's server writes when it ends.
 wineserver -k
 wineserver -w
-export XDG_CONFIG_HOME="$work/config"
-
-# Runs the command every tenth of a second until it succeeds, at most the given times.
-poll() {
-  local tries="$1"
-  shift
-  until "$@"; do
-    ((--tries > 0)) || return 1
-    sleep 0.1
-  done
-}
-visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
-gone() { ! visible "$1"; }
-# Gives the keyboard to a visible window whose name matches; fails when there is none, or
-# when it went away meanwhile (as Wine's first window of a dialog may).
-focus() {
-  local window
-  window="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)"
-  [ -n "$window" ] && xdotool windowfocus --sync "$window" 2>/dev/null
-}
-focus_window() { poll 600 focus "$1" || { echo "No window \"$1\" appeared." >&2; return 1; }; }
-wait_until_closed() { poll 600 gone "$1" || { echo "\"$1\" did not close." >&2; return 1; }; }
+export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
 
 # Presses the keys in the main window until the window whose name matches opens: a newly
 # started editor may drop the first keys while its window is still being shown.

@@ -103,11 +103,8 @@ TEST(RecoveryCopy, RefusesDamageSayingWhichLineAndWhatIsWrong) {
         {Replaced(text, outcome4, ""), "\"Outcome 4\" expected, \"End\" found"},
         {Replaced(text, "NrOfUnits 150", "NrOfUnits 256"), "NrOfUnits: 256 is out of range"},
         {Replaced(text, "Prestige 300", "Prestige 2147483648"), "line 9: Prestige: 2147483648"},
-        {Replaced(text, "MadeAt 42", "MadeAt 9223372036854775808"), "MadeAt: 9223"},
         {Replaced(text, "Country 7", "Country 07"), "Country: not a whole number"},
-        {Replaced(text, "Country 7", "Country 7 "), "Country: not a whole number"},
         {Replaced(text, "Country 7", "Country"), "\"Country ...\" expected"},
-        {Replaced(text, "camp1.txt", "camp1%2"), "'%' without two upper-case"},
         {Replaced(text, "camp1.txt", "camp1%2e"), "'%' without two upper-case"},
         {Replaced(text, "camp1.txt", "camp1\r"), "the byte %0D stands unescaped"},
         {Replaced(text, "camp1.txt", "camp1\xe9"), "the byte %E9 stands unescaped"},
@@ -118,21 +115,6 @@ TEST(RecoveryCopy, RefusesDamageSayingWhichLineAndWhatIsWrong) {
         const std::string refusal = RefusalOf(damaged);
         EXPECT_NE(refusal.find(expected), std::string::npos) << refusal << "\nnot " << expected;
         EXPECT_TRUE(refusal.starts_with("The recovery copy is")) << refusal;
-    }
-}
-
-// Whatever a damaged copy holds, reading it gives a campaign or the one run-time error.
-TEST(RecoveryCopy, ReadsAnyBytesIntoACampaignOrARunTimeError) {
-    const std::string text = CopyOfOneScenario();
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        for (const char byte : {'\n', '%', '-', '9', ' ', '\0'}) {
-            std::string damaged = text;
-            damaged[at] = byte;
-            try {
-                ReadRecoveryCopy(damaged);
-            } catch (const RunTimeError&) {
-            }
-        }
     }
 }
 
