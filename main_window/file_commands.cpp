@@ -111,6 +111,7 @@ void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& d
         edtMain->DlgText = text;
         edtMain->OKButtonCaption = "&Save";
         edtMain->AskBeforeDiscarding = true;
+        edtMain->DlgTextUnsaved = false;
         edtMain->ShowDlg();
         // The text file is not part of the campaign: saving it leaves Save as it was. A
         // write that fails brings the editor back with the text as typed, to try again,
@@ -121,6 +122,7 @@ void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& d
                 break;
             } catch (const RunTimeError& error) {
                 platform::ShowMessage(error.Report());
+                edtMain->DlgTextUnsaved = true;
                 edtMain->ShowDlg();
             }
         }

@@ -80,8 +80,9 @@ QString frmEdit::ShownText() const {
 }
 
 bool frmEdit::TextChanged() const {
-    return txtEdit->isVisibleTo(this) ? txtEdit->isModified()
-                                      : txtLargeEdit->document()->isModified();
+    return givenTextUnsaved ||
+           (txtEdit->isVisibleTo(this) ? txtEdit->isModified()
+                                       : txtLargeEdit->document()->isModified());
 }
 
 bool frmEdit::TextFitsCodePage() {

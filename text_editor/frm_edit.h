@@ -24,8 +24,10 @@ class frmEdit : public QDialog {
     QPushButton* cmdCancel = nullptr;
     // Set by the confirm button, cleared before every showing.
     bool booSaved = false;
-    // Whether closing without the confirm button asks before changed text is thrown away.
+    // Whether closing without the confirm button asks before changed text is thrown away,
+    // and whether the text given counts as changed already (typed, but not yet stored).
     bool askBeforeDiscarding = false;
+    bool givenTextUnsaved = false;
 
     // The large box's text. Unchanged, it is the text given, byte for byte; changed, every
     // line break is CR LF, as the game's text files have them.

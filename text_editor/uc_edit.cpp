@@ -23,6 +23,7 @@ void ucEdit::ShowDlg() {
     DlgForm->cmdSave->setText(ToQString(OKButtonCaption));
     DlgForm->booSaved = false;
     DlgForm->askBeforeDiscarding = AskBeforeDiscarding;
+    DlgForm->givenTextUnsaved = DlgTextUnsaved;
     if (DlgMode != 0) DlgForm->SetLargeText(ToQString(DlgText));
     DlgForm->UseLayout(DlgMode);
     // Typing starts in the text, never on a button that a space would press.

@@ -23,8 +23,10 @@ class ucEdit : public QWidget {
     unsigned char DlgMode = 0;  // 0 the one-line box, any other value the large one
     std::string OKButtonCaption = "&OK";
     bool DlgResult = false;
-    // Whether closing without the confirm button asks before changed text is thrown away.
+    // Whether closing without the confirm button asks before changed text is thrown away,
+    // and whether DlgText counts as changed already (typed, but not yet stored).
     bool AskBeforeDiscarding = false;
+    bool DlgTextUnsaved = false;
 
     // Shows the dialog modally and returns when it has closed.
     void ShowDlg();

@@ -104,8 +104,16 @@ TEST_F(FileCommandsTest, AFailedWriteBringsTheEditorBackWithTheTextAsTyped) {
                  [&] { std::filesystem::remove_all(campaigns.Path()); });
     prompts.ExpectMessage("76\r\nPath not found\r\nFile: " + campaigns.File("s0i.txt") +
                           "\r\nNothing was saved: no file was created.");
-    ExpectEditor("Edit s0i.txt", "Line one\ntyped", "", true,
-                 [&] { std::filesystem::create_directories(campaigns.Path()); });
+    // Back with the text as typed, which closing does not drop unasked.
+    prompts.ExpectDialog("frmEdit", [&](void* dialog) {
+        auto* editor = static_cast<gui::frmEdit*>(dialog);
+        editor->show();
+        EXPECT_EQ(editor->txtLargeEdit->toPlainText(), "Line one\ntyped");
+        std::filesystem::create_directories(campaigns.Path());
+        prompts.ExpectMessage("The text has been changed.\r\nDo you want to save it?",
+                              platform::MessageAnswer::Save);
+        QTest::mouseClick(editor->cmdCancel, Qt::LeftButton);
+    });
     QTest::mouseClick(window.cmdEditScenarioTXT, Qt::LeftButton);
     prompts.VerifyDone();
     EXPECT_EQ(campaigns.Read("s0i.txt"), "Line one\r\ntyped");
