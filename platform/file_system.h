@@ -58,7 +58,7 @@ std::string FileInFolder(const std::string& folder, const std::string& name);
 std::string FileConcerns(const std::string& path);
 std::string UnsavedFileConcerns(const std::string& path);
 
-// Whether a file or folder of that path exists.
+// Whether a file or folder of that path exists, or a loop of links stands there.
 bool FileExists(const std::string& path);
 
 // Raises the file error that matches an errno value.

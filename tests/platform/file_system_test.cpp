@@ -8,7 +8,9 @@
 
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/file_system_internals.h"
 #include "platform/read_limits.h"
+#include "platform/utf16.h"
 #include "support/error_of.h"
 #include "support/temp_folder.h"
 
@@ -17,6 +19,7 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -53,6 +56,7 @@ std::string ReadText(const std::string& path) {
 }
 
 const std::string kNotARegularFile = "75\r\nPath/File access error: not a regular file";
+const std::string kLinkLoop = "75\r\nPath/File access error: a loop of links";
 
 // A folder and, on Linux, a FIFO: what is no regular file.
 std::vector<std::string> MakeSpecialFiles(const test::TempFolder& folder) {
@@ -120,6 +124,24 @@ TEST(ReplaceFileContents, WritesExactlyTheNewBytesAndRemovesInterruptedSavesOnly
 #endif
 }
 
+// The temporary file of a name near the longest a file system takes is named shorter, and
+// the next save still knows it for its own.
+TEST(ReplaceFileContents, SavesTheLongestNamesAndRemovesWhatTheirInterruptedSavesLeft) {
+    test::TempFolder folder;
+    std::string accented = "x";  // so that the cut falls inside an "é"
+    while (accented.size() < 253) accented += "é";
+    for (const std::string& name :
+         {std::string(235, 'a'), std::string(244, 'b'), accented, std::string(255, 'c')}) {
+        const std::string leftover = internals::SavingFileName(name);
+        folder.Write(leftover, "interrupted");
+        ASSERT_EQ(folder.Names(), std::vector<std::string>{leftover}) << name.size();
+        EXPECT_EQ(utf16::ToUtf8(utf16::FromUtf8(leftover)), leftover) << "no character cut";
+        ReplaceFileContents(folder.File(name), name);
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{name}) << name.size();
+        fs::remove(folder.Path() / FsPath(name));
+    }
+}
+
 // Opening a FIFO without a writer to read from it would wait for ever: a fault hangs here.
 TEST(FileSystem, RefusesWhatItMayNotReadOrWriteAndLeavesEverythingAsItWas) {
     test::TempFolder folder;
@@ -133,6 +155,13 @@ TEST(FileSystem, RefusesWhatItMayNotReadOrWriteAndLeavesEverythingAsItWas) {
         {folder.File("missing/a.cam"), "76\r\nPath not found"},
         {"", "52\r\nBad file name or number"}};
     for (const std::string& path : special) refused.emplace_back(path, kNotARegularFile);
+#ifndef _WIN32
+    const std::string loop = folder.File("loop.cam");
+    fs::create_symlink("loop.cam", loop);
+    refused.emplace_back(loop, kLinkLoop);
+    EXPECT_EQ(NumberAndDescriptionOf([&] { ReadText(loop); }), kLinkLoop);
+    EXPECT_TRUE(FileExists(loop)) << "so that reading it tells the loop";
+#endif
     const auto entries = folder.Entries();
     for (const auto& [path, report] : refused)
         EXPECT_EQ(NumberAndDescriptionOf([&] { ReplaceFileContents(path, "x"); }), report) << path;
@@ -207,6 +236,20 @@ TEST(ReplaceFileContents, WritesTheFinalTargetOfLinksKeepingTheLinksModeAndOwner
     ASSERT_EQ(::stat(target.c_str(), &saved), 0);
     EXPECT_EQ(saved.st_mode & 07777, 06750u);
     EXPECT_EQ(std::pair(saved.st_uid, saved.st_gid), std::pair(1234u, 5678u));
+}
+
+TEST(ReplaceFileContents, KeepsTheExtendedAttributesOfTheFile) {
+    test::TempFolder folder;
+    folder.Write("a.cam", "old");
+    const std::string file = folder.File("a.cam");
+    if (::setxattr(file.c_str(), "user.note", "mine", 4, 0) != 0) {
+        ASSERT_EQ(errno, ENOTSUP);
+        GTEST_SKIP() << "The file system of " << file << " keeps no user attributes.";
+    }
+    ReplaceFileContents(file, "new");
+    char note[8] = {};
+    EXPECT_EQ(::getxattr(file.c_str(), "user.note", note, sizeof note), 4);
+    EXPECT_STREQ(note, "mine");
 }
 
 TEST(ReplaceFileContents, LeavesTheOldFileWholeWhenTheDiskIsFull) {
