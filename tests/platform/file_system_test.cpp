@@ -23,6 +23,22 @@
 #include <unistd.h>
 
 #include <csignal>
+
+// The test program is linked with --wrap=fsync: every flush of the program comes here, and
+// while a name is watched, the last regular file flushed while another file held that
+// name is noted.
+static const char* watchedName = nullptr;
+static ino_t flushedAside = 0;
+
+extern "C" int __real_fsync(int fd);
+extern "C" int __wrap_fsync(int fd) {
+    struct stat flushed {};
+    struct stat named {};
+    if (watchedName && ::fstat(fd, &flushed) == 0 && S_ISREG(flushed.st_mode) &&
+        ::stat(watchedName, &named) == 0 && named.st_ino != flushed.st_ino)
+        flushedAside = flushed.st_ino;
+    return __real_fsync(fd);
+}
 #endif
 
 namespace xal::platform {
@@ -127,17 +143,16 @@ TEST(ReplaceFileContents, WritesExactlyTheNewBytesAndRemovesInterruptedSavesOnly
 // The temporary file of a name near the longest a file system takes is named shorter, and
 // the next save still knows it for its own.
 TEST(ReplaceFileContents, SavesTheLongestNamesAndRemovesWhatTheirInterruptedSavesLeft) {
-    test::TempFolder folder;
     std::string accented = "x";  // so that the cut falls inside an "é"
     while (accented.size() < 253) accented += "é";
     for (const std::string& name :
          {std::string(235, 'a'), std::string(244, 'b'), accented, std::string(255, 'c')}) {
+        test::TempFolder folder;
         const std::string leftover = internals::SavingFileName(name);
         folder.Write(leftover, "interrupted");
         EXPECT_EQ(utf16::ToUtf8(utf16::FromUtf8(leftover)), leftover) << "no character cut";
         ReplaceFileContents(folder.File(name), name);
         EXPECT_EQ(folder.Names(), std::vector<std::string>{name}) << name.size();
-        fs::remove(folder.Path() / FsPath(name));
     }
 }
 
@@ -241,14 +256,26 @@ TEST(ReplaceFileContents, KeepsTheExtendedAttributesOfTheFile) {
     test::TempFolder folder;
     folder.Write("a.cam", "old");
     const std::string file = folder.File("a.cam");
-    if (::setxattr(file.c_str(), "user.note", "mine", 4, 0) != 0) {
-        ASSERT_EQ(errno, ENOTSUP);
+    if (::setxattr(file.c_str(), "user.note", "mine", 4, 0) != 0 && errno == ENOTSUP)
         GTEST_SKIP() << "The file system of " << file << " keeps no user attributes.";
-    }
     ReplaceFileContents(file, "new");
     char note[8] = {};
     EXPECT_EQ(::getxattr(file.c_str(), "user.note", note, sizeof note), 4);
     EXPECT_STREQ(note, "mine");
+}
+
+// Without the flush, a power cut soon after the rename can leave an empty file in place
+// of both the old and the new contents.
+TEST(ReplaceFileContents, FlushesTheNewFileBeforeItReplacesTheOldOne) {
+    test::TempFolder folder;
+    folder.Write("a.cam", "old");
+    const std::string file = folder.File("a.cam");
+    watchedName = file.c_str();
+    ReplaceFileContents(file, "new");
+    watchedName = nullptr;
+    struct stat saved {};
+    ASSERT_EQ(::stat(file.c_str(), &saved), 0);
+    EXPECT_EQ(flushedAside, saved.st_ino);
 }
 
 TEST(ReplaceFileContents, LeavesTheOldFileWholeWhenTheDiskIsFull) {
