@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <csignal>
+#include <cstdlib>
 
+#include "main_window/editor_application.h"
 #include "main_window/startup.h"
+#include "platform/escaped_exception.h"
 #include "platform/font_engine.h"
 #include "platform/pictures.h"
+#include "platform/prompts.h"
 #include "platform/qt_prompts.h"
 #include "version.h"
 
-int main(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName("XaL_CampaignEdit");
-    QCoreApplication::setApplicationVersion(QString("%1.%2.%3")
-                                                .arg(xal::version::Major)
-                                                .arg(xal::version::Minor)
-                                                .arg(xal::version::Revision));
+namespace {
+
+int RunEditor(int& argc, char** argv) {
     {
         // Help and version are answered before the window system is asked for.
         QCoreApplication commandLine(argc, argv);
@@ -21,13 +23,36 @@ int main(int argc, char* argv[]) {
 #ifdef _WIN32
     xal::gui::UseFreeTypeUnderWine();
 #endif
-    QApplication application(argc, argv);
+    xal::gui::EditorApplication application(argc, argv);
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     application.setDesktopFileName(XAL_APP_ID);
     QApplication::setWindowIcon(xal::gui::ProgramIcon());
-    const QStringList files = xal::gui::ReadCommandLine(application);
+    const std::vector<std::string> files = xal::gui::ReadCommandLine(argc, argv);
     xal::gui::InstallQtPrompts();
-    xal::gui::Main();
-    xal::gui::OpenCommandLineCampaign(files);
-    return application.exec();
+    return application.Run([&] {
+        xal::gui::Main();
+        xal::gui::OpenCommandLineCampaign(files);
+    });
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+#ifndef _WIN32
+    // A file-size limit makes a write fail with "Disk full" instead of killing the editor.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    QCoreApplication::setApplicationName("XaL_CampaignEdit");
+    QCoreApplication::setApplicationVersion(QString("%1.%2.%3")
+                                                .arg(xal::version::Major)
+                                                .arg(xal::version::Minor)
+                                                .arg(xal::version::Revision));
+    try {
+        return RunEditor(argc, argv);
+    } catch (...) {
+        // The message boxes are gone with the application: standard error tells it.
+        xal::platform::SetMessageHandler(nullptr);
+        xal::platform::ReportEscapedException();
+        return EXIT_FAILURE;
+    }
 }

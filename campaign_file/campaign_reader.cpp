@@ -79,15 +79,14 @@ Long Word16Value(const std::string& twoBytes) {
 }
 
 void ParseCampaign(const std::string& contents, Campaign& campaign) {
-    try {
-        ParseCampaignContents(contents, campaign);
-    } catch (const RunTimeError& error) {
-        // A file of another size is most likely no campaign at all: the user hears so.
-        if (contents.size() == kCampaignFileSize) throw;
-        throw error.Because("A campaign file is " + DecimalText(kCampaignFileSize) +
-                            " bytes; this file has " +
-                            DecimalText(static_cast<long long>(contents.size())) + ".");
-    }
+    // A file of another size is no campaign, or part of one: read, it would be saved
+    // cut or padded without a word.
+    if (contents.size() != kCampaignFileSize)
+        RaiseBecause(ErrorNumber::InvalidArgument,
+                     "A campaign file is " + DecimalText(kCampaignFileSize) +
+                         " bytes; this file has " +
+                         DecimalText(static_cast<long long>(contents.size())) + ".");
+    ParseCampaignContents(contents, campaign);
 }
 
 }  // namespace xal

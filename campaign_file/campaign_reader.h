@@ -23,8 +23,9 @@ std::string FieldText(const std::string& field);
 // Exactly two bytes as a little-endian 16-bit number; any other length gives 0.
 Long Word16Value(const std::string& twoBytes);
 
-// Fills a campaign (normally a new, empty one) from campaign file contents. A failure
-// raises the run-time error and leaves what was set before it in the campaign.
+// Fills a campaign (normally a new, empty one) from campaign file contents. Contents of
+// another size than kCampaignFileSize are refused before anything is set; any other
+// failure raises the run-time error and leaves what was set before it in the campaign.
 void ParseCampaign(const std::string& contents, Campaign& campaign);
 
 }  // namespace xal

@@ -61,10 +61,16 @@ std::shared_ptr<Campaign> OpenCampaign(const Campaign* shown, const std::string&
 
 std::shared_ptr<Campaign> OpenCampaignFile(const std::string& path) {
     try {
+        std::error_code ec;
+        const std::filesystem::path absolute =
+            std::filesystem::absolute(platform::FsPath(path), ec);
+        const std::string file = ec ? path : platform::FromFsPath(absolute);
         // A path that names no file is an error here: the reader would create it.
-        if (!platform::FileExists(path)) Raise(ErrorNumber::FileNotFound);
-        const std::filesystem::path absolute = std::filesystem::absolute(platform::FsPath(path));
-        return ReadCampaignAt(platform::FromFsPath(absolute));
+        if (!platform::FileExists(file))
+            throw RunTimeError(ErrorNumber::FileNotFound,
+                               StandardDescription(ErrorNumber::FileNotFound),
+                               platform::FileConcerns(file));
+        return ReadCampaignAt(file);
     } catch (const RunTimeError& error) {
         ReportFileCommandError(error);
         return nullptr;

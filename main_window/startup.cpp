@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QPointer>
 #include <iostream>
+#include <string_view>
 
 #include "campaign_file/open_save_commands.h"
 #include "main_window/frm_main.h"
@@ -69,14 +70,34 @@ void AnswerHelpOrVersion(const QCoreApplication& application) {
         parser.process(application);
 }
 
-QStringList ReadCommandLine(const QCoreApplication& application) {
+std::vector<std::string> ReadCommandLine([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
     QCommandLineParser parser;
     DescribeCommandLine(parser);
-    parser.process(application);
-    return parser.positionalArguments();
+    std::vector<std::string> files;
+#ifdef _WIN32
+    // Qt reads the wide command line, which holds every character of a name.
+    parser.process(QCoreApplication::arguments());
+    for (const QString& file : parser.positionalArguments())
+        files.push_back(QStringToUtf8(QDir::toNativeSeparators(file)));
+#else
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    parser.process(arguments);
+    // The parser has refused any option but its own, which end the program: what is left
+    // are the files, but for a "--" that ends the options. Their text in the parser has
+    // lost what is not UTF-8, so they are taken from argv.
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        if (!optionsEnded && std::string_view(argv[i]) == "--")
+            optionsEnded = true;
+        else
+            files.emplace_back(argv[i]);
+    }
+#endif
+    return files;
 }
 
-void OpenCommandLineCampaign(const QStringList& files) {
+void OpenCommandLineCampaign(const std::vector<std::string>& files) {
     if (files.size() > 1) {
         std::cerr << "Usage: XaL_CampaignEdit [FILE.cam]\n";
         return;
@@ -84,8 +105,7 @@ void OpenCommandLineCampaign(const QStringList& files) {
     // A campaign restored at start-up is not dropped unasked for the one named here.
     if (files.size() == 1 && MainWindow() &&
         MainWindow()->AskSaveChanges() == frmMain::SaveQuestion::Continue)
-        MainWindow()->ShowOpenedCampaign(
-            OpenCampaignFile(QStringToUtf8(QDir::toNativeSeparators(files[0]))));
+        MainWindow()->ShowOpenedCampaign(OpenCampaignFile(files[0]));
 }
 
 frmMain* MainWindow() {

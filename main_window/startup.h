@@ -2,7 +2,8 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 namespace xal::gui {
 
@@ -16,13 +17,15 @@ void Main();
 // line is left to ReadCommandLine. Needs no display.
 void AnswerHelpOrVersion(const QCoreApplication& application);
 
-// The files the command line names, once the window system has taken its options; an
-// unknown option is told on standard error and ends the program.
-QStringList ReadCommandLine(const QCoreApplication& application);
+// The files the command line names, once the window system has taken its options out of
+// argc and argv; an unknown option is told on standard error and ends the program. They
+// are the platform's paths: on Linux argv's bytes as they are, UTF-8 or not; on Windows
+// the characters of the wide command line.
+std::vector<std::string> ReadCommandLine(int argc, char** argv);
 
 // The one file the command line names, a campaign file, opened as Open would open it.
 // More files than one are a usage error, told on standard error; nothing is opened then.
-void OpenCommandLineCampaign(const QStringList& files);
+void OpenCommandLineCampaign(const std::vector<std::string>& files);
 
 // The main window Main showed, or null before it.
 frmMain* MainWindow();

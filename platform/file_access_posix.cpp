@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -171,6 +172,54 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// The whole of what a call that fills a buffer gives, asked once for its size and then for
+// the bytes; asked again when it grew in between (ERANGE).
+template <typename Call>
+bool ReadWhole(Call call, std::string& bytes) {
+    for (;;) {
+        const ssize_t size = call(nullptr, 0);
+        if (size < 0) return false;
+        bytes.resize(static_cast<std::size_t>(size));
+        const ssize_t got = call(bytes.data(), bytes.size());
+        if (got >= 0) {
+            bytes.resize(static_cast<std::size_t>(got));
+            return true;
+        }
+        if (errno != ERANGE) return false;
+    }
+}
+
+// A failure that leaves one extended attribute behind, silently: the file system keeps
+// none (ENOTSUP), the program may not set it (a security label, trusted.* for any user but
+// root), the system takes no such value here (EINVAL), or it went in the meantime.
+bool AttributeLeftBehind(int error) {
+    return error == ENOTSUP || error == EPERM || error == EACCES || error == EINVAL ||
+           error == ENODATA;
+}
+
+// Gives the temporary file the extended attributes of the file it replaces (a user's note,
+// a security label). Returns 0, or the errno of a failure that fails the save.
+int CopyExtendedAttributes(const std::string& from, int to) {
+    std::string names;
+    if (!ReadWhole(
+            [&](char* buffer, std::size_t size) { return ::listxattr(from.c_str(), buffer, size); },
+            names))
+        return AttributeLeftBehind(errno) ? 0 : errno;
+    for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) {
+        const char* name = names.c_str() + at;
+        std::string value;
+        if (!ReadWhole(
+                [&](char* buffer, std::size_t size) {
+                    return ::getxattr(from.c_str(), name, buffer, size);
+                },
+                value) ||
+            ::fsetxattr(to, name, value.data(), value.size(), 0) != 0) {
+            if (!AttributeLeftBehind(errno)) return errno;
+        }
+    }
+    return 0;
+}
+
 void FlushFolder(const std::filesystem::path& folder) {
     Descriptor handle(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (handle) ::fsync(handle.Get());
@@ -197,13 +246,16 @@ void internals::ReplacePlatformFile(const std::string& path, const std::string& 
         ::unlink(temporary.c_str());
         RaiseFileError(error);
     };
+    if (!WriteAll(fd, bytes)) fail(errno);
+    // After the bytes, which when written take away set-ID bits and file capabilities.
     if (exists) {
         // Best effort: only root may give the file to another owner. Before the mode, as
         // a change of owner clears the set-user-ID bit.
         [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
         if (::fchmod(fd, old.st_mode & 07777) != 0) fail(errno);
+        if (const int error = CopyExtendedAttributes(target.string(), fd)) fail(error);
     }
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) fail(errno);
+    if (::fsync(fd) != 0) fail(errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0) fail(errno);
     FlushFolder(folder);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -62,6 +63,8 @@ class FileHandle {
         case ERROR_FILENAME_EXCED_RANGE:
         case ERROR_DIRECTORY:
             Raise(ErrorNumber::BadFileName);
+        case ERROR_CANT_RESOLVE_FILENAME:
+            RaiseFileError(ELOOP);
         default:
             Raise(ErrorNumber::PathFileAccessError);
     }

@@ -75,6 +75,8 @@ void RaiseFileError(int errnoValue) {
         case ENAMETOOLONG:
         case EINVAL:
             Raise(ErrorNumber::BadFileName);
+        case ELOOP:
+            Raise(ErrorNumber::PathFileAccessError, "Path/File access error: a loop of links");
         default:
             Raise(ErrorNumber::PathFileAccessError);
     }
@@ -100,23 +102,51 @@ namespace {
 constexpr std::string_view kSavingMark = ".saving-";
 constexpr std::string_view kSavingEnd = ".tmp";
 constexpr std::size_t kSavingDigits = 8;
+constexpr std::size_t kSavingTail = kSavingMark.size() + kSavingDigits + kSavingEnd.size();
 constexpr std::string_view kHexDigits = "0123456789abcdef";
+// The longest name the file systems of both platforms take: 255 bytes on Linux, 255 UTF-16
+// units on Windows, which 255 bytes of UTF-8 never pass.
+constexpr std::size_t kMostNameBytes = 255;
+constexpr char kShortenedMark = '~';
+
+std::string HexDigits(std::uint64_t number) {
+    std::string digits;
+    for (; digits.size() < kSavingDigits; number /= kHexDigits.size())
+        digits += kHexDigits[number % kHexDigits.size()];
+    return digits;
+}
+
+// FNV-1a: the same 32 bits for the same name in every run of the program.
+std::uint32_t NameHash(const std::string& name) {
+    std::uint32_t hash = 2166136261u;
+    for (const unsigned char byte : name) hash = (hash ^ byte) * 16777619u;
+    return hash;
+}
+
+// What the temporary files of a save of `name` begin with: the name, or when the whole
+// would be too long a name, as much of its start as fits (no character cut in two), "~"
+// and a hash of the whole name, so that the next save still knows its leftovers.
+std::string SavingStem(const std::string& name) {
+    if (name.size() + kSavingTail <= kMostNameBytes) return name;
+    std::size_t kept = kMostNameBytes - kSavingTail - 1 - kSavingDigits;
+    while (kept > 0 && (static_cast<unsigned char>(name[kept]) & 0xc0) == 0x80) --kept;
+    return name.substr(0, kept) + kShortenedMark + HexDigits(NameHash(name));
+}
 
 }  // namespace
 
 std::string SavingFileName(const std::string& name) {
     static std::mt19937_64 random{std::random_device{}()};
-    std::string digits;
-    for (auto number = random(); digits.size() < kSavingDigits; number /= kHexDigits.size())
-        digits += kHexDigits[number % kHexDigits.size()];
-    return name + std::string(kSavingMark) + digits + std::string(kSavingEnd);
+    return SavingStem(name) + std::string(kSavingMark) + HexDigits(random()) +
+           std::string(kSavingEnd);
 }
 
 bool IsSavingFileOf(const std::string& candidate, const std::string& name) {
-    const std::size_t digitsAt = name.size() + kSavingMark.size();
-    if (candidate.size() != digitsAt + kSavingDigits + kSavingEnd.size() ||
-        !candidate.starts_with(name) || !candidate.ends_with(kSavingEnd) ||
-        candidate.compare(name.size(), kSavingMark.size(), kSavingMark) != 0)
+    const std::string stem = SavingStem(name);
+    const std::size_t digitsAt = stem.size() + kSavingMark.size();
+    if (candidate.size() != stem.size() + kSavingTail || !candidate.starts_with(stem) ||
+        !candidate.ends_with(kSavingEnd) ||
+        candidate.compare(stem.size(), kSavingMark.size(), kSavingMark) != 0)
         return false;
     return candidate.find_first_not_of(kHexDigits, digitsAt) == digitsAt + kSavingDigits;
 }
@@ -176,7 +206,9 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes) {
 
 bool FileExists(const std::string& path) {
     std::error_code ec;
-    return std::filesystem::exists(FsPath(path), ec);
+    // A loop of links is there, though it leads nowhere: reading or saving it says so.
+    return std::filesystem::exists(FsPath(path), ec) ||
+           ec == std::errc::too_many_symbolic_link_levels;
 }
 
 }  // namespace xal::platform

@@ -32,7 +32,9 @@ std::string ReadFileBytes(const std::string& path, bool createMissing, std::uint
 
 // Makes the bytes the whole contents of the file without ever leaving a half-written
 // file: they go to the temporary file "<name>.saving-<8 hexadecimal digits>.tmp" in the
-// same folder, which is flushed to disk and renamed over the target. A save first removes
+// same folder (for a name too long for that, the start of the name, "~" and 8 hexadecimal
+// digits of a hash of the name stand for it), which is flushed to disk and renamed over
+// the target. A save first removes
 // what interrupted saves of the same file left of such files, but never the one of a save
 // in progress (on Linux it holds a lock on its file, on Windows its file is open).
 // - A link (or a chain of links) is saved through: its final target is written and the
@@ -40,11 +42,12 @@ std::string ReadFileBytes(const std::string& path, bool createMissing, std::uint
 // - A target that is not a regular file raises 75 "Path/File access error" and one that
 //   is read-only (no write permission for anyone, or Windows' read-only attribute) 70
 //   "Permission denied", each with a description of its own, before anything is written.
-// - An existing file keeps its permissions, and on Linux its owner and group as far as
-//   the program may set them.
+// - An existing file keeps its permissions, and on Linux its owner, group and extended
+//   attributes as far as the program may set them.
 // On any failure the temporary file is removed, the old file stays as it was and the
-// matching file error is raised (a full disk: 61 "Disk full"), naming the file and saying
-// that nothing was saved.
+// matching file error is raised (a full disk or a file-size limit: 61 "Disk full"; a loop
+// of links: 75 with a description of its own), naming the file and saying that nothing
+// was saved.
 void ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 // The path of the file `name` in `folder` (which ends in a separator). Campaigns name
@@ -58,7 +61,7 @@ std::string FileInFolder(const std::string& folder, const std::string& name);
 std::string FileConcerns(const std::string& path);
 std::string UnsavedFileConcerns(const std::string& path);
 
-// Whether a file or folder of that path exists.
+// Whether a file or folder of that path exists, or a loop of links stands there.
 bool FileExists(const std::string& path);
 
 // Raises the file error that matches an errno value.

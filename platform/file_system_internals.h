@@ -18,7 +18,8 @@ void ReplacePlatformFile(const std::string& path, const std::string& bytes);
 [[noreturn]] void RaiseReadOnly();
 
 // A fresh name for the temporary file of a save of the file `name`:
-// "<name>.saving-<8 hexadecimal digits>.tmp".
+// "<name>.saving-<8 hexadecimal digits>.tmp", where a name too long for that is replaced
+// by its start, "~" and 8 hexadecimal digits of its hash, so that it fits 255 bytes.
 std::string SavingFileName(const std::string& name);
 // Whether `candidate` is a name SavingFileName gives for `name`.
 bool IsSavingFileOf(const std::string& candidate, const std::string& name);

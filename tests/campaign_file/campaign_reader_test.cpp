@@ -40,15 +40,19 @@ TEST(ParseCampaign, MapsGoTo255To254AndIgnoresTheUnitsByte) {
 }
 
 TEST(ParseCampaign, FailuresCarryTheirNumbersAndKeepWhatWasRead) {
-    Campaign campaign;
-    // A file of another size says so; one of the right size fails as its bytes say.
-    EXPECT_EQ(ReportOf([&] { ParseCampaign(std::string(119, '\x01'), campaign); }),
-              "5\r\nInvalid procedure call or argument\r\nA campaign file is 31944 bytes; this "
-              "file has 119.");
+    Campaign partly;
+    // A file of another size is refused, even one a byte short or long that would read:
+    // saved, it would lose or gain that byte. One of the right size fails as its bytes say.
+    for (const std::size_t size :
+         {std::size_t{119}, kCampaignFileSize - 1, kCampaignFileSize + 1}) {
+        EXPECT_EQ(ReportOf([&] { ParseCampaign(std::string(size, '\x01'), partly); }),
+                  "5\r\nInvalid procedure call or argument\r\nA campaign file is 31944 bytes; "
+                  "this file has " +
+                      std::to_string(size) + ".");
+    }
 
     std::string zeroCount = BuildCampaignFile(test::DistinctCampaign(1));
     zeroCount[0] = 0;
-    Campaign partly;
     EXPECT_EQ(ErrorOf([&] { ParseCampaign(zeroCount, partly); }), ErrorNumber::Overflow);
     EXPECT_EQ(partly.VictoryMOV(), "won.mov");
     EXPECT_EQ(partly.Prestige(), 300);

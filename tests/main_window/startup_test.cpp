@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QTimer>
+#include <stdexcept>
 
 #include "campaign_file/campaign_writer.h"
+#include "main_window/editor_application.h"
 #include "platform/font_engine.h"
 #include "recovery/recovery_store.h"
 #include "settings/registry.h"
@@ -26,9 +29,7 @@ class Startup : public test::StartupTest {
                             settings_keys::kGameDirectory, game.Path().string(),
                             platform::RegType::Sz);
     }
-    void OpenArgument(const std::string& name) {
-        gui::OpenCommandLineCampaign({QString::fromStdString(game.File(name))});
-    }
+    void OpenArgument(const std::string& name) { gui::OpenCommandLineCampaign({game.File(name)}); }
 
     test::TempFolder game;
 };
@@ -47,7 +48,7 @@ TEST_F(Startup, MainLoadsTheSettingsShowsTheWindowAndOpensTheArgument) {
 
 TEST_F(Startup, ABadArgumentIsReportedAndTheWindowStaysEmpty) {
     gui::Main();
-    prompts.ExpectMessage("53\r\nFile not found");
+    prompts.ExpectMessage("53\r\nFile not found\r\nFile: " + game.File("no.cam"));
     OpenArgument("no.cam");
     gui::OpenCommandLineCampaign({"a.cam", "b.cam"});  // usage: no prompt
     prompts.VerifyDone();
@@ -56,6 +57,14 @@ TEST_F(Startup, ABadArgumentIsReportedAndTheWindowStaysEmpty) {
 }
 
 #ifndef _WIN32
+// Qt's own text of the arguments loses what is not UTF-8, such as a folder named in Latin-1.
+TEST(CommandLine, FilesAreTakenInTheirOwnBytes) {
+    std::string program = "XaL_CampaignEdit", endOfOptions = "--", notAnOption = "-",
+                file = "fold\xe9r/camp1.cam";
+    char* argv[] = {program.data(), endOfOptions.data(), notAnOption.data(), file.data()};
+    EXPECT_EQ(gui::ReadCommandLine(4, argv), (std::vector<std::string>{"-", file}));
+}
+
 TEST_F(Startup, ADamagedSettingsFileIsToldInAMessageBox) {
     sandbox.Folder().Write("HKEY_LOCAL_MACHINE.reg",
                            sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg") + "garbage\n");
@@ -90,6 +99,20 @@ TEST_F(Startup, ACampaignOfTheCommandLineOpensAfterTheRecoveryQuestionAskingToSa
     prompts.ExpectMessage("Save left.cam", platform::MessageAnswer::No);
 }
 #endif
+
+// What an event handler or the start lets escape is told with a number.
+TEST(EditorApplication, ReportsWhatEscapesWithANumber) {
+    test::EnsureApplication();
+    test::ScriptedPrompts prompts;
+    prompts.ExpectMessage("9\r\nSubscript out of range")
+        .ExpectMessage("51\r\nInternal error\r\nbroken")
+        .ExpectMessage("7\r\nOut of memory");
+    QTimer::singleShot(0, [] { Raise(ErrorNumber::SubscriptOutOfRange); });
+    QTimer::singleShot(0, [] { throw std::logic_error("broken"); });
+    QCoreApplication::processEvents();
+    auto* application = static_cast<gui::EditorApplication*>(QCoreApplication::instance());
+    EXPECT_EQ(application->Run([] { throw std::bad_alloc(); }), EXIT_FAILURE);
+}
 
 #ifdef _WIN32
 // The Windows build's tests run under Wine, where the editor draws text with FreeType.

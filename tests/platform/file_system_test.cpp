@@ -8,7 +8,9 @@
 
 #include "platform/error.h"
 #include "platform/file_system.h"
+#include "platform/file_system_internals.h"
 #include "platform/read_limits.h"
+#include "platform/utf16.h"
 #include "support/error_of.h"
 #include "support/temp_folder.h"
 
@@ -17,9 +19,26 @@
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <csignal>
+
+// The test program is linked with --wrap=fsync: every flush of the program comes here, and
+// while a name is watched, the last regular file flushed while another file held that
+// name is noted.
+static const char* watchedName = nullptr;
+static ino_t flushedAside = 0;
+
+extern "C" int __real_fsync(int fd);
+extern "C" int __wrap_fsync(int fd) {
+    struct stat flushed {};
+    struct stat named {};
+    if (watchedName && ::fstat(fd, &flushed) == 0 && S_ISREG(flushed.st_mode) &&
+        ::stat(watchedName, &named) == 0 && named.st_ino != flushed.st_ino)
+        flushedAside = flushed.st_ino;
+    return __real_fsync(fd);
+}
 #endif
 
 namespace xal::platform {
@@ -53,6 +72,7 @@ std::string ReadText(const std::string& path) {
 }
 
 const std::string kNotARegularFile = "75\r\nPath/File access error: not a regular file";
+const std::string kLinkLoop = "75\r\nPath/File access error: a loop of links";
 
 // A folder and, on Linux, a FIFO: what is no regular file.
 std::vector<std::string> MakeSpecialFiles(const test::TempFolder& folder) {
@@ -120,6 +140,22 @@ TEST(ReplaceFileContents, WritesExactlyTheNewBytesAndRemovesInterruptedSavesOnly
 #endif
 }
 
+// The temporary file of a name near the longest a file system takes is named shorter, and
+// the next save still knows it for its own.
+TEST(ReplaceFileContents, SavesTheLongestNamesAndRemovesWhatTheirInterruptedSavesLeft) {
+    std::string accented = "x";  // so that the cut falls inside an "é"
+    while (accented.size() < 253) accented += "é";
+    for (const std::string& name :
+         {std::string(235, 'a'), std::string(244, 'b'), accented, std::string(255, 'c')}) {
+        test::TempFolder folder;
+        const std::string leftover = internals::SavingFileName(name);
+        folder.Write(leftover, "interrupted");
+        EXPECT_EQ(utf16::ToUtf8(utf16::FromUtf8(leftover)), leftover) << "no character cut";
+        ReplaceFileContents(folder.File(name), name);
+        EXPECT_EQ(folder.Names(), std::vector<std::string>{name}) << name.size();
+    }
+}
+
 // Opening a FIFO without a writer to read from it would wait for ever: a fault hangs here.
 TEST(FileSystem, RefusesWhatItMayNotReadOrWriteAndLeavesEverythingAsItWas) {
     test::TempFolder folder;
@@ -133,6 +169,13 @@ TEST(FileSystem, RefusesWhatItMayNotReadOrWriteAndLeavesEverythingAsItWas) {
         {folder.File("missing/a.cam"), "76\r\nPath not found"},
         {"", "52\r\nBad file name or number"}};
     for (const std::string& path : special) refused.emplace_back(path, kNotARegularFile);
+#ifndef _WIN32
+    const std::string loop = folder.File("loop.cam");
+    fs::create_symlink("loop.cam", loop);
+    refused.emplace_back(loop, kLinkLoop);
+    EXPECT_EQ(NumberAndDescriptionOf([&] { ReadText(loop); }), kLinkLoop);
+    EXPECT_TRUE(FileExists(loop)) << "so that reading it tells the loop";
+#endif
     const auto entries = folder.Entries();
     for (const auto& [path, report] : refused)
         EXPECT_EQ(NumberAndDescriptionOf([&] { ReplaceFileContents(path, "x"); }), report) << path;
@@ -207,6 +250,32 @@ TEST(ReplaceFileContents, WritesTheFinalTargetOfLinksKeepingTheLinksModeAndOwner
     ASSERT_EQ(::stat(target.c_str(), &saved), 0);
     EXPECT_EQ(saved.st_mode & 07777, 06750u);
     EXPECT_EQ(std::pair(saved.st_uid, saved.st_gid), std::pair(1234u, 5678u));
+}
+
+TEST(ReplaceFileContents, KeepsTheExtendedAttributesOfTheFile) {
+    test::TempFolder folder;
+    folder.Write("a.cam", "old");
+    const std::string file = folder.File("a.cam");
+    if (::setxattr(file.c_str(), "user.note", "mine", 4, 0) != 0 && errno == ENOTSUP)
+        GTEST_SKIP() << "The file system of " << file << " keeps no user attributes.";
+    ReplaceFileContents(file, "new");
+    char note[8] = {};
+    EXPECT_EQ(::getxattr(file.c_str(), "user.note", note, sizeof note), 4);
+    EXPECT_STREQ(note, "mine");
+}
+
+// Without the flush, a power cut soon after the rename can leave an empty file in place
+// of both the old and the new contents.
+TEST(ReplaceFileContents, FlushesTheNewFileBeforeItReplacesTheOldOne) {
+    test::TempFolder folder;
+    folder.Write("a.cam", "old");
+    const std::string file = folder.File("a.cam");
+    watchedName = file.c_str();
+    ReplaceFileContents(file, "new");
+    watchedName = nullptr;
+    struct stat saved {};
+    ASSERT_EQ(::stat(file.c_str(), &saved), 0);
+    EXPECT_EQ(flushedAside, saved.st_ino);
 }
 
 TEST(ReplaceFileContents, LeavesTheOldFileWholeWhenTheDiskIsFull) {

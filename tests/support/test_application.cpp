@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/test_application.h"
 
-#include <QApplication>
+#include "main_window/editor_application.h"
 
 namespace xal::test {
 
@@ -11,7 +11,7 @@ void EnsureApplication() {
     static int argc = 1;
     static char name[] = "xal-widget-test";
     static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);  // lives until the test program ends
+    new gui::EditorApplication(argc, argv);  // lives until the test program ends
 }
 
 }  // namespace xal::test

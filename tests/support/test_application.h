@@ -3,8 +3,8 @@
 
 namespace xal::test {
 
-// The one QApplication of a widget test program, on the offscreen platform unless
-// another is asked for.
+// The one application of a widget test program, the editor's own, on the offscreen
+// platform unless another is asked for.
 void EnsureApplication();
 
 }  // namespace xal::test

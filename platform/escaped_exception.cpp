@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#include "platform/escaped_exception.h"
+
+#include <exception>
+#include <new>
+
+#include "platform/error.h"
+#include "platform/prompts.h"
+
+namespace xal::platform {
+namespace {
+
+RunTimeError HandledExceptionAsError() {
+    try {
+        throw;
+    } catch (const RunTimeError& error) {
+        return error;
+    } catch (const std::bad_alloc&) {
+        return {ErrorNumber::OutOfMemory, StandardDescription(ErrorNumber::OutOfMemory)};
+    } catch (const std::exception& exception) {
+        return RunTimeError(ErrorNumber::InternalError,
+                            StandardDescription(ErrorNumber::InternalError))
+            .Because(exception.what());
+    } catch (...) {
+        return {ErrorNumber::InternalError, StandardDescription(ErrorNumber::InternalError)};
+    }
+}
+
+}  // namespace
+
+void ReportEscapedException() {
+    ShowMessage(HandledExceptionAsError().Report());
+}
+
+}  // namespace xal::platform
