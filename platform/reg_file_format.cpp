@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 #include "platform/utf16.h"
 
@@ -165,8 +166,13 @@ bool ParseValueData(std::string_view text, RegFileValue& value) {
     return false;
 }
 
-// Why a value line cannot be read, or null when it was read into the key.
-const char* ReadValueLine(std::string_view line, RegFileKey& key) {
+// The positions of a key's values by their names in small letters, so that a key of many
+// values reads in linear time.
+using ValuePositions = std::unordered_map<std::string, std::size_t>;
+
+// Why a value line cannot be read, or null when it was read into the key, replacing a
+// value of the same name. `positions` are the key's, kept up to date.
+const char* ReadValueLine(std::string_view line, RegFileKey& key, ValuePositions& positions) {
     RegFileValue value;
     std::size_t pos = 1;
     if (line[0] == '"') {
@@ -176,10 +182,12 @@ const char* ReadValueLine(std::string_view line, RegFileKey& key) {
     }
     if (pos >= line.size() || line[pos] != '=') return "missing \"=\"";
     if (!ParseValueData(line.substr(pos + 1), value)) return "value data not understood";
-    if (RegFileValue* existing = key.FindValue(value.name)) {
-        *existing = std::move(value);
-    } else {
+    const auto [place, added] =
+        positions.try_emplace(InSmallLetters(value.name), key.values.size());
+    if (added) {
         key.values.push_back(std::move(value));
+    } else {
+        key.values[place->second] = std::move(value);
     }
     return nullptr;
 }
@@ -306,15 +314,31 @@ class Lines {
     std::size_t number_ = 0;
 };
 
+// The value positions of a key of the file being read.
+ValuePositions& PositionsOf(const RegFile& file, const RegFileKey& key,
+                            std::vector<ValuePositions>& positions) {
+    const auto place = static_cast<std::size_t>(&key - file.Keys().data());
+    if (place >= positions.size()) positions.resize(file.Keys().size());
+    return positions[place];
+}
+
 }  // namespace
 
 RegFileValue* RegFileKey::FindValue(const std::string& name) {
-    for (auto& value : values)
+    return const_cast<RegFileValue*>(std::as_const(*this).FindValue(name));
+}
+
+const RegFileValue* RegFileKey::FindValue(const std::string& name) const {
+    for (const auto& value : values)
         if (SameLetters(value.name, name)) return &value;
     return nullptr;
 }
 
 RegFileKey* RegFile::FindKey(const std::string& path) {
+    return const_cast<RegFileKey*>(std::as_const(*this).FindKey(path));
+}
+
+const RegFileKey* RegFile::FindKey(const std::string& path) const {
     const auto found = positions_.find(InSmallLetters(path));
     return found == positions_.end() ? nullptr : &keys_[found->second];
 }
@@ -348,6 +372,7 @@ std::optional<RegFile> ParseRegFile(const std::string& text, std::string* fault)
     };
     RegFile file;
     RegFileKey* current = nullptr;
+    std::vector<ValuePositions> valuePositions;  // by the key's place in the file
     bool inKeys = false;
     std::string joined;
     while (lines.Next(line)) {
@@ -380,7 +405,8 @@ std::optional<RegFile> ParseRegFile(const std::string& text, std::string* fault)
         }
         if (!current) {
             note("value outside a key");
-        } else if (const char* why = ReadValueLine(line, *current)) {
+        } else if (const char* why =
+                       ReadValueLine(line, *current, PositionsOf(file, *current, valuePositions))) {
             note(why);
         }
     }

@@ -156,6 +156,15 @@ TEST(RegFileFormat, KeepsWhatItCanReadOfADamagedText) {
     EXPECT_NE(file->FindKey("After")->FindValue("e"), nullptr);
 }
 
+TEST(RegFileFormat, AValueNamedAgainReplacesTheFirstInItsPlace) {
+    const RegFile file = Parsed(std::string(kHeaderLine) +
+                                "[K]\n\"A\"=\"1\"\n\"b\"=\"2\"\n[Other]\n\"a\"=\"3\"\n"
+                                "[k]\n\"B\"=\"4\"\n\"c\"=\"5\"\n");
+    EXPECT_EQ(Flat(file), (std::vector<std::string>{
+                              "[K]", std::string("A=1:1\0", 6), std::string("B=1:4\0", 6),
+                              std::string("c=1:5\0", 6), "[Other]", std::string("a=1:3\0", 6)}));
+}
+
 TEST(RegFileFormat, RefusesTextThatIsNotARegistryFile) {
     std::string why;
     EXPECT_FALSE(ParseRegFile("", &why));

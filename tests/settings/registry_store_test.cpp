@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "platform/registry_file_store.h"
 #include "settings/registry.h"
+#include "settings/settings.h"
+#include "support/error_of.h"
 #include "support/registry_sandbox.h"
 #include "support/scoped_environment.h"
 
@@ -100,6 +105,113 @@ TEST(RegistryStore, ADamagedFileIsKeptAsideOnceWithWhatCouldBeRead) {
     Get("XaL Path");
     EXPECT_EQ(platform::TakeSettingsNotice(), std::nullopt) << "told once";
     EXPECT_FALSE(std::filesystem::exists(sandbox.StorePath() + ".bad.3")) << "kept once";
+}
+
+void FolderInstead(const std::string& file) {
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);
+}
+
+// Files may grow to `bytes` while it lives, and a larger write fails as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        const rlimit limit{bytes, old_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldSignal_);
+    }
+
+  private:
+    rlimit old_{};
+    void (*oldSignal_)(int) = nullptr;
+};
+
+TEST(RegistryStore, AnUpdateThatCannotBeStoredRaisesNamingTheFileAndChangesNothing) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::string& store)> provoke;
+        int number;
+    };
+    const Case cases[] = {
+        {"a read-only file", [](const std::string& store) { ::chmod(store.c_str(), 0444); }, 70},
+        {"a lock file that cannot be opened",
+         [](const std::string& store) { FolderInstead(store + ".lock"); }, 75},
+        {"a link into a folder that is gone",
+         [](const std::string& store) {
+             std::filesystem::remove(store);
+             std::filesystem::create_symlink(store + ".gone/settings.reg", store);
+         },
+         76},
+        {"a full disk", nullptr, 61},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::RegistrySandbox sandbox;
+        Set("XaL Path", "/games/legion/");
+        if (c.provoke) c.provoke(sandbox.StorePath());
+        const std::string bytes = sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg");
+        const std::vector<std::string> names = sandbox.Folder().Names();
+        SettingsRecord entered;
+        entered.GameFolder = "/games/other/";
+        std::string report;
+        {
+            const std::optional<FileSizeLimit> full =
+                c.provoke ? std::nullopt : std::make_optional<FileSizeLimit>(bytes.size());
+            report = test::ReportOf([&] { SaveSettings(entered); });
+        }
+        EXPECT_TRUE(report.starts_with(std::to_string(c.number) + "\r\n")) << report;
+        EXPECT_NE(report.find("\r\nFile: " + sandbox.StorePath()), std::string::npos) << report;
+        EXPECT_EQ(sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg"), bytes);
+        EXPECT_EQ(sandbox.Folder().Names(), names) << "no file left or made";
+    }
+}
+
+// Start-up uses the defaults it cannot store and says so once; of a file it leaves alone
+// because it cannot read it, it says only that.
+TEST(RegistryStore, DefaultsThatCannotBeStoredAreToldOnceAtStartUp) {
+    const std::pair<std::function<void(const std::string&)>, std::string> cases[] = {
+        {[](const std::string& store) { ::chmod(store.c_str(), 0444); },
+         "70\r\nPermission denied: the file is read-only\r\nFile: "},
+        {FolderInstead, "The settings file "},
+    };
+    for (const auto& [provoke, told] : cases) {
+        test::RegistrySandbox sandbox;
+        Set("XaL Path", "/games/legion/");
+        provoke(sandbox.StorePath());
+        EXPECT_EQ(LoadSettings().ScnLFileSeparator, "l");
+        EXPECT_EQ(LoadSettings().ScnLFileSeparator, "l");
+        const std::string notice = platform::TakeSettingsNotice().value_or("");
+        EXPECT_EQ(notice.find(told + sandbox.StorePath()), 0u) << notice;
+        EXPECT_EQ(notice.find("\r\n\r\n"), std::string::npos) << "one notice: " << notice;
+    }
+}
+
+TEST(RegistryStore, ALockFileThatCannotBeOpenedIsToldOnceAndTheFileReadWithoutIt) {
+    test::RegistrySandbox sandbox;
+    Set("XaL Path", "/games/legion/");
+    FolderInstead(sandbox.StorePath() + ".lock");
+    EXPECT_EQ(Get("XaL Path"), RegistryValue("/games/legion/"));
+    const std::optional<std::string> notice = platform::TakeSettingsNotice();
+    ASSERT_TRUE(notice.has_value());
+    EXPECT_NE(notice->find(sandbox.StorePath() + ".lock could not be opened"), std::string::npos)
+        << *notice;
+    Get("XaL Path");
+    EXPECT_EQ(platform::TakeSettingsNotice(), std::nullopt) << "told once";
+}
+
+TEST(RegistryStore, ReadsShareTheStoreUntilItChanges) {
+    test::RegistrySandbox sandbox;
+    Set("XaL Path", "/games/legion/");
+    const platform::RegistryFileStore& store = platform::ActiveRegistryStore();
+    const auto first = store.Read();
+    EXPECT_EQ(store.Read(), first);
+    Set("XaL Path", "/games/other/");
+    EXPECT_NE(store.Read(), first);
 }
 
 TEST(RegistryStore, FollowsXdgConfigHome) {

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "settings/recent_campaigns.h"
+#include "support/registry_sandbox.h"
+
+namespace xal {
+namespace {
+
+// Two editors open a campaign each at the same moment, again and again: both campaigns are
+// on the list every time. The store lies in the temporary folder (TMPDIR), so the same
+// race runs on any file system (tests/settings/recent_campaigns_race.sh).
+TEST(RecentCampaigns, TwoEditorsAddingAtOnceLoseNeither) {
+    constexpr int kTrials = 200;
+    test::RegistrySandbox sandbox;
+    int lost = 0;
+    for (int trial = 0; trial < kTrials; ++trial) {
+        const std::string campaigns[] = {"/campaigns/" + std::to_string(trial) + "-a.cam",
+                                         "/campaigns/" + std::to_string(trial) + "-b.cam"};
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        for (const std::string& campaign : campaigns) {
+            if (::fork() != 0) continue;
+            // Both wait until the write end closes, then run at once.
+            ::close(start[1]);
+            char none = 0;
+            [[maybe_unused]] const ssize_t ended = ::read(start[0], &none, 1);
+            _exit(RememberRecentCampaign(campaign) ? 0 : 1);
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        for (int status = 0; ::wait(&status) > 0;)
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        const std::vector<std::string> recent = RecentCampaigns();
+        for (const std::string& campaign : campaigns)
+            lost += std::count(recent.begin(), recent.end(), campaign) == 0;
+    }
+    std::printf("%d of %d campaigns lost in %d trials\n", lost, 2 * kTrials, kTrials);
+    EXPECT_EQ(lost, 0);
+}
+
+}  // namespace
+}  // namespace xal
