@@ -29,14 +29,18 @@ class StoreLock {
         std::filesystem::create_directories(std::filesystem::path(storePath).parent_path(), ec);
         const std::string lockPath = storePath + ".lock";
         fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        int error = errno;
+        // On a read-only file system the lock file that is there still locks.
+        if (fd_ < 0 && (error == EROFS || error == EACCES))
+            fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd_ >= 0) {
             int locked = 0;
             do locked = ::flock(fd_, LOCK_EX);
             while (locked != 0 && errno == EINTR);
             if (locked == 0) return;
+            error = errno;
+            ::close(fd_);
         }
-        const int error = errno;
-        if (fd_ >= 0) ::close(fd_);
         try {
             RaiseFileError(error);
         } catch (const RunTimeError& raised) {

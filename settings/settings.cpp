@@ -148,12 +148,10 @@ SettingsRecord LoadSettings() {
             for (const auto& write : writes) write();
         });
     } catch (const RunTimeError& error) {
+        // The store could not be locked: it is read without the lock, which tells of it.
+        if (!read) settings = StoredSettings(writes);
         // The defaults are used all the same, and stored at a later start.
-        if (read) {
-            platform::AddSettingsFailure(error);
-        } else {
-            settings = StoredSettings(writes);  // the store could not be locked
-        }
+        if (!writes.empty()) platform::AddSettingsFailure(error);
     }
     return settings;
 }

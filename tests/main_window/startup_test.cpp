@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include <filesystem>
+#endif
+
 #include "campaign_file/campaign_writer.h"
 #include "platform/font_engine.h"
 #include "settings/registry.h"
@@ -63,6 +69,32 @@ TEST_F(Startup, ADamagedSettingsFileIsToldInAMessageBox) {
         platform::MessageAnswer::Ok);
     gui::Main();
     prompts.VerifyDone();
+}
+
+// A start that finds every setting, some of them stored empty, leaves the settings file
+// as it was: its bytes, its time stamp and the file itself.
+TEST_F(Startup, AStartThatChangesNothingWritesNothing) {
+    using namespace settings_keys;
+    const std::pair<const char*, std::string> stored[] = {
+        {kScenarioEditor, ""},       {kGameFolder, game.File("")}, {kScnFileSeparator, ""},
+        {kScnInfoFileSeparator, ""}, {kScnBVFileSeparator, "v"},   {kScnVFileSeparator, "v"},
+        {kScnTVFileSeparator, "v"},  {kScnLFileSeparator, "l"},    {kPrestigeIncrement, "500"}};
+    for (const auto& [name, text] : stored)
+        RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, name, text,
+                            platform::RegType::Sz);
+    const std::string path = sandbox.StorePath();
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type{});
+    const std::string bytes = sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg");
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+    gui::Main();
+    EXPECT_EQ(modMain::Settings.ScnInfoFileSeparator, "");
+    EXPECT_EQ(sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg"), bytes);
+    EXPECT_EQ(std::filesystem::last_write_time(path), std::filesystem::file_time_type{});
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "not replaced";
 }
 #endif
 

@@ -37,10 +37,11 @@ TEST(RecentCampaigns, TwoEditorsAddingAtOnceLoseNeither) {
         for (int status = 0; ::wait(&status) > 0;)
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         const std::vector<std::string> recent = RecentCampaigns();
-        for (const std::string& campaign : campaigns)
-            lost += std::count(recent.begin(), recent.end(), campaign) == 0;
+        lost += std::any_of(std::begin(campaigns), std::end(campaigns), [&](const auto& campaign) {
+            return std::find(recent.begin(), recent.end(), campaign) == recent.end();
+        });
     }
-    std::printf("%d of %d campaigns lost in %d trials\n", lost, 2 * kTrials, kTrials);
+    std::printf("a campaign lost in %d of %d trials\n", lost, kTrials);
     EXPECT_EQ(lost, 0);
 }
 
