@@ -156,13 +156,24 @@ TEST(RegFileFormat, KeepsWhatItCanReadOfADamagedText) {
     EXPECT_NE(file->FindKey("After")->FindValue("e"), nullptr);
 }
 
+// In a key of few values and in one of many, which is read through an index of names.
 TEST(RegFileFormat, AValueNamedAgainReplacesTheFirstInItsPlace) {
-    const RegFile file = Parsed(std::string(kHeaderLine) +
-                                "[K]\n\"A\"=\"1\"\n\"b\"=\"2\"\n[Other]\n\"a\"=\"3\"\n"
-                                "[k]\n\"B\"=\"4\"\n\"c\"=\"5\"\n");
-    EXPECT_EQ(Flat(file), (std::vector<std::string>{
-                              "[K]", std::string("A=1:1\0", 6), std::string("B=1:4\0", 6),
-                              std::string("c=1:5\0", 6), "[Other]", std::string("a=1:3\0", 6)}));
+    for (const int count : {2, 40}) {
+        std::string text = std::string(kHeaderLine) + "[K]\n";
+        std::vector<std::string> expected{"[K]"};
+        for (int i = 0; i < count; ++i) {
+            text += "\"V" + std::to_string(i) + "\"=\"first\"\n";
+            expected.push_back("V" + std::to_string(i) + std::string("=1:first\0", 9));
+        }
+        const std::string again = "v" + std::to_string(count - 1);  // the last, in other case
+        text += "[Other]\n\"" + again + "\"=\"other\"\n[k]\n\"" + again +
+                "\"=\"again\"\n\"New\"=\"new\"\n";
+        expected[count] = again + std::string("=1:again\0", 9);
+        expected.push_back(std::string("New=1:new\0", 10));
+        expected.push_back("[Other]");
+        expected.push_back(again + std::string("=1:other\0", 9));
+        EXPECT_EQ(Flat(Parsed(text)), expected) << count << " values";
+    }
 }
 
 TEST(RegFileFormat, RefusesTextThatIsNotARegistryFile) {
