@@ -112,59 +112,42 @@ void FolderInstead(const std::string& file) {
     std::filesystem::create_directory(file);
 }
 
-// Files may grow to `bytes` while it lives, and a larger write fails as on a full disk.
-class FileSizeLimit {
-  public:
+// A write beyond `bytes` fails as on a full disk while it lives.
+struct FileSizeLimit {
     explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        const rlimit limit{bytes, old_.rlim_max};
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_IGN);
     }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldSignal_);
-    }
-
-  private:
-    rlimit old_{};
-    void (*oldSignal_)(int) = nullptr;
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
 };
 
+// A read-only file, a lock file that cannot be opened, a link into a folder that is gone,
+// a full disk.
 TEST(RegistryStore, AnUpdateThatCannotBeStoredRaisesNamingTheFileAndChangesNothing) {
-    struct Case {
-        const char* what;
-        std::function<void(const std::string& store)> provoke;
-        int number;
-    };
-    const Case cases[] = {
-        {"a read-only file", [](const std::string& store) { ::chmod(store.c_str(), 0444); }, 70},
-        {"a lock file that cannot be opened",
-         [](const std::string& store) { FolderInstead(store + ".lock"); }, 75},
-        {"a link into a folder that is gone",
-         [](const std::string& store) {
+    const std::pair<std::function<void(const std::string&)>, int> cases[] = {
+        {[](const std::string& store) { ::chmod(store.c_str(), 0444); }, 70},
+        {[](const std::string& store) { FolderInstead(store + ".lock"); }, 75},
+        {[](const std::string& store) {
              std::filesystem::remove(store);
              std::filesystem::create_symlink(store + ".gone/settings.reg", store);
          },
          76},
-        {"a full disk", nullptr, 61},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        {nullptr, 61}};
+    for (const auto& [provoke, number] : cases) {
+        SCOPED_TRACE(number);
         test::RegistrySandbox sandbox;
         Set("XaL Path", "/games/legion/");
-        if (c.provoke) c.provoke(sandbox.StorePath());
+        if (provoke) provoke(sandbox.StorePath());
         const std::string bytes = sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg");
         const std::vector<std::string> names = sandbox.Folder().Names();
-        SettingsRecord entered;
-        entered.GameFolder = "/games/other/";
-        std::string report;
-        {
-            const std::optional<FileSizeLimit> full =
-                c.provoke ? std::nullopt : std::make_optional<FileSizeLimit>(bytes.size());
-            report = test::ReportOf([&] { SaveSettings(entered); });
-        }
-        EXPECT_TRUE(report.starts_with(std::to_string(c.number) + "\r\n")) << report;
+        std::optional<FileSizeLimit> full;
+        if (!provoke) full.emplace(bytes.size());
+        const std::string report = test::ReportOf([] { SaveSettings({}); });
+        full.reset();
+        EXPECT_TRUE(report.starts_with(std::to_string(number) + "\r\n")) << report;
         EXPECT_NE(report.find("\r\nFile: " + sandbox.StorePath()), std::string::npos) << report;
         EXPECT_EQ(sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg"), bytes);
         EXPECT_EQ(sandbox.Folder().Names(), names) << "no file left or made";
