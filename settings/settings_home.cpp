@@ -25,6 +25,7 @@ void UpdateSettings(const std::function<void()>& change) {
     try {
         platform::registry::RunUpdate(change);
     } catch (const RunTimeError& error) {
+        if (!error.Concerns().empty()) throw;
         const bool machine = SettingsWriteRoot() == HKEY_LOCAL_MACHINE_ROOT;
         throw error.Concerning(std::string("Key: ") +
                                (machine ? "HKEY_LOCAL_MACHINE\\" : "HKEY_CURRENT_USER\\") +
