@@ -98,24 +98,33 @@ double StartUpSeconds(const char* program) {
 }
 
 // The editor's programs find their settings in a store of their own that names the
-// benchmark's game folder, so that start-up asks nothing.
-void UseBenchStore() {
-    static const bool done = [] {
-        const auto home = BenchFolder() / "config";
-        setenv("XDG_CONFIG_HOME", home.c_str(), 1);
-        xal::platform::SetRegistryStorePath(xal::platform::RegistryFileStore::DefaultPath());
-        xal::RegistrySetKeyValue(xal::HKEY_LOCAL_MACHINE_ROOT, xal::settings_keys::kGameKey,
-                                 xal::settings_keys::kGameDirectory, BenchFolder().string(),
-                                 xal::platform::RegType::Sz);
-        return true;
-    }();
-    (void)done;
+// benchmark's game folder, so that start-up asks nothing, and holds `otherKeys` keys more
+// (other programs' keys in folders of a hundred, with a text and a number each).
+void UseBenchStore(int otherKeys) {
+    const auto home = BenchFolder() / ("config-" + std::to_string(otherKeys));
+    setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    xal::platform::SetRegistryStorePath(xal::platform::RegistryFileStore::DefaultPath());
+    if (xal::platform::FileExists(xal::platform::RegistryFileStore::DefaultPath())) return;
+    xal::platform::ActiveRegistryStore().Change([&](xal::platform::RegFile& file) {
+        for (int i = 0; i < otherKeys; ++i) {
+            auto& key = file.EnsureKey("Software\\Vendor " + std::to_string(i / 100) + "\\Key " +
+                                       std::to_string(i));
+            key.values.push_back({"Path", xal::platform::RegType::Sz,
+                                  "C:\\Games\\Legion " + std::to_string(i) + '\0'});
+            key.values.push_back(
+                {"Count", xal::platform::RegType::Dword, std::string("\1\0\0\0", 4)});
+        }
+    });
+    xal::RegistrySetKeyValue(xal::HKEY_LOCAL_MACHINE_ROOT, xal::settings_keys::kGameKey,
+                             xal::settings_keys::kGameDirectory, BenchFolder().string(),
+                             xal::platform::RegType::Sz);
 }
 
 // The editor's start-up beside a bare Qt main window's, the two started in turns so that
 // both meet the same load of the machine; "editor_to_bare" is the ratio of their times.
+// The argument is the number of other programs' keys in the settings store.
 void StartUp(benchmark::State& state) {
-    UseBenchStore();
+    UseBenchStore(static_cast<int>(state.range(0)));
     double bare = 0;
     double editor = 0;
     for (auto _ : state) {
@@ -127,7 +136,7 @@ void StartUp(benchmark::State& state) {
     state.counters["editor_ms"] = 1000 * editor / runs;
     state.counters["editor_to_bare"] = editor / bare;
 }
-BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(StartUp)->Arg(0)->Arg(16000)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 }  // namespace
 

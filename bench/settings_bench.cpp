@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The settings store at a size far beyond the editor's own: parsing and writing a file of
 // 16,000 keys, a change to such a store, and a read of a store of the editor's size, as
-// start-up makes some 35 of them.
+// start-up makes some 35 of them; and how reading a settings file or a Wine prefix's
+// registry grows with the number of values in one key (1k to 64k: the time should grow
+// as the size does, "BigO" close to N).
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -9,8 +11,10 @@
 #include <filesystem>
 #include <optional>
 
+#include "platform/file_system.h"
 #include "platform/reg_file_format.h"
 #include "platform/registry_file_store.h"
+#include "platform/wine_registry.h"
 
 namespace {
 
@@ -32,21 +36,46 @@ RegFile ManyKeys() {
     return file;
 }
 
+// One key of a Wine prefix's registry, as Wine writes it, with a game folder and `count`
+// values more.
+std::string OneKeyOfManyValues(std::int64_t count) {
+    std::string text =
+        "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n#arch=win64\n"
+        "\n[Software\\\\Ostrand\\\\Xandor's Legion\\\\1.0] 1796563534\n"
+        "\"Directory\"=\"C:\\\\Games\\\\Legion\"\n";
+    for (std::int64_t i = 0; i < count; ++i)
+        text += "\"Value " + std::to_string(i) + "\"=\"C:\\\\Games\\\\Legion\\\\Text\"\n";
+    return text;
+}
+
+// A folder of its own, removed at the end.
+class BenchFolder {
+  public:
+    BenchFolder() {
+        std::string folder = (std::filesystem::temp_directory_path() / "xal-bench-XXXXXX").string();
+        if (!::mkdtemp(folder.data())) std::abort();
+        path_ = folder;
+    }
+    ~BenchFolder() { std::filesystem::remove_all(path_); }
+    BenchFolder(const BenchFolder&) = delete;
+    BenchFolder& operator=(const BenchFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
 // A store file in a folder of its own, removed at the end.
 class StoreFile {
   public:
     explicit StoreFile(const std::string& text) {
-        std::string folder = (std::filesystem::temp_directory_path() / "xal-bench-XXXXXX").string();
-        if (!::mkdtemp(folder.data())) std::abort();
-        folder_ = folder;
-        store_.emplace(folder + "/HKEY_LOCAL_MACHINE.reg");
+        store_.emplace((folder_.Path() / "HKEY_LOCAL_MACHINE.reg").string());
         store_->Change([&](RegFile& file) { file = *xal::platform::ParseRegFile(text, nullptr); });
     }
-    ~StoreFile() { std::filesystem::remove_all(folder_); }
     const xal::platform::RegistryFileStore& Store() const { return *store_; }
 
   private:
-    std::filesystem::path folder_;
+    BenchFolder folder_;
     std::optional<xal::platform::RegistryFileStore> store_;
 };
 
@@ -90,6 +119,34 @@ void ReadTheEditorsStore(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(store.Store().Read());
 }
 BENCHMARK(ReadTheEditorsStore)->Unit(benchmark::kMicrosecond);
+
+// Reading a settings file whose one key holds state.range(0) values.
+void ParseOneKeyOfManyValues(benchmark::State& state) {
+    const std::string text = OneKeyOfManyValues(state.range(0));
+    for (auto _ : state) benchmark::DoNotOptimize(xal::platform::ParseRegFile(text, nullptr));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(ParseOneKeyOfManyValues)
+    ->RangeMultiplier(4)
+    ->Range(1 << 10, 1 << 16)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+// Finding the game's folder in a Wine prefix whose game key holds state.range(0) values.
+void ReadTheGameKeyOfManyValues(benchmark::State& state) {
+    const BenchFolder prefix;
+    xal::platform::ReplaceFileContents((prefix.Path() / "system.reg").string(),
+                                       OneKeyOfManyValues(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(xal::platform::WineMachineText(
+            prefix.Path().string(), "Software\\Ostrand\\Xandor's Legion\\1.0", "Directory"));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(ReadTheGameKeyOfManyValues)
+    ->RangeMultiplier(4)
+    ->Range(1 << 10, 1 << 16)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 }  // namespace
 

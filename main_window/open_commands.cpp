@@ -80,10 +80,11 @@ void frmMain::RefreshRecentCampaigns() {
 void frmMain::mnuRecent_Click(std::string path) {
     if (AskSaveChanges() == SaveQuestion::Abort) return;
     if (!platform::FileExists(path)) {
-        ForgetRecentCampaign(path);
-        platform::ShowMessage(path +
-                                  "\r\nThis campaign file is no longer there; it has been "
-                                  "taken off the list of recent campaigns.",
+        const bool forgotten = ForgetRecentCampaign(path);
+        platform::ShowMessage(path + "\r\nThis campaign file is no longer there" +
+                                  (forgotten ? "; it has been taken off the list of recent "
+                                               "campaigns."
+                                             : "."),
                               platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
                               version::FileDescription);
         return;

@@ -12,7 +12,7 @@
 #include "main_window/mod_main.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
-#include "platform/registry_file_store.h"
+#include "platform/settings_notice.h"
 #include "recovery/recovery_store.h"
 #include "version.h"
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 #include "platform/utf16.h"
 
@@ -38,41 +39,64 @@ int HexDigit(char c) {
     return -1;
 }
 
-// Reads escaped text up to its closing character as UTF-16 code units; `pos` starts after
-// the opening character and ends after the closing one. Escapes name code units; other
-// text is UTF-8.
-bool ReadDelimited(std::string_view line, std::size_t& pos, char close, std::u16string& out) {
+// Reads one escape, or one character that is not plain ASCII, as UTF-16 code units;
+// `pos` starts at it and ends after it. Escapes name code units; other text is UTF-8.
+bool ReadEscapeOrCharacter(std::string_view line, std::size_t& pos, std::u16string& out) {
     static constexpr std::string_view kLetters = "abtnvfre";
     static constexpr std::u16string_view kMeanings = u"\a\b\t\n\v\f\r\x1b";
+    if (line[pos] != '\\') {
+        utf16::AppendUtf16(out, utf16::NextUtf8Character(line, pos));
+        return true;
+    }
+    if (++pos >= line.size()) return false;
+    const char e = line[pos];
+    if (const auto letter = kLetters.find(e); letter != std::string_view::npos) {
+        out += kMeanings[letter];
+        ++pos;
+    } else if (e == 'x') {
+        char16_t unit = 0;
+        int digits = 0;
+        for (++pos; digits < 4 && pos < line.size() && HexDigit(line[pos]) >= 0; ++digits)
+            unit = static_cast<char16_t>(unit * 16 + HexDigit(line[pos++]));
+        if (digits == 0) return false;
+        out += unit;
+    } else if (e >= '0' && e <= '7') {
+        char16_t unit = 0;
+        for (int digits = 0;
+             digits < 3 && pos < line.size() && line[pos] >= '0' && line[pos] <= '7'; ++digits)
+            unit = static_cast<char16_t>(unit * 8 + (line[pos++] - '0'));
+        out += unit;
+    } else {
+        utf16::AppendUtf16(out, utf16::NextUtf8Character(line, pos));
+    }
+    return true;
+}
+
+// Reads escaped text up to its closing character, as UTF-8; `pos` starts after the
+// opening character and ends after the closing one. Runs of plain ASCII are taken as they
+// stand; escapes and other characters go through UTF-16, where escaped halves of a
+// surrogate pair meet.
+bool ReadDelimited(std::string_view line, std::size_t& pos, char close, std::string& out) {
+    out.clear();
+    std::u16string units;
+    auto flush = [&] {
+        out += utf16::ToUtf8(units);
+        units.clear();
+    };
     while (pos < line.size()) {
-        if (line[pos] == close) {
+        const std::size_t plain = pos;
+        while (pos < line.size() && static_cast<unsigned char>(line[pos]) < 0x80 &&
+               line[pos] != '\\' && line[pos] != close)
             ++pos;
+        if (pos > plain) {
+            if (!units.empty()) flush();
+            out.append(line.substr(plain, pos - plain));
+        } else if (line[pos] == close) {
+            ++pos;
+            if (!units.empty()) flush();
             return true;
-        }
-        if (line[pos] != '\\') {
-            utf16::AppendUtf16(out, utf16::NextUtf8Character(line, pos));
-            continue;
-        }
-        if (++pos >= line.size()) return false;
-        const char e = line[pos];
-        if (const auto letter = kLetters.find(e); letter != std::string_view::npos) {
-            out += kMeanings[letter];
-            ++pos;
-        } else if (e == 'x') {
-            char16_t unit = 0;
-            int digits = 0;
-            for (++pos; digits < 4 && pos < line.size() && HexDigit(line[pos]) >= 0; ++digits)
-                unit = static_cast<char16_t>(unit * 16 + HexDigit(line[pos++]));
-            if (digits == 0) return false;
-            out += unit;
-        } else if (e >= '0' && e <= '7') {
-            char16_t unit = 0;
-            for (int digits = 0;
-                 digits < 3 && pos < line.size() && line[pos] >= '0' && line[pos] <= '7'; ++digits)
-                unit = static_cast<char16_t>(unit * 8 + (line[pos++] - '0'));
-            out += unit;
-        } else {
-            utf16::AppendUtf16(out, utf16::NextUtf8Character(line, pos));
+        } else if (!ReadEscapeOrCharacter(line, pos, units)) {
+            return false;
         }
     }
     return false;
@@ -124,9 +148,8 @@ std::string ToLittleEndian(std::u16string_view units) {
 
 bool ParseValueData(std::string_view text, RegFileValue& value) {
     auto quotedText = [&](std::size_t pos) {
-        std::u16string units;
-        if (!ReadDelimited(text, pos, '"', units) || pos != text.size()) return false;
-        value.data = utf16::ToUtf8(units) + '\0';
+        if (!ReadDelimited(text, pos, '"', value.data) || pos != text.size()) return false;
+        value.data += '\0';
         return true;
     };
     auto typed = [&](std::string_view prefix) -> std::optional<std::size_t> {
@@ -165,22 +188,49 @@ bool ParseValueData(std::string_view text, RegFileValue& value) {
     return false;
 }
 
+// Puts the values of the keys being read in place, a value named again over the first:
+// found by a scan while a key has few values, through an index of their names in small
+// letters once it has many, so that a key of many values reads in linear time.
+class ValuePlaces {
+  public:
+    void Put(const RegFile& file, RegFileKey& key, RegFileValue value) {
+        constexpr std::size_t kFew = 16;
+        if (key.values.size() < kFew) {
+            if (RegFileValue* existing = key.FindValue(value.name)) {
+                *existing = std::move(value);
+            } else {
+                key.values.push_back(std::move(value));
+            }
+            return;
+        }
+        Index& index = indexes_[static_cast<std::size_t>(&key - file.Keys().data())];
+        if (index.empty())
+            for (std::size_t i = 0; i < key.values.size(); ++i)
+                index.emplace(InSmallLetters(key.values[i].name), i);
+        const auto [place, added] =
+            index.try_emplace(InSmallLetters(value.name), key.values.size());
+        if (added) {
+            key.values.push_back(std::move(value));
+        } else {
+            key.values[place->second] = std::move(value);
+        }
+    }
+
+  private:
+    using Index = std::unordered_map<std::string, std::size_t>;
+    std::unordered_map<std::size_t, Index> indexes_;  // by the key's place in the file
+};
+
 // Why a value line cannot be read, or null when it was read into the key.
-const char* ReadValueLine(std::string_view line, RegFileKey& key) {
+const char* ReadValueLine(std::string_view line, const RegFile& file, RegFileKey& key,
+                          ValuePlaces& places) {
     RegFileValue value;
     std::size_t pos = 1;
-    if (line[0] == '"') {
-        std::u16string name;
-        if (!ReadDelimited(line, pos, '"', name)) return "unterminated value name";
-        value.name = utf16::ToUtf8(name);
-    }
+    if (line[0] == '"' && !ReadDelimited(line, pos, '"', value.name))
+        return "unterminated value name";
     if (pos >= line.size() || line[pos] != '=') return "missing \"=\"";
     if (!ParseValueData(line.substr(pos + 1), value)) return "value data not understood";
-    if (RegFileValue* existing = key.FindValue(value.name)) {
-        *existing = std::move(value);
-    } else {
-        key.values.push_back(std::move(value));
-    }
+    places.Put(file, key, std::move(value));
     return nullptr;
 }
 
@@ -309,12 +359,20 @@ class Lines {
 }  // namespace
 
 RegFileValue* RegFileKey::FindValue(const std::string& name) {
-    for (auto& value : values)
+    return const_cast<RegFileValue*>(std::as_const(*this).FindValue(name));
+}
+
+const RegFileValue* RegFileKey::FindValue(const std::string& name) const {
+    for (const auto& value : values)
         if (SameLetters(value.name, name)) return &value;
     return nullptr;
 }
 
 RegFileKey* RegFile::FindKey(const std::string& path) {
+    return const_cast<RegFileKey*>(std::as_const(*this).FindKey(path));
+}
+
+const RegFileKey* RegFile::FindKey(const std::string& path) const {
     const auto found = positions_.find(InSmallLetters(path));
     return found == positions_.end() ? nullptr : &keys_[found->second];
 }
@@ -348,6 +406,7 @@ std::optional<RegFile> ParseRegFile(const std::string& text, std::string* fault)
     };
     RegFile file;
     RegFileKey* current = nullptr;
+    ValuePlaces places;
     bool inKeys = false;
     std::string joined;
     while (lines.Next(line)) {
@@ -358,10 +417,9 @@ std::optional<RegFile> ParseRegFile(const std::string& text, std::string* fault)
         }
         if (line[0] == '[') {
             inKeys = true;
-            std::u16string path;
+            std::string path;
             std::size_t pos = 1;
-            current = ReadDelimited(line, pos, ']', path) ? &file.EnsureKey(utf16::ToUtf8(path))
-                                                          : nullptr;
+            current = ReadDelimited(line, pos, ']', path) ? &file.EnsureKey(path) : nullptr;
             if (!current) note("key line without \"]\"");
             continue;
         }
@@ -380,7 +438,7 @@ std::optional<RegFile> ParseRegFile(const std::string& text, std::string* fault)
         }
         if (!current) {
             note("value outside a key");
-        } else if (const char* why = ReadValueLine(line, *current)) {
+        } else if (const char* why = ReadValueLine(line, file, *current, places)) {
             note(why);
         }
     }

@@ -26,6 +26,8 @@ struct RegFileValue {
     std::string name;  // UTF-8; empty for the default value ("@")
     std::uint32_t type = RegType::None;
     std::string data;
+
+    bool operator==(const RegFileValue&) const = default;
 };
 
 struct RegFileKey {
@@ -34,6 +36,9 @@ struct RegFileKey {
 
     // The value of that name (letters A to Z compared without case), or null.
     RegFileValue* FindValue(const std::string& name);
+    const RegFileValue* FindValue(const std::string& name) const;
+
+    bool operator==(const RegFileKey&) const = default;
 };
 
 // The contents of a registry file in Wine's text format ("WINE REGISTRY Version 2").
@@ -47,11 +52,17 @@ class RegFile {
     const std::vector<RegFileKey>& Keys() const { return keys_; }
     // The key with this path, or null.
     RegFileKey* FindKey(const std::string& path);
+    const RegFileKey* FindKey(const std::string& path) const;
     // Whether the key exists, on its own or as the parent of another key.
     bool KeyExists(const std::string& path) const;
     // The key with this path, created with its missing parents when absent. The reference
     // lasts until the next key is created.
     RegFileKey& EnsureKey(const std::string& path);
+
+    // The same keys, values and lines, in the same order.
+    bool operator==(const RegFile& other) const {
+        return metaLines == other.metaLines && keys_ == other.keys_;
+    }
 
   private:
     std::vector<RegFileKey> keys_;

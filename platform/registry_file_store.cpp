@@ -9,9 +9,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <mutex>
-#include <set>
+#include <optional>
 #include <utility>
 
 #include "platform/error.h"
@@ -21,18 +20,35 @@
 namespace xal::platform {
 namespace {
 
-// Holds an exclusive advisory lock on "<store>.lock" while it lives.
+// An exclusive advisory lock on "<store>.lock", held while the object lives.
 class StoreLock {
   public:
+    // Raises the lock file's failure when it cannot be opened or locked.
     explicit StoreLock(const std::string& storePath) {
         std::error_code ec;
         std::filesystem::create_directories(std::filesystem::path(storePath).parent_path(), ec);
-        fd_ = ::open((storePath + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+        const std::string lockPath = storePath + ".lock";
+        fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        int error = errno;
+        // On a read-only file system the lock file that is there still locks.
+        if (fd_ < 0 && (error == EROFS || error == EACCES))
+            fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd_ >= 0) {
+            int locked = 0;
+            do locked = ::flock(fd_, LOCK_EX);
+            while (locked != 0 && errno == EINTR);
+            if (locked == 0) return;
+            error = errno;
+            ::close(fd_);
+        }
+        try {
+            RaiseFileError(error);
+        } catch (const RunTimeError& raised) {
+            throw raised.Because("The settings file's lock file " + lockPath +
+                                 " could not be opened or locked.");
+        }
     }
-    ~StoreLock() {
-        if (fd_ >= 0) ::close(fd_);  // closing releases the lock
-    }
+    ~StoreLock() { ::close(fd_); }  // closing releases the lock
     StoreLock(const StoreLock&) = delete;
     StoreLock& operator=(const StoreLock&) = delete;
 
@@ -40,14 +56,19 @@ class StoreLock {
     int fd_ = -1;
 };
 
-// The store as read under the lock, and the error a change raises instead of writing
+// Why an update of a settings file that is damaged or cannot be read raises.
+constexpr const char* kLeftAlone =
+    "The settings file is damaged or cannot be read, and the editor leaves it as it is: "
+    "nothing was saved.";
+
+// The store as read under the lock, and the error an update raises instead of writing
 // when the file must be left as it is.
 struct Loaded {
-    RegFile contents;
+    std::shared_ptr<const RegFile> contents = std::make_shared<const RegFile>();
     std::optional<RunTimeError> leaveAlone;
 };
 
-// The bytes last read and what they stood for, for the many reads in a row of start-up.
+// The bytes last read or written and what they stand for, shared by every read of them.
 // The bytes are read every time and compared: time stamps and inode numbers cannot tell
 // two versions apart when a file system keeps whole seconds and reuses an inode at once.
 struct ReadCache {
@@ -62,32 +83,12 @@ ReadCache& LastRead() {
     return cache;
 }
 
-void Remember(const std::string& path, const std::string& bytes, const Loaded& loaded) {
+void Remember(const std::string& path, std::string bytes, const Loaded& loaded) {
     ReadCache& cache = LastRead();
     std::lock_guard<std::mutex> hold(cache.mutex);
     cache.path = path;
-    cache.bytes = bytes;
+    cache.bytes = std::move(bytes);
     cache.loaded = loaded;
-}
-
-// Notices not yet taken, and every notice made, so what each read meets again is told once.
-struct Notices {
-    std::mutex mutex;
-    std::string pending;
-    std::set<std::string> made;
-};
-
-Notices& SettingsNotices() {
-    static Notices notices;
-    return notices;
-}
-
-void Notify(const std::string& text) {
-    Notices& notices = SettingsNotices();
-    std::lock_guard<std::mutex> hold(notices.mutex);
-    if (!notices.made.insert(text).second) return;
-    if (!notices.pending.empty()) notices.pending += "\n\n";
-    notices.pending += text;
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -124,39 +125,44 @@ Loaded Salvage(const std::string& path, const std::string& bytes, const std::str
                RegFile readable) {
     const std::string damaged = "The settings file " + path + " is damaged (" + fault + ")";
     const std::optional<std::string> aside = KeepAside(path, bytes);
+    Loaded loaded{std::make_shared<const RegFile>(std::move(readable)), std::nullopt};
     if (!aside) {
-        Notify(damaged +
-               " and could not be copied aside. The editor uses the settings that could be "
-               "read and leaves the file as it is.");
-        Loaded loaded{std::move(readable), RunTimeError(ErrorNumber::PathFileAccessError,
-                                                        "The settings file is damaged: " + path)};
+        loaded.leaveAlone =
+            RunTimeError(ErrorNumber::PathFileAccessError,
+                         StandardDescription(ErrorNumber::PathFileAccessError), FileConcerns(path))
+                .Because(kLeftAlone);
+        AddSettingsNotice(damaged +
+                              " and could not be copied aside. The editor uses the settings that "
+                              "could be read and leaves the file as it is.",
+                          loaded.leaveAlone);
         Remember(path, bytes, loaded);
         return loaded;
     }
-    Notify(damaged + ". It was kept as " + *aside +
-           "; the settings that could be read are kept, the others start afresh.");
-    Loaded loaded{std::move(readable), std::nullopt};
-    const std::string repaired = FormatRegFile(loaded.contents);
+    AddSettingsNotice(damaged + ". It was kept as " + *aside +
+                      "; the settings that could be read are kept, the others start afresh.");
+    std::string repaired = FormatRegFile(*loaded.contents);
     try {
         ReplaceFileContents(path, repaired);
-        Remember(path, repaired, loaded);
+        Remember(path, std::move(repaired), loaded);
     } catch (const RunTimeError&) {
-        Remember(path, bytes, loaded);  // kept aside, so a later change may write over it
+        Remember(path, bytes, loaded);  // kept aside, so a later update may write over it
     }
     return loaded;
 }
 
-// Reads the store while the lock is held.
+// Reads the store, with its lock held when it could be had.
 Loaded Load(const std::string& path) {
     std::string bytes;
     try {
         bytes = ReadFileBytes(path, false, read_limit::kSettingsFile);
     } catch (const RunTimeError& error) {
         if (error.Number() == ErrorNumber::FileNotFound) return {};
-        Notify("The settings file " + path + " could not be read (error " +
-               std::to_string(error.Number()) + ": " + error.Description() +
-               "). The editor uses its default settings and leaves the file as it is.");
-        return {{}, error};
+        AddSettingsNotice("The settings file " + path + " could not be read (error " +
+                              std::to_string(error.Number()) + ": " + error.Description() +
+                              "). The editor uses its default settings and leaves the file as "
+                              "it is.",
+                          error.Because(kLeftAlone));
+        return {std::make_shared<const RegFile>(), error.Because(kLeftAlone)};
     }
     if (bytes.empty()) return {};
     {
@@ -166,10 +172,21 @@ Loaded Load(const std::string& path) {
     }
     std::string fault;
     std::optional<RegFile> parsed = ParseRegFile(bytes, &fault);
-    if (!fault.empty()) return Salvage(path, bytes, fault, parsed.value_or(RegFile{}));
-    Loaded loaded{std::move(*parsed), std::nullopt};
-    Remember(path, bytes, loaded);
+    if (!fault.empty()) return Salvage(path, bytes, fault, std::move(parsed).value_or(RegFile{}));
+    Loaded loaded{std::make_shared<const RegFile>(std::move(*parsed)), std::nullopt};
+    Remember(path, std::move(bytes), loaded);
     return loaded;
+}
+
+// The update this thread runs: its store's path and the contents it works on.
+struct Session {
+    const std::string& path;
+    RegFileDraft& draft;
+};
+thread_local Session* runningUpdate = nullptr;
+
+Session* RunningUpdateOf(const std::string& path) {
+    return runningUpdate && runningUpdate->path == path ? runningUpdate : nullptr;
 }
 
 std::unique_ptr<RegistryFileStore>& StoreSlot() {
@@ -178,6 +195,16 @@ std::unique_ptr<RegistryFileStore>& StoreSlot() {
 }
 
 }  // namespace
+
+std::shared_ptr<const RegFile> RegFileDraft::Shared() const {
+    if (edited_) return edited_;
+    return found_;
+}
+
+RegFile& RegFileDraft::Edit() {
+    if (!edited_) edited_ = std::make_shared<RegFile>(*found_);
+    return *edited_;
+}
 
 std::string RegistryFileStore::DefaultPath() {
     std::filesystem::path base;
@@ -191,23 +218,51 @@ std::string RegistryFileStore::DefaultPath() {
     return (base / "xal-campaign-edit" / "HKEY_LOCAL_MACHINE.reg").string();
 }
 
-RegFile RegistryFileStore::Read() const {
+std::shared_ptr<const RegFile> RegistryFileStore::Read() const {
+    if (const Session* session = RunningUpdateOf(path_)) return session->draft.Shared();
     // Reading a store that is not there creates nothing, not even its folder.
     std::error_code ec;
-    if (!std::filesystem::exists(path_, ec)) return {};
-    StoreLock lock(path_);
+    if (!std::filesystem::exists(path_, ec)) return std::make_shared<const RegFile>();
+    std::optional<StoreLock> lock;
+    try {
+        lock.emplace(path_);
+    } catch (const RunTimeError& error) {
+        // Each replacement of the file is whole, so what is read without the lock is one
+        // version of it; only changes need the lock.
+        AddSettingsFailure(
+            error.Because("The settings are read without it.").Concerning(FileConcerns(path_)));
+    }
     return Load(path_).contents;
 }
 
-void RegistryFileStore::Change(const std::function<void(RegFile&)>& change) const {
-    StoreLock lock(path_);
-    Loaded loaded = Load(path_);
+void RegistryFileStore::Update(const std::function<void(RegFileDraft&)>& update) const {
+    if (Session* session = RunningUpdateOf(path_)) return update(session->draft);
+    const StoreLock lock =
+        RunConcerning(UnsavedFileConcerns(path_), [&] { return StoreLock(path_); });
+    const Loaded loaded = Load(path_);
+    RegFileDraft draft(loaded.contents);
+    Session session{path_, draft};
+    Session* const outer = std::exchange(runningUpdate, &session);
+    try {
+        update(draft);
+    } catch (...) {
+        runningUpdate = outer;
+        throw;
+    }
+    runningUpdate = outer;
+    if (!draft.Changed()) return;
     if (loaded.leaveAlone) throw *loaded.leaveAlone;
-    const std::string before = FormatRegFile(loaded.contents);
-    change(loaded.contents);
-    // A change that leaves the store as it was writes nothing, so start-up stays cheap.
-    const std::string after = FormatRegFile(loaded.contents);
-    if (after != before) ReplaceFileContents(path_, after);
+    std::string bytes = FormatRegFile(draft.Contents());
+    ReplaceFileContents(path_, bytes);
+    Remember(path_, std::move(bytes), {draft.Shared(), std::nullopt});
+}
+
+bool RegistryFileStore::InUpdate() const {
+    return RunningUpdateOf(path_) != nullptr;
+}
+
+void RegistryFileStore::Change(const std::function<void(RegFile&)>& change) const {
+    Update([&](RegFileDraft& draft) { change(draft.Edit()); });
 }
 
 RegistryFileStore& ActiveRegistryStore() {
@@ -218,21 +273,6 @@ RegistryFileStore& ActiveRegistryStore() {
 
 void SetRegistryStorePath(const std::string& path) {
     StoreSlot() = std::make_unique<RegistryFileStore>(path);
-}
-
-std::optional<std::string> TakeSettingsNotice() {
-    Notices& notices = SettingsNotices();
-    std::lock_guard<std::mutex> hold(notices.mutex);
-    if (notices.pending.empty()) return std::nullopt;
-    return std::exchange(notices.pending, std::string());
-}
-
-}  // namespace xal::platform
-#else
-namespace xal::platform {
-
-std::optional<std::string> TakeSettingsNotice() {
-    return std::nullopt;
 }
 
 }  // namespace xal::platform

@@ -2,12 +2,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // The registry primitives, with the meaning of the Windows registry calls: on Windows
 // advapi32's wide-character calls, elsewhere a file store in Wine's registry format. Key
 // and value names are UTF-8, and so is the data of a text value (REG_SZ, REG_EXPAND_SZ,
-// REG_MULTI_SZ), terminating zero included, which Windows holds as UTF-16.
+// REG_MULTI_SZ), terminating zero included, which Windows holds as UTF-16. The file store
+// raises the failures of its file (a full disk, a read-only file, its lock) as run-time
+// errors that name the file, where Windows returns a result.
 namespace xal::platform::registry {
 
 using Handle = std::uintptr_t;
@@ -43,5 +46,14 @@ long SetValue(Handle key, const std::string& name, std::uint32_t type, const uns
               std::uint32_t size);
 // RegCloseKey.
 long CloseKey(Handle key);
+
+// Runs the calls `body` makes as one update of the store: an update of another process or
+// thread waits until it ends, and one that `body` starts is part of it. The file store
+// reads its file once and writes it once, when `body` has ended and only if something
+// changed; what `body` raises leaves it unwritten. Windows writes each value when it is
+// set. Raises what `body` raises, and the file store's failure.
+void RunUpdate(const std::function<void()>& body);
+// Whether this thread runs an update.
+bool InUpdate();
 
 }  // namespace xal::platform::registry

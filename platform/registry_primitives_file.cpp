@@ -2,13 +2,13 @@
 #ifndef _WIN32
 #include <cstring>
 #include <map>
+#include <memory>
 
-#include "platform/error.h"
 #include "platform/registry_file_store.h"
 #include "platform/registry_primitives.h"
 
-// The registry primitives over the file store. A handle names a key path; the store is
-// read again on every call, so another editor's writes are seen at once.
+// The registry primitives over the file store. A handle names a key path; outside an
+// update the store is read again on every call, so another editor's writes are seen at once.
 namespace xal::platform::registry {
 namespace {
 
@@ -43,11 +43,9 @@ long CreateKey(std::uint32_t root, const std::string& path, std::uint32_t, Handl
     *key = 0;
     if (root != kLocalMachine) return kInvalidHandle;
     const std::string normal = NormalPath(path);
-    try {
-        ActiveRegistryStore().Change([&](RegFile& file) { file.EnsureKey(normal); });
-    } catch (const RunTimeError&) {
-        return 5;  // ERROR_ACCESS_DENIED
-    }
+    ActiveRegistryStore().Update([&](RegFileDraft& draft) {
+        if (!draft.Contents().KeyExists(normal)) draft.Edit().EnsureKey(normal);
+    });
     *key = NewHandle(normal);
     return kSuccess;
 }
@@ -56,7 +54,7 @@ long OpenKey(std::uint32_t root, const std::string& path, std::uint32_t, Handle*
     *key = 0;
     if (root != kLocalMachine) return kInvalidHandle;
     const std::string normal = NormalPath(path);
-    if (!ActiveRegistryStore().Read().KeyExists(normal)) return kFileNotFound;
+    if (!ActiveRegistryStore().Read()->KeyExists(normal)) return kFileNotFound;
     *key = NewHandle(normal);
     return kSuccess;
 }
@@ -65,9 +63,9 @@ long QueryValue(Handle key, const std::string& name, std::uint32_t* type, unsign
                 std::uint32_t* size) {
     const std::string* path = KeyPath(key);
     if (!path) return kInvalidHandle;
-    RegFile file = ActiveRegistryStore().Read();
-    RegFileKey* found = file.FindKey(*path);
-    RegFileValue* value = found ? found->FindValue(name) : nullptr;
+    const std::shared_ptr<const RegFile> file = ActiveRegistryStore().Read();
+    const RegFileKey* found = file->FindKey(*path);
+    const RegFileValue* value = found ? found->FindValue(name) : nullptr;
     if (!value) return kFileNotFound;
     if (type) *type = value->type;
     const auto needed = static_cast<std::uint32_t>(value->data.size());
@@ -88,23 +86,30 @@ long SetValue(Handle key, const std::string& name, std::uint32_t type, const uns
     if (!path) return kInvalidHandle;
     RegFileValue value{
         name, type, data ? std::string(reinterpret_cast<const char*>(data), size) : std::string()};
-    try {
-        ActiveRegistryStore().Change([&](RegFile& file) {
-            RegFileKey& target = file.EnsureKey(*path);
-            if (RegFileValue* existing = target.FindValue(name)) {
-                *existing = value;
-            } else {
-                target.values.push_back(value);
-            }
-        });
-    } catch (const RunTimeError&) {
-        return 5;  // ERROR_ACCESS_DENIED
-    }
+    ActiveRegistryStore().Update([&](RegFileDraft& draft) {
+        const RegFileKey* stored = draft.Contents().FindKey(*path);
+        const RegFileValue* same = stored ? stored->FindValue(name) : nullptr;
+        if (same && *same == value) return;  // the store stays as it is, and is not copied
+        RegFileKey& target = draft.Edit().EnsureKey(*path);
+        if (RegFileValue* existing = target.FindValue(name)) {
+            *existing = std::move(value);
+        } else {
+            target.values.push_back(std::move(value));
+        }
+    });
     return kSuccess;
 }
 
 long CloseKey(Handle key) {
     return OpenKeys().erase(key) ? kSuccess : kInvalidHandle;
+}
+
+void RunUpdate(const std::function<void()>& body) {
+    ActiveRegistryStore().Update([&](RegFileDraft&) { body(); });
+}
+
+bool InUpdate() {
+    return ActiveRegistryStore().InUpdate();
 }
 
 }  // namespace xal::platform::registry

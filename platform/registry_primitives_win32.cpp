@@ -3,13 +3,17 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 #include <string_view>
 
+#include "platform/error.h"
 #include "platform/registry_primitives.h"
 #include "platform/utf16.h"
 
 namespace xal::platform::registry {
 namespace {
+
+thread_local int updateDepth = 0;
 
 HKEY RootKey(std::uint32_t root) {
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
@@ -103,6 +107,33 @@ long SetValue(Handle key, const std::string& name, std::uint32_t type, const uns
 
 long CloseKey(Handle key) {
     return RegCloseKey(AsKey(key));
+}
+
+// Updates of the program's processes take turns through a mutex of the user's session.
+void RunUpdate(const std::function<void()>& body) {
+    if (updateDepth > 0) return body();
+    const HANDLE turn = CreateMutexW(nullptr, FALSE, L"Local\\XaL Campaign Editor settings");
+    if (!turn) {
+        throw RunTimeError(ErrorNumber::PathFileAccessError,
+                           StandardDescription(ErrorNumber::PathFileAccessError))
+            .Because("The settings could not be locked (error " + std::to_string(GetLastError()) +
+                     ").");
+    }
+    WaitForSingleObject(turn, INFINITE);  // a turn its holder left by ending is taken too
+    ++updateDepth;
+    struct EndTurn {
+        HANDLE turn;
+        ~EndTurn() {
+            --updateDepth;
+            ReleaseMutex(turn);
+            CloseHandle(turn);
+        }
+    } endTurn{turn};
+    body();
+}
+
+bool InUpdate() {
+    return updateDepth > 0;
 }
 
 }  // namespace xal::platform::registry

@@ -12,6 +12,7 @@
 #include "platform/dialog_buttons.h"
 #include "platform/error.h"
 #include "platform/number_guard.h"
+#include "platform/prompts.h"
 #include "platform/qt_text.h"
 
 namespace xal::gui {
@@ -161,8 +162,15 @@ void frmOptions::cmdSelectXaLPath_Click() {
 }
 
 void frmOptions::cmdOK_Click() {
-    result_ = Entered();
-    SaveSettings(*result_);
+    const SettingsRecord entered = Entered();
+    try {
+        SaveSettings(entered);
+    } catch (const RunTimeError& error) {
+        // The dialog stays open with what was typed: the user may try again or cancel.
+        platform::ShowMessage(error.Because("The options were not saved.").Report());
+        return;
+    }
+    result_ = entered;
     accept();
 }
 

@@ -13,7 +13,8 @@ namespace xal::gui {
 
 // The options: the external scenario editor, the game folder, the six file-name
 // separators and the prestige increment. OK stores them in the registry and hands them
-// back as the result; Cancel changes nothing.
+// back as the result, or tells why they could not be stored and stays open; Cancel
+// changes nothing.
 class frmOptions : public QDialog {
     Q_OBJECT
 

@@ -2,7 +2,10 @@
 #include "settings/recent_campaigns.h"
 
 #include <algorithm>
+#include <functional>
 
+#include "platform/error.h"
+#include "platform/prompts.h"
 #include "settings/settings_home.h"
 
 namespace xal {
@@ -19,6 +22,22 @@ void StoreRecentCampaigns(const std::vector<std::string>& paths) {
                      RegType::Sz);
 }
 
+// Reads the list, changes it and writes it back in one update, so that another editor's
+// change at the same moment is not lost; a failure is told.
+bool ChangeRecentCampaigns(const std::function<bool(std::vector<std::string>&)>& change) {
+    try {
+        UpdateSettings([&] {
+            std::vector<std::string> paths = RecentCampaigns();
+            if (change(paths)) StoreRecentCampaigns(paths);
+        });
+        return true;
+    } catch (const RunTimeError& error) {
+        platform::ShowMessage(
+            error.Because("The list of recent campaigns could not be changed.").Report());
+        return false;
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> RecentCampaigns() {
@@ -32,18 +51,19 @@ std::vector<std::string> RecentCampaigns() {
     return paths;
 }
 
-void RememberRecentCampaign(const std::string& path) {
-    std::vector<std::string> paths = RecentCampaigns();
-    if (!paths.empty() && paths.front() == path) return;
-    std::erase(paths, path);
-    paths.insert(paths.begin(), path);
-    if (paths.size() > kRecentCampaignCount) paths.resize(kRecentCampaignCount);
-    StoreRecentCampaigns(paths);
+bool RememberRecentCampaign(const std::string& path) {
+    return ChangeRecentCampaigns([&](std::vector<std::string>& paths) {
+        if (!paths.empty() && paths.front() == path) return false;
+        std::erase(paths, path);
+        paths.insert(paths.begin(), path);
+        if (paths.size() > kRecentCampaignCount) paths.resize(kRecentCampaignCount);
+        return true;
+    });
 }
 
-void ForgetRecentCampaign(const std::string& path) {
-    std::vector<std::string> paths = RecentCampaigns();
-    if (std::erase(paths, path) > 0) StoreRecentCampaigns(paths);
+bool ForgetRecentCampaign(const std::string& path) {
+    return ChangeRecentCampaigns(
+        [&](std::vector<std::string>& paths) { return std::erase(paths, path) > 0; });
 }
 
 }  // namespace xal

@@ -16,10 +16,12 @@ inline constexpr std::size_t kRecentCampaignCount = 8;
 std::vector<std::string> RecentCampaigns();
 
 // Puts the path first; an earlier place of the same path is given up and the ninth
-// path drops off.
-void RememberRecentCampaign(const std::string& path);
+// path drops off. The list is read, changed and written in one update of the settings, so
+// two editors changing it at once both have their way. False, once the failure is told,
+// when the list cannot be stored.
+bool RememberRecentCampaign(const std::string& path);
 
-// Takes the path off the list.
-void ForgetRecentCampaign(const std::string& path);
+// Takes the path off the list, in the same way.
+bool ForgetRecentCampaign(const std::string& path);
 
 }  // namespace xal

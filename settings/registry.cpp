@@ -17,18 +17,21 @@ namespace reg = platform::registry;
 namespace {
 
 // Runs an operation, turning any failure into the operation's own message box, which
-// names what the failure concerns: the settings file, or else the key or value.
+// names what the failure concerns: the settings file, or else the key or value. Within an
+// update the failure ends the update instead, whose caller tells it.
 template <typename Result>
 Result Guarded(const char* operation, const std::string& concerns,
                const std::function<Result()>& body) {
     try {
         return body();
     } catch (const RunTimeError& error) {
+        if (reg::InUpdate()) throw error.Concerning(concerns);
         platform::ShowMessage("Error: " + std::to_string(error.Number()) + ". " +
                                   error.Description() + "\r\n" +
                                   error.Concerning(concerns).Concerns(),
                               platform::MessageButtons::Ok, platform::MessageIcon::None, operation);
     } catch (const std::bad_alloc&) {
+        if (reg::InUpdate()) throw;
         platform::ShowMessage("Error: 7. Out of memory\r\n" + concerns,
                               platform::MessageButtons::Ok, platform::MessageIcon::None, operation);
     }
@@ -38,6 +41,33 @@ Result Guarded(const char* operation, const std::string& concerns,
 std::string ValueConcerns(const std::string& keyPath, const std::string& valueName) {
     return "Value: " + keyPath + "\\" + valueName;
 }
+
+// The failure of a registry call that changes the registry, as the program reports it.
+void CheckWritten(long status) {
+    constexpr long kAccessDenied = 5;
+    constexpr long kDiskFull = 112;
+    if (status == reg::kSuccess) return;
+    const int number = status == kAccessDenied ? ErrorNumber::PermissionDenied
+                       : status == kDiskFull   ? ErrorNumber::DiskFull
+                                               : ErrorNumber::PathFileAccessError;
+    throw RunTimeError(number, StandardDescription(number))
+        .Because("The registry refused the change (error " + std::to_string(status) + ").");
+}
+
+// The key the value is written in, opened (or made) for writing; closed when it goes.
+class KeyForWriting {
+  public:
+    KeyForWriting(std::uint32_t root, const std::string& keyPath) {
+        CheckWritten(reg::CreateKey(root, keyPath, reg::kAllSpecificRights, &key_));
+    }
+    ~KeyForWriting() { reg::CloseKey(key_); }
+    KeyForWriting(const KeyForWriting&) = delete;
+    KeyForWriting& operator=(const KeyForWriting&) = delete;
+    reg::Handle Handle() const { return key_; }
+
+  private:
+    reg::Handle key_ = 0;
+};
 
 std::string AsText(const RegistryValue& value) {
     if (value.IsText()) return value.Text();
@@ -116,9 +146,7 @@ void PrintTo(const RegistryValue& value, std::ostream* out) {
 
 void RegistryCreateNewKey(std::uint32_t root, const std::string& keyPath) {
     Guarded<int>("RegistryCreateNewKey", "Key: " + keyPath, [&] {
-        reg::Handle key = 0;
-        if (reg::CreateKey(root, keyPath, reg::kAllSpecificRights, &key) == reg::kSuccess)
-            reg::CloseKey(key);
+        reg::RunUpdate([&] { KeyForWriting key(root, keyPath); });
         return 0;
     });
 }
@@ -164,35 +192,33 @@ void RegistrySetKeyValue(std::uint32_t root, const std::string& keyPath,
                          const std::string& valueName, const RegistryValue& value,
                          std::uint32_t valueType) {
     Guarded<int>("RegistrySetKeyValue", ValueConcerns(keyPath, valueName), [&] {
-        reg::Handle key = 0;
-        reg::CreateKey(root, keyPath, reg::kAllSpecificRights, &key);
-        struct Closer {
-            reg::Handle key;
-            ~Closer() { reg::CloseKey(key); }
-        } closer{key};
-        switch (valueType) {
-            case RegType::Sz: {
-                std::string text = AsText(value) + '\0';
-                reg::SetValue(key, valueName, valueType,
-                              reinterpret_cast<const unsigned char*>(text.data()),
-                              static_cast<std::uint32_t>(text.size()));
-                break;
+        reg::RunUpdate([&] {
+            KeyForWriting key(root, keyPath);
+            auto write = [&](const void* data, std::size_t size) {
+                CheckWritten(reg::SetValue(key.Handle(), valueName, valueType,
+                                           static_cast<const unsigned char*>(data),
+                                           static_cast<std::uint32_t>(size)));
+            };
+            switch (valueType) {
+                case RegType::Sz: {
+                    const std::string text = AsText(value) + '\0';
+                    write(text.data(), text.size());
+                    break;
+                }
+                case RegType::Binary: {
+                    const std::vector<unsigned char> bytes = AsBytes(value);
+                    write(bytes.data(), bytes.size());
+                    break;
+                }
+                case RegType::Dword: {
+                    const std::int32_t number = AsInteger(value);
+                    write(&number, sizeof number);
+                    break;
+                }
+                default:
+                    break;
             }
-            case RegType::Binary: {
-                std::vector<unsigned char> bytes = AsBytes(value);
-                reg::SetValue(key, valueName, valueType, bytes.data(),
-                              static_cast<std::uint32_t>(bytes.size()));
-                break;
-            }
-            case RegType::Dword: {
-                std::int32_t number = AsInteger(value);
-                reg::SetValue(key, valueName, valueType,
-                              reinterpret_cast<const unsigned char*>(&number), sizeof number);
-                break;
-            }
-            default:
-                break;
-        }
+        });
         return 0;
     });
 }

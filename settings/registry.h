@@ -50,9 +50,11 @@ class RegistryValue {
 };
 
 // modRegistry: the program's only access to persistent settings. Every operation opens
-// the key it needs and closes it before returning. Missing keys and values and failed
-// calls are silent; any other failure is shown as "Error: N. description" titled with
-// the operation's name and never reaches the caller.
+// the key it needs and closes it before returning. Missing keys and values are silent; a
+// change the registry or the settings file refuses, and any other failure, is shown as
+// "Error: N. description" and what it concerns (the settings file, else the key or value),
+// titled with the operation's name, and never reaches the caller. Within an update
+// (UpdateSettings) it ends the update instead, which raises it.
 void RegistryCreateNewKey(std::uint32_t root, const std::string& keyPath);
 // Whether this user may set values of the key, or make it; writes nothing.
 bool RegistryKeyIsWritable(std::uint32_t root, const std::string& keyPath);

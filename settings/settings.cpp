@@ -2,12 +2,15 @@
 #include "settings/settings.h"
 
 #include <cmath>
+#include <functional>
+#include <vector>
 
 #include "model/campaign_limits.h"
 #include "model/conversions.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/number_text.h"
+#include "platform/settings_notice.h"
 #include "settings/registry.h"
 #include "settings/settings_home.h"
 
@@ -21,10 +24,10 @@ namespace {
 
 using namespace settings_keys;
 
-// A stored value counts as missing when it is absent, empty, or of a kind the setting
-// cannot use (raw bytes).
+// A stored value counts as missing when it is absent or of a kind the setting cannot use
+// (raw bytes); one stored as the empty text is the empty text.
 bool Missing(const RegistryValue& value) {
-    return value.IsMissing() || value.IsBytes();
+    return value.IsEmpty() || value.IsBytes();
 }
 
 RegistryValue Read(const char* name) {
@@ -35,13 +38,19 @@ void WriteText(const char* name, const std::string& text) {
     WriteSetting(kSettingsKey, name, text, RegType::Sz);
 }
 
-std::string TextSetting(const char* name, const std::string& defaultText) {
-    RegistryValue stored = Read(name);
-    if (Missing(stored)) {
-        WriteText(name, defaultText);
-        return defaultText;
-    }
+std::string StoredText(const RegistryValue& stored) {
     return stored.IsText() ? stored.Text() : DecimalText(stored.Integer());
+}
+
+// The writes that loading the settings leaves to do, in order: the defaults of missing
+// values.
+using Writes = std::vector<std::function<void()>>;
+
+std::string TextSetting(const char* name, const std::string& defaultText, Writes& writes) {
+    const RegistryValue stored = Read(name);
+    if (!Missing(stored)) return StoredText(stored);
+    writes.push_back([name, defaultText] { WriteText(name, defaultText); });
+    return defaultText;
 }
 
 #ifndef _WIN32
@@ -87,38 +96,63 @@ std::optional<std::int32_t> StoredIncrement(const RegistryValue& stored) {
     return ToLong(rounded);
 }
 
-}  // namespace
-
-SettingsRecord LoadSettings() {
+// The settings as stored; `writes` receives the defaults to store.
+SettingsRecord StoredSettings(Writes& writes) {
     SettingsRecord settings;
+    writes.clear();
 
-    RegistryValue editor = Read(kScenarioEditor);
+    const RegistryValue editor = Read(kScenarioEditor);
     if (Missing(editor)) {
-        RegistryCreateNewKey(SettingsWriteRoot(), kSettingsKey);
-        WriteText(kScenarioEditor, "");
-        settings.ScenarioEditorPath.clear();
+        writes.push_back([] {
+            RegistryCreateNewKey(SettingsWriteRoot(), kSettingsKey);
+            WriteText(kScenarioEditor, "");
+        });
     } else {
-        settings.ScenarioEditorPath =
-            editor.IsText() ? editor.Text() : DecimalText(editor.Integer());
+        settings.ScenarioEditorPath = StoredText(editor);
     }
 
-    const bool gameFolderStored = !Missing(Read(kGameFolder));
+    // An empty folder names none: the game's key is asked again at every start.
+    const RegistryValue gameFolder = Read(kGameFolder);
     settings.GameFolder = ConfiguredGameFolder();
-    if (!gameFolderStored) WriteText(kGameFolder, settings.GameFolder);
+    if (Missing(gameFolder) || StoredText(gameFolder) != settings.GameFolder)
+        writes.push_back([folder = settings.GameFolder] { WriteText(kGameFolder, folder); });
 
-    settings.ScnFileSeparator = TextSetting(kScnFileSeparator, "");
-    settings.ScnInfoFileSeparator = TextSetting(kScnInfoFileSeparator, "i");
-    settings.ScnBVFileSeparator = TextSetting(kScnBVFileSeparator, "v");
-    settings.ScnVFileSeparator = TextSetting(kScnVFileSeparator, "v");
-    settings.ScnTVFileSeparator = TextSetting(kScnTVFileSeparator, "v");
-    settings.ScnLFileSeparator = TextSetting(kScnLFileSeparator, "l");
+    settings.ScnFileSeparator = TextSetting(kScnFileSeparator, "", writes);
+    settings.ScnInfoFileSeparator = TextSetting(kScnInfoFileSeparator, "i", writes);
+    settings.ScnBVFileSeparator = TextSetting(kScnBVFileSeparator, "v", writes);
+    settings.ScnVFileSeparator = TextSetting(kScnVFileSeparator, "v", writes);
+    settings.ScnTVFileSeparator = TextSetting(kScnTVFileSeparator, "v", writes);
+    settings.ScnLFileSeparator = TextSetting(kScnLFileSeparator, "l", writes);
 
     auto increment = StoredIncrement(Read(kPrestigeIncrement));
     if (!increment) {
         increment = limits::kDefaultPrestigeIncrement;
-        WriteSetting(kSettingsKey, kPrestigeIncrement, DecimalText(*increment), RegType::Dword);
+        writes.push_back([text = DecimalText(*increment)] {
+            WriteSetting(kSettingsKey, kPrestigeIncrement, text, RegType::Dword);
+        });
     }
     settings.PrestigeIncrement = *increment;
+    return settings;
+}
+
+}  // namespace
+
+SettingsRecord LoadSettings() {
+    SettingsRecord settings;
+    Writes writes;
+    bool read = false;
+    try {
+        UpdateSettings([&] {
+            settings = StoredSettings(writes);
+            read = true;
+            for (const auto& write : writes) write();
+        });
+    } catch (const RunTimeError& error) {
+        // The store could not be locked: it is read without the lock, which tells of it.
+        if (!read) settings = StoredSettings(writes);
+        // The defaults are used all the same, and stored at a later start.
+        if (!writes.empty()) platform::AddSettingsFailure(error);
+    }
     return settings;
 }
 
@@ -132,14 +166,16 @@ void SaveSettings(const SettingsRecord& entered) {
         {kScnVFileSeparator, &entered.ScnVFileSeparator},
         {kScnTVFileSeparator, &entered.ScnTVFileSeparator},
         {kScnLFileSeparator, &entered.ScnLFileSeparator}};
-    for (const auto& [name, text] : texts) WriteText(name, *text);
-    WriteText(kPrestigeIncrement, DecimalText(entered.PrestigeIncrement));
+    UpdateSettings([&] {
+        for (const auto& [name, text] : texts) WriteText(name, *text);
+        WriteText(kPrestigeIncrement, DecimalText(entered.PrestigeIncrement));
+    });
 }
 
 std::string ConfiguredGameFolder() {
-    RegistryValue stored = Read(kGameFolder);
-    if (Missing(stored)) return GameFolderFromGameKey();
-    return stored.IsText() ? stored.Text() : DecimalText(stored.Integer());
+    const RegistryValue stored = Read(kGameFolder);
+    if (stored.IsMissing() || stored.IsBytes()) return GameFolderFromGameKey();
+    return StoredText(stored);
 }
 
 }  // namespace xal

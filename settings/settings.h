@@ -34,12 +34,15 @@ inline constexpr const char* kScnLFileSeparator = "Scn Loss File Separator";
 inline constexpr const char* kPrestigeIncrement = "Prestige Increment";
 }  // namespace settings_keys
 
-// The settings in the registry, with the default of every missing value written back.
-// Never fails: a value that cannot be used takes its default.
+// The settings in the registry, with the default of every missing value written back,
+// all in one update. A value stored as the empty text is the empty text, and a start that
+// finds every value writes nothing. Never fails: a value that cannot be used takes its
+// default, and a failure to store the defaults is told at start-up (TakeSettingsNotice).
 SettingsRecord LoadSettings();
 
 // Writes all nine settings to the registry as texts, in the order the options dialog
-// lists them. Failed writes are silent: the program's settings change all the same.
+// lists them, in one update. Raises the failure when they cannot be stored, naming the
+// settings file (on Windows, the key).
 void SaveSettings(const SettingsRecord& entered);
 
 // The game folder as the settings name it, or as the game's own key does when they name

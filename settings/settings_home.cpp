@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/settings_home.h"
 
+#include "platform/error.h"
 #include "settings/settings.h"
 
 namespace xal {
@@ -18,6 +19,18 @@ RegistryValue ReadSetting(const std::string& keyPath, const std::string& valueNa
         if (!own.IsEmpty()) return own;
     }
     return RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, keyPath, valueName);
+}
+
+void UpdateSettings(const std::function<void()>& change) {
+    try {
+        platform::registry::RunUpdate(change);
+    } catch (const RunTimeError& error) {
+        if (!error.Concerns().empty()) throw;
+        const bool machine = SettingsWriteRoot() == HKEY_LOCAL_MACHINE_ROOT;
+        throw error.Concerning(std::string("Key: ") +
+                               (machine ? "HKEY_LOCAL_MACHINE\\" : "HKEY_CURRENT_USER\\") +
+                               settings_keys::kSettingsKey);
+    }
 }
 
 void WriteSetting(const std::string& keyPath, const std::string& valueName,

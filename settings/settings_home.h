@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "settings/registry.h"
@@ -19,5 +20,12 @@ RegistryValue ReadSetting(const std::string& keyPath, const std::string& valueNa
 // Writes the value where the program may write.
 void WriteSetting(const std::string& keyPath, const std::string& valueName,
                   const RegistryValue& value, std::uint32_t valueType);
+
+// Runs `change`, which reads and writes settings as above, as one update of the settings:
+// another editor's update waits until it ends, and what it writes is stored at once at its
+// end (on Windows, as it is written), or not at all when nothing changed. Raises the first
+// failure, naming the settings file (on Windows the key), and what `change` raises; on
+// Linux nothing is stored then.
+void UpdateSettings(const std::function<void()>& change);
 
 }  // namespace xal

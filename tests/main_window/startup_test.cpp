@@ -5,6 +5,12 @@
 #include <QTimer>
 #include <stdexcept>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include <filesystem>
+#endif
+
 #include "campaign_file/campaign_writer.h"
 #include "main_window/editor_application.h"
 #include "platform/font_engine.h"
@@ -97,6 +103,24 @@ TEST_F(Startup, ACampaignOfTheCommandLineOpensAfterTheRecoveryQuestionAskingToSa
     prompts.VerifyDone();
     EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "left") << "not dropped unasked";
     prompts.ExpectMessage("Save left.cam", platform::MessageAnswer::No);
+}
+
+// A start that finds every setting the first start stored, two of them empty, leaves the
+// settings file as it was: its bytes, its time stamp and the file itself.
+TEST_F(Startup, AStartThatChangesNothingWritesNothing) {
+    gui::Main();
+    const std::string path = sandbox.StorePath();
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type{});
+    const std::string bytes = sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg");
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+    gui::Main();
+    EXPECT_EQ(sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg"), bytes);
+    EXPECT_EQ(std::filesystem::last_write_time(path), std::filesystem::file_time_type{});
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "not replaced";
 }
 #endif
 

@@ -156,6 +156,26 @@ TEST(RegFileFormat, KeepsWhatItCanReadOfADamagedText) {
     EXPECT_NE(file->FindKey("After")->FindValue("e"), nullptr);
 }
 
+// In a key of few values and in one of many, which is read through an index of names.
+TEST(RegFileFormat, AValueNamedAgainReplacesTheFirstInItsPlace) {
+    for (const int count : {2, 40}) {
+        std::string text = std::string(kHeaderLine) + "[K]\n";
+        std::vector<std::string> expected{"[K]"};
+        for (int i = 0; i < count; ++i) {
+            text += "\"V" + std::to_string(i) + "\"=\"first\"\n";
+            expected.push_back("V" + std::to_string(i) + std::string("=1:first\0", 9));
+        }
+        const std::string again = "v" + std::to_string(count - 1);  // the last, in other case
+        text += "[Other]\n\"" + again + "\"=\"other\"\n[k]\n\"" + again +
+                "\"=\"again\"\n\"New\"=\"new\"\n";
+        expected[count] = again + std::string("=1:again\0", 9);
+        expected.push_back(std::string("New=1:new\0", 10));
+        expected.push_back("[Other]");
+        expected.push_back(again + std::string("=1:other\0", 9));
+        EXPECT_EQ(Flat(Parsed(text)), expected) << count << " values";
+    }
+}
+
 TEST(RegFileFormat, RefusesTextThatIsNotARegistryFile) {
     std::string why;
     EXPECT_FALSE(ParseRegFile("", &why));

@@ -1,5 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "settings/frm_options.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "main_window/mod_main.h"
 #include "settings/registry.h"
 #include "support/main_window_fixture.h"
@@ -92,6 +97,28 @@ TEST_F(OptionsDialogTest, TheEditorPathEnablesTheScenarioEditorButtonOnOkOnly) {
     });
     EXPECT_TRUE(Window().cmdEditScenario->isEnabled());
 }
+
+#ifndef _WIN32
+TEST_F(OptionsDialogTest, OkThatCannotStoreTellsWhyAndStaysOpenWithWhatWasTyped) {
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, kGameFolder, game.File(""),
+                        RegType::Sz);
+    ::chmod(sandbox.StorePath().c_str(), 0444);
+    modMain::Settings.PrestigeIncrement = 250;
+    RunOptions([this](gui::frmOptions& options) {
+        Retype(options.txtPrestigeIncrement, "500");
+        prompts.ExpectMessage(
+            "70\r\nPermission denied: the file is read-only\r\nThe options were "
+            "not saved.\r\nFile: " +
+            sandbox.StorePath() + "\r\nNothing was saved: the file is unchanged.");
+        QTest::mouseClick(options.cmdOK, Qt::LeftButton);
+        EXPECT_TRUE(options.isVisible());
+        EXPECT_EQ(options.txtPrestigeIncrement->text(), "500");
+        QTest::mouseClick(options.cmdCancel, Qt::LeftButton);
+    });
+    EXPECT_EQ(modMain::Settings.PrestigeIncrement, 250);
+    EXPECT_EQ(Stored(kPrestigeIncrement), "(not a text)");
+}
+#endif
 
 TEST_F(OptionsDialogTest, BrowsingForTheGameFolderKeepsOnlyTheChosenFilesFolder) {
     RunOptions([this](gui::frmOptions& options) {

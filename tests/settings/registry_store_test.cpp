@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "platform/registry_file_store.h"
 #include "settings/registry.h"
+#include "settings/settings.h"
+#include "support/error_of.h"
 #include "support/registry_sandbox.h"
 #include "support/scoped_environment.h"
 
@@ -100,6 +105,96 @@ TEST(RegistryStore, ADamagedFileIsKeptAsideOnceWithWhatCouldBeRead) {
     Get("XaL Path");
     EXPECT_EQ(platform::TakeSettingsNotice(), std::nullopt) << "told once";
     EXPECT_FALSE(std::filesystem::exists(sandbox.StorePath() + ".bad.3")) << "kept once";
+}
+
+void FolderInstead(const std::string& file) {
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);
+}
+
+// A write beyond `bytes` fails as on a full disk while it lives.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
+};
+
+// A read-only file, a lock file that cannot be opened, a link into a folder that is gone,
+// a full disk.
+TEST(RegistryStore, AnUpdateThatCannotBeStoredRaisesNamingTheFileAndChangesNothing) {
+    const std::pair<std::function<void(const std::string&)>, int> cases[] = {
+        {[](const std::string& store) { ::chmod(store.c_str(), 0444); }, 70},
+        {[](const std::string& store) { FolderInstead(store + ".lock"); }, 75},
+        {[](const std::string& store) {
+             std::filesystem::remove(store);
+             std::filesystem::create_symlink(store + ".gone/settings.reg", store);
+         },
+         76},
+        {nullptr, 61}};
+    for (const auto& [provoke, number] : cases) {
+        SCOPED_TRACE(number);
+        test::RegistrySandbox sandbox;
+        Set("XaL Path", "/games/legion/");
+        if (provoke) provoke(sandbox.StorePath());
+        const std::string bytes = sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg");
+        const std::vector<std::string> names = sandbox.Folder().Names();
+        std::optional<FileSizeLimit> full;
+        if (!provoke) full.emplace(bytes.size());
+        const std::string report = test::ReportOf([] { SaveSettings({}); });
+        full.reset();
+        EXPECT_TRUE(report.starts_with(std::to_string(number) + "\r\n")) << report;
+        EXPECT_NE(report.find("\r\nFile: " + sandbox.StorePath()), std::string::npos) << report;
+        EXPECT_EQ(sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg"), bytes);
+        EXPECT_EQ(sandbox.Folder().Names(), names) << "no file left or made";
+    }
+}
+
+// Start-up uses the defaults it cannot store and says so once; of a file it leaves alone
+// because it cannot read it, it says only that.
+TEST(RegistryStore, DefaultsThatCannotBeStoredAreToldOnceAtStartUp) {
+    const std::pair<std::function<void(const std::string&)>, std::string> cases[] = {
+        {[](const std::string& store) { ::chmod(store.c_str(), 0444); },
+         "70\r\nPermission denied: the file is read-only\r\nFile: "},
+        {FolderInstead, "The settings file "},
+    };
+    for (const auto& [provoke, told] : cases) {
+        test::RegistrySandbox sandbox;
+        Set("XaL Path", "/games/legion/");
+        provoke(sandbox.StorePath());
+        EXPECT_EQ(LoadSettings().ScnLFileSeparator, "l");
+        EXPECT_EQ(LoadSettings().ScnLFileSeparator, "l");
+        const std::string notice = platform::TakeSettingsNotice().value_or("");
+        EXPECT_EQ(notice.find(told + sandbox.StorePath()), 0u) << notice;
+        EXPECT_EQ(notice.find("\r\n\r\n"), std::string::npos) << "one notice: " << notice;
+    }
+}
+
+TEST(RegistryStore, ALockFileThatCannotBeOpenedIsToldOnceAndTheFileReadWithoutIt) {
+    test::RegistrySandbox sandbox;
+    Set("XaL Path", "/games/legion/");
+    FolderInstead(sandbox.StorePath() + ".lock");
+    EXPECT_EQ(Get("XaL Path"), RegistryValue("/games/legion/"));
+    const std::optional<std::string> notice = platform::TakeSettingsNotice();
+    ASSERT_TRUE(notice.has_value());
+    EXPECT_NE(notice->find(sandbox.StorePath() + ".lock could not be opened"), std::string::npos)
+        << *notice;
+    Get("XaL Path");
+    EXPECT_EQ(platform::TakeSettingsNotice(), std::nullopt) << "told once";
+}
+
+TEST(RegistryStore, ReadsShareTheStoreUntilItChanges) {
+    test::RegistrySandbox sandbox;
+    Set("XaL Path", "/games/legion/");
+    const platform::RegistryFileStore& store = platform::ActiveRegistryStore();
+    const auto first = store.Read();
+    EXPECT_EQ(store.Read(), first);
+    Set("XaL Path", "/games/other/");
+    EXPECT_NE(store.Read(), first);
 }
 
 TEST(RegistryStore, FollowsXdgConfigHome) {

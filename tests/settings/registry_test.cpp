@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "settings/registry.h"
 #include "support/registry_sandbox.h"
@@ -87,6 +90,30 @@ TEST_F(RegistryTest, AValueThatCannotBeConvertedIsReportedByTheOperation) {
         platform::MessageAnswer::Ok);
     RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "Number", "abc", RegType::Dword);
     EXPECT_FALSE(sandbox.Stored(kKey, "Number").has_value());
+}
+
+// A change the settings file (on Windows the registry) refuses is told once, naming the
+// file (the value), and stores nothing.
+TEST_F(RegistryTest, AChangeTheStoreRefusesIsToldOnceByTheOperation) {
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "Path", "/games/legion/", RegType::Sz);
+#ifdef _WIN32
+    sandbox.RefuseWrites(kKey);
+    const std::string told =
+        "Error: 70. Permission denied\r\nThe registry refused the change "
+        "(error 5).\r\nValue: " +
+        std::string(kKey) + "\\Path";
+#else
+    ::chmod(sandbox.StorePath().c_str(), 0444);
+    const std::string told =
+        "Error: 70. Permission denied: the file is read-only\r\nFile: " + sandbox.StorePath() +
+        "\r\nNothing was saved: the file is unchanged.";
+#endif
+    prompts.ExpectMessage(
+        {told, platform::MessageButtons::Ok, platform::MessageIcon::None, "RegistrySetKeyValue"},
+        platform::MessageAnswer::Ok);
+    RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kKey, "Path", "/games/other/", RegType::Sz);
+    prompts.VerifyDone();
+    EXPECT_EQ(Get("Path"), RegistryValue("/games/legion/"));
 }
 
 }  // namespace

@@ -106,7 +106,7 @@ TEST_F(LoadSettingsTest, AUserWhoMayNotWriteTheMachinesKeyKeepsSettingsInTheirOw
 
     settings = LoadSettings();
     EXPECT_EQ(settings.PrestigeIncrement, 250);
-    EXPECT_EQ(settings.ScnInfoFileSeparator, "i") << "emptied by the user, so the default";
+    EXPECT_EQ(settings.ScnInfoFileSeparator, "") << "emptied by the user";
     EXPECT_EQ(RecentCampaigns(), std::vector<std::string>{"C:\\Campaigns\\One.cam"});
     EXPECT_EQ(sandbox.ValueNames(kSettingsKey),
               (std::vector<std::string>{kScnInfoFileSeparator, kGameFolder}))
@@ -114,14 +114,15 @@ TEST_F(LoadSettingsTest, AUserWhoMayNotWriteTheMachinesKeyKeepsSettingsInTheirOw
 }
 #endif
 
-TEST_F(LoadSettingsTest, AnEmptiedSeparatorReturnsAsItsDefault) {
+TEST_F(LoadSettingsTest, AValueStoredEmptyIsTheEmptyText) {
     Store(kScnInfoFileSeparator, "", RegType::Sz);
     Store(kScnFileSeparator, "", RegType::Sz);
     Store(kScnLFileSeparator, "_loss", RegType::Sz);
     settings = LoadSettings();
-    EXPECT_EQ(settings.ScnInfoFileSeparator, "i");
+    EXPECT_EQ(settings.ScnInfoFileSeparator, "");
     EXPECT_EQ(settings.ScnFileSeparator, "");
     EXPECT_EQ(settings.ScnLFileSeparator, "_loss");
+    EXPECT_EQ(Stored(kScnInfoFileSeparator), RegistryValue(""));
 }
 
 TEST_F(LoadSettingsTest, PrestigeIncrementAsTextNumberOrNonsense) {

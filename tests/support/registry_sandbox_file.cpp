@@ -23,21 +23,21 @@ void RegistrySandbox::Plant(const std::string& key, const std::string& name, std
 
 std::optional<platform::RegFileValue> RegistrySandbox::Stored(const std::string& key,
                                                               const std::string& name) {
-    platform::RegFile file = platform::ActiveRegistryStore().Read();
-    platform::RegFileKey* found = file.FindKey(key);
-    platform::RegFileValue* value = found ? found->FindValue(name) : nullptr;
+    const auto file = platform::ActiveRegistryStore().Read();
+    const platform::RegFileKey* found = file->FindKey(key);
+    const platform::RegFileValue* value = found ? found->FindValue(name) : nullptr;
     if (!value) return std::nullopt;
     return *value;
 }
 
 bool RegistrySandbox::KeyExists(const std::string& key) {
-    return platform::ActiveRegistryStore().Read().KeyExists(key);
+    return platform::ActiveRegistryStore().Read()->KeyExists(key);
 }
 
 std::vector<std::string> RegistrySandbox::ValueNames(const std::string& key) {
-    platform::RegFile file = platform::ActiveRegistryStore().Read();
+    const auto file = platform::ActiveRegistryStore().Read();
     std::vector<std::string> names;
-    if (platform::RegFileKey* found = file.FindKey(key))
+    if (const platform::RegFileKey* found = file->FindKey(key))
         for (const auto& value : found->values) names.push_back(value.name);
     return names;
 }
