@@ -29,10 +29,14 @@ std::string StandardDescription(int number) {
             return "Invalid procedure call or argument";
         case ErrorNumber::Overflow:
             return "Overflow";
+        case ErrorNumber::OutOfMemory:
+            return "Out of memory";
         case ErrorNumber::SubscriptOutOfRange:
             return "Subscript out of range";
         case ErrorNumber::TypeMismatch:
             return "Type mismatch";
+        case ErrorNumber::InternalError:
+            return "Internal error";
         case ErrorNumber::BadFileName:
             return "Bad file name or number";
         case ErrorNumber::FileNotFound:

@@ -10,8 +10,10 @@ namespace xal {
 namespace ErrorNumber {
 inline constexpr int InvalidArgument = 5;  // "Invalid procedure call or argument"
 inline constexpr int Overflow = 6;
+inline constexpr int OutOfMemory = 7;
 inline constexpr int SubscriptOutOfRange = 9;  // a collection position that does not exist
 inline constexpr int TypeMismatch = 13;
+inline constexpr int InternalError = 51;  // a failure the program did not foresee
 inline constexpr int BadFileName = 52;
 inline constexpr int FileNotFound = 53;
 inline constexpr int DiskFull = 61;
