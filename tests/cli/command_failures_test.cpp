@@ -18,7 +18,7 @@ TEST(RunReportingErrors, TellsEveryFailureWithANumberAndTheFile) {
         {[] { throw std::bad_alloc(); }, "error 7: Out of memory (f.cam)\n"},
         {[] { throw std::logic_error("unforeseen"); },
          "error 51: Internal error: unforeseen (f.cam)\n"},
-        {[] { throw 5; }, "error 51: Internal error (f.cam)\n"},
+        {[] { throw "not an exception class"; }, "error 51: Internal error (f.cam)\n"},
     };
     for (const auto& [body, told] : cases) {
         testing::internal::CaptureStderr();
@@ -26,8 +26,8 @@ TEST(RunReportingErrors, TellsEveryFailureWithANumberAndTheFile) {
         EXPECT_EQ(testing::internal::GetCapturedStderr(), told);
     }
     testing::internal::CaptureStderr();
-    cli::RunReportingErrors({}, [] { throw 5; });
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "error 51: Internal error\n");
+    cli::RunReportingErrors({}, [] { throw std::runtime_error("escaped"); });
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "error 51: Internal error: escaped\n");
 }
 
 }  // namespace
