@@ -82,15 +82,17 @@ TEST_F(FileCommandsTest, EditingAnEmptyFieldFillsTheDefaultNameAndOnlySavingCrea
     EXPECT_TRUE(window.mnuSave->isEnabled());
     EXPECT_EQ(campaigns.Names(), std::vector<std::string>{"camp1.cam"}) << "nothing is created";
 
-    ExpectEditor("Edit Alpha_01l.txt", "", "saved", true);
-    QTest::mouseClick(window.cmdEditVictoryTXT[3], Qt::LeftButton);
-    EXPECT_EQ(campaigns.Read("Alpha_01l.txt"), "saved");
-
     // Without the campaign's folder there is nothing to edit.
     std::filesystem::remove_all(campaigns.Path());
     prompts.ExpectMessage("53\r\nFile not found\r\nFile: " + campaigns.File("Alpha_01l.txt"));
     QTest::mouseClick(window.cmdEditVictoryTXT[3], Qt::LeftButton);
     prompts.VerifyDone();
+
+    std::filesystem::create_directories(campaigns.Path());
+    ExpectEditor("Edit Alpha_01l.txt", "", "saved", true);
+    QTest::mouseClick(window.cmdEditVictoryTXT[3], Qt::LeftButton);
+    prompts.VerifyDone();
+    EXPECT_EQ(campaigns.Read("Alpha_01l.txt"), "saved");
 }
 
 TEST_F(FileCommandsTest, SavingTheEditorWritesTheFileInOtherCapitalsAndChangesNoCampaign) {
