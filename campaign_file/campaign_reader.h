@@ -12,9 +12,9 @@ namespace xal {
 // The size of every campaign file.
 inline constexpr std::size_t kCampaignFileSize = 31944;
 
-// Reads a whole file as bytes (one character per byte). A missing file is created
-// empty and read as empty; a file that cannot be opened, is not a regular file or is
-// larger than maxBytes raises the file error.
+// Reads a whole file as bytes (one character per byte); reading never creates anything.
+// A missing file raises 53 "File not found"; a file that cannot be opened, is not a
+// regular file or is larger than maxBytes raises the file error.
 std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes);
 
 // A text field's value: everything before the first zero byte, blanks trimmed.

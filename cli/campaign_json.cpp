@@ -14,6 +14,43 @@ using nlohmann::json;
 using nlohmann::ordered_json;
 
 constexpr std::size_t kOutcomes = 4;
+// The campaign, its Scenarios list, a scenario, its Victories list, an outcome.
+constexpr int kCampaignNesting = 5;
+
+// Reads JSON without keeping it, stopping at the first list or object nested deeper than
+// in a campaign, or at the first syntax error.
+class NestingCheck final : public nlohmann::json_sax<json> {
+  public:
+    bool null() override { return true; }
+    bool boolean(bool) override { return true; }
+    bool number_integer(number_integer_t) override { return true; }
+    bool number_unsigned(number_unsigned_t) override { return true; }
+    bool number_float(number_float_t, const string_t&) override { return true; }
+    bool string(string_t&) override { return true; }
+    bool binary(binary_t&) override { return true; }
+    bool start_object(std::size_t) override { return Enter(); }
+    bool key(string_t&) override { return true; }
+    bool end_object() override { return Leave(); }
+    bool start_array(std::size_t) override { return Enter(); }
+    bool end_array() override { return Leave(); }
+    bool parse_error(std::size_t, const std::string&, const json::exception& error) override {
+        parseError_ = error.what();
+        return false;
+    }
+
+    bool TooDeep() const { return depth_ > kCampaignNesting; }
+    const std::string& ParseError() const { return parseError_; }
+
+  private:
+    bool Enter() { return ++depth_ <= kCampaignNesting; }
+    bool Leave() {
+        --depth_;
+        return true;
+    }
+
+    int depth_ = 0;
+    std::string parseError_;
+};
 
 std::string Utf8(const std::string& bytes) {
     return windows1252::ToUtf8(bytes);
@@ -164,15 +201,21 @@ ordered_json CampaignToJson(const Campaign& campaign) {
 }
 
 json ParseJson(const std::string& text) {
-    try {
-        return json::parse(text);
-    } catch (const json::exception& error) {
+    // The text is walked first without building anything, so that nesting no campaign
+    // has is refused before it takes time and memory.
+    NestingCheck check;
+    if (!json::sax_parse(text, &check)) {
+        if (check.TooDeep())
+            Raise(ErrorNumber::TypeMismatch, "lists and objects nested more than " +
+                                                 std::to_string(kCampaignNesting) +
+                                                 " deep, deeper than in a campaign");
         // Without the library's "[json.exception.parse_error.101] " in front.
-        const std::string message = error.what();
+        const std::string& message = check.ParseError();
         const std::size_t end = message.find("] ");
         Raise(ErrorNumber::TypeMismatch,
               "not JSON: " + (end == std::string::npos ? message : message.substr(end + 2)));
     }
+    return json::parse(text);
 }
 
 Campaign CampaignFromJson(const json& document) {

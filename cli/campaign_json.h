@@ -11,7 +11,8 @@ namespace xal::cli {
 // The campaign as JSON, texts decoded from Windows-1252 to UTF-8.
 nlohmann::ordered_json CampaignToJson(const Campaign& campaign);
 
-// The JSON of a text; text that is not JSON raises 13 "Type mismatch".
+// The JSON of a text; text that is not JSON, or nests lists and objects deeper than a
+// campaign does, raises 13 "Type mismatch" before any of it is built in memory.
 nlohmann::json ParseJson(const std::string& text);
 
 // A campaign from such JSON, refusing what a campaign file cannot hold, with an error

@@ -2,9 +2,9 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
-#include <functional>
 #include <string>
 
+#include "cli/command_failures.h"
 #include "model/campaign.h"
 
 namespace xal::cli {
@@ -18,12 +18,8 @@ void AddCheckCommand(CLI::App& app, int& status);
 void AddMapCommand(CLI::App& app, int& status);
 
 // A campaign file read as the editor opens it: named after the file, in the file's folder.
-// A missing file is "File not found" (53); the tool never creates its input.
+// A missing file is "File not found" (53); reading creates nothing.
 Campaign ReadCampaignFile(const std::string& file);
-
-// Runs a command body: a run-time error is printed as "error N: description (file)" on
-// standard error and gives status 1.
-int RunReportingErrors(const std::string& file, const std::function<void()>& body);
 
 // What errors of standard output name in place of a file.
 inline const std::string kStandardOutput = "standard output";

@@ -3,15 +3,11 @@
 #include "campaign_file/campaign_reader.h"
 #include "cli/campaign_json.h"
 #include "cli/commands.h"
-#include "platform/error.h"
-#include "platform/file_system.h"
 #include "platform/read_limits.h"
 
 namespace xal::cli {
 
 Campaign ReadCampaignFile(const std::string& file) {
-    // The tool never creates its input, as the reader would for a missing file.
-    if (!platform::FileExists(file)) Raise(ErrorNumber::FileNotFound);
     Campaign campaign;
     const CampaignPlace place = CampaignPlaceOf(file);
     campaign.SetCampaignName(place.name);
@@ -26,8 +22,14 @@ void AddDumpCommand(CLI::App& app, int& status) {
     command->add_option("FILE", *file, "The campaign file (.cam)")->required();
     command->callback([file, &status] {
         std::string json;
-        status = RunReportingErrors(
-            *file, [&] { json = CampaignToJson(ReadCampaignFile(*file)).dump(2) + '\n'; });
+        // Only the campaign's name and folder, which come from the path, can hold bytes
+        // that are not UTF-8 (the file's texts are Windows-1252, decoded). build ignores
+        // both, so such a byte is shown as U+FFFD rather than escaped to be taken back.
+        status = RunReportingErrors(*file, [&] {
+            json = CampaignToJson(ReadCampaignFile(*file))
+                       .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) +
+                   '\n';
+        });
         if (status == 0)
             status = RunReportingErrors(kStandardOutput, [&] { WriteStandardOutput(json); });
     });

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,17 +21,6 @@
 #include "version.h"
 
 namespace xal::cli {
-
-int RunReportingErrors(const std::string& file, const std::function<void()>& body) {
-    try {
-        body();
-        return 0;
-    } catch (const RunTimeError& error) {
-        std::cerr << "error " << error.Number() << ": " << error.Description() << " (" << file
-                  << ")\n";
-    }
-    return 1;
-}
 
 void WriteStandardOutput(const std::string& text) {
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
@@ -83,14 +71,19 @@ int main(int argc, char** argv) {
     xal::cli::AddReportCommand(app, status);
     xal::cli::AddCheckCommand(app, status);
     xal::cli::AddMapCommand(app, status);
-    try {
-        std::vector<std::string> arguments = Arguments(argc, argv);
-        app.parse(arguments);
-    } catch (const CLI::ParseError& error) {
-        std::ostringstream help;
-        if (app.exit(error, help) != 0) return 2;
-        return xal::cli::RunReportingErrors(xal::cli::kStandardOutput,
-                                            [&] { xal::cli::WriteStandardOutput(help.str()); });
-    }
-    return status;
+    // The last handler: what escapes a command is told with a number, never an abort.
+    const int escaped = xal::cli::RunReportingErrors({}, [&] {
+        try {
+            std::vector<std::string> arguments = Arguments(argc, argv);
+            app.parse(arguments);
+        } catch (const CLI::ParseError& error) {
+            std::ostringstream help;
+            status = app.exit(error, help) != 0
+                         ? 2
+                         : xal::cli::RunReportingErrors(xal::cli::kStandardOutput, [&] {
+                               xal::cli::WriteStandardOutput(help.str());
+                           });
+        }
+    });
+    return escaped != 0 ? escaped : status;
 }

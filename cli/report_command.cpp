@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "campaign_file/campaign_writer.h"
 #include "cli/commands.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -34,14 +35,17 @@ void AddReportCommand(CLI::App& app, int& status) {
     command->add_option("FILE", *file, "The campaign file (.cam)")->required();
     command->add_flag("--stdout", *toStandardOutput, "Print the report instead of writing it");
     command->callback([file, toStandardOutput, &status] {
-        // The report's text, or the path of the report written.
-        std::string output;
+        std::string report;
+        std::string path;
         status = RunReportingErrors(*file, [&] {
             const Campaign campaign = ReadCampaignFile(*file);
-            const std::string country = CountryNameOf(campaign.Country());
-            output = *toStandardOutput ? CampaignReportText(campaign, country)
-                                       : WriteCampaignReport(campaign, country) + '\n';
+            report = CampaignReportText(campaign, CountryNameOf(campaign.Country()));
+            path = CampaignReportPath(campaign);
         });
+        if (status == 0 && !*toStandardOutput)
+            status = RunReportingErrors(path, [&] { WriteWholeFile(path, report); });
+        // The report's text, or the path of the report written.
+        const std::string output = *toStandardOutput ? report : path + '\n';
         if (status == 0)
             status = RunReportingErrors(kStandardOutput, [&] { WriteStandardOutput(output); });
     });

@@ -28,6 +28,8 @@ case "$harness" in
     # the game's key also where a 32-bit prefix keeps it
     sed 's/Wow6432Node\\\\//' "$root/tests/fixtures/wine-prefix/system.reg" \
       >"$dir/corpus/seed-system-win32.reg" ;;
+  campaign_tools_fuzzer) seed "$root/examples/game/scenario/Demo.cam"
+    seed "$root/examples/game/GUI97.txt"; max_len=40000 ;;
   campaign_json_fuzzer) seed "$root/examples/demo_campaign.json"; max_len=8192
     dict=(-dict="$root/fuzz/campaign_json.dict") ;;
   *) echo "unknown fuzzer: $harness" >&2; exit 2 ;;

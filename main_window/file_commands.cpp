@@ -27,6 +27,17 @@ std::string ScenarioBaseName(const std::string& scenarioName) {
     return scenarioName.substr(0, scenarioName.size() - 4);
 }
 
+// The text of a campaign's text file. One that is not there yet, in a folder that is, is
+// an empty text: the editor creates it only when the user saves it.
+std::string TextFileText(const std::string& path, const std::string& folder) {
+    try {
+        return ReadWholeFile(path, platform::read_limit::kTextFile);
+    } catch (const RunTimeError& error) {
+        if (error.Number() != ErrorNumber::FileNotFound || !platform::FileExists(folder)) throw;
+        return {};
+    }
+}
+
 }  // namespace
 
 void frmMain::ConnectFileCommands() {
@@ -103,9 +114,9 @@ void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& d
     try {
         if (box->text().isEmpty()) PutFileName(box, ToQString(defaultName()));
         const std::string name = FromQString(box->text());
-        const std::string path = platform::FileInFolder(
-            modMain::CurrentCampaign()->CampaignFolder(), NameOfCampaignText(name));
-        const std::string text = ReadWholeFile(path, platform::read_limit::kTextFile);
+        const std::string folder = modMain::CurrentCampaign()->CampaignFolder();
+        const std::string path = platform::FileInFolder(folder, NameOfCampaignText(name));
+        const std::string text = TextFileText(path, folder);
         edtMain->DlgCaption = "Edit " + name;
         edtMain->DlgMode = 1;
         edtMain->DlgText = text;

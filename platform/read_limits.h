@@ -18,8 +18,10 @@ inline constexpr std::uint64_t kTextFile = 16 * kMiB;
 inline constexpr std::uint64_t kSettingsFile = 16 * kMiB;
 // A Wine prefix's system.reg: tens of megabytes, read a line at a time.
 inline constexpr std::uint64_t kWineRegistry = 512 * kMiB;
-// The JSON of a campaign for xal-cam build: about 40 kilobytes.
-inline constexpr std::uint64_t kCampaignJson = 16 * kMiB;
+// The JSON of a campaign for xal-cam build: about 40 kilobytes, and what dump prints for
+// the largest campaign (255 scenarios, every text at its longest in JSON's escapes) is
+// about half a megabyte.
+inline constexpr std::uint64_t kCampaignJson = 4 * kMiB;
 // A recovery copy: a campaign of up to 255 scenarios, escaped, a few hundred kilobytes.
 inline constexpr std::uint64_t kRecoveryCopy = 16 * kMiB;
 

@@ -30,12 +30,15 @@ void AddScenario(std::string& report, const Campaign& campaign, const Scenario& 
     for (long k = 1; k <= 4; ++k) {
         const Victory& outcome = *scenario.Victories()->Item(k);
         std::string line = kOutcomeLabels[k - 1];
-        if (outcome.OnEndGoTo() == Victory::EndOfCampaign) {
+        const Byte goTo = outcome.OnEndGoTo();
+        if (goTo == Victory::EndOfCampaign) {
             line += "END/SCORE";
         } else {
-            const Scenario& next = *campaign.Scenarios()->Item(outcome.OnEndGoTo() + 1L);
-            line +=
-                PadText(next.ScenarioName(), kGoToWidth, false) + DecimalText(outcome.Prestige());
+            // A go-to that names no scenario is said as such, as the map shows it.
+            const std::string next = goTo < campaign.Scenarios()->Count()
+                                         ? campaign.ScenarioAt(goTo)->ScenarioName()
+                                         : DecimalText(goTo) + " (no scenario)";
+            line += PadText(next, kGoToWidth, false) + DecimalText(outcome.Prestige());
         }
         AddLine(report, line);
     }

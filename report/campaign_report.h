@@ -14,7 +14,7 @@ std::string PadText(const std::string& text, std::int16_t width, bool alignRight
 
 // The campaign's summary: its settings, then each scenario with where each outcome leads
 // and the prestige it rewards. `countryText` is the country's name as the window shows
-// it. A go-to that names no scenario of the campaign raises "Subscript out of range" (9).
+// it. A go-to that names no scenario of the campaign is written as "99 (no scenario)".
 std::string CampaignReportText(const Campaign& campaign, const std::string& countryText);
 
 // Where the campaign's report goes: beside its campaign file, as Name_REPORT.txt.

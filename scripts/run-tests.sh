@@ -22,7 +22,8 @@ bash "$XAL_ROOT/scripts/run-windows-editor-tests.sh"
 xal_install clang libclang-rt-dev 2>/dev/null || xal_install clang libclang-rt-14-dev 2>/dev/null || true
 if command -v clang++ >/dev/null; then
   fuzz="$XAL_ROOT/build-fuzz"
-  fuzzers=(campaign_fuzzer reg_file_fuzzer wine_registry_fuzzer campaign_json_fuzzer)
+  fuzzers=(campaign_fuzzer reg_file_fuzzer wine_registry_fuzzer campaign_json_fuzzer
+           campaign_tools_fuzzer)
   if cmake -S "$XAL_ROOT" -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
        -DXAL_BUILD_GUI=OFF -DXAL_BUILD_TESTS=OFF -DXAL_BUILD_BENCHMARKS=OFF -DXAL_BUILD_FUZZER=ON >/dev/null &&
      cmake --build "$fuzz" -j "$(xal_jobs)" --target "${fuzzers[@]}"; then

@@ -10,12 +10,12 @@
 namespace xal {
 namespace {
 
-TEST(XalCamMap, WritesThePictureOfACampaignItCanRead) {
+TEST(XalCamMap, WritesThePictureOfACampaignItCanReadInAFolderNamedInAnyBytes) {
     test::TempFolder folder;
-    folder.Write("camp1.cam", BuildCampaignFile(test::DistinctCampaign(4)));
+    folder.Write("fold\xe9r/camp1.cam", BuildCampaignFile(test::DistinctCampaign(4)));
     const std::string tool = "cd '" + folder.Path().string() + "' && '" XAL_CAM_PATH "' map ";
-    EXPECT_EQ(std::system((tool + "camp1.cam -o camp1.svg").c_str()), 0);
-    EXPECT_NE(folder.Read("camp1.svg").find("<svg"), std::string::npos);
+    EXPECT_EQ(std::system((tool + "'fold\xe9r/camp1.cam' -o 'fold\xe9r/camp1.svg'").c_str()), 0);
+    EXPECT_NE(folder.Read("fold\xe9r/camp1.svg").find("<svg"), std::string::npos);
 }
 
 }  // namespace

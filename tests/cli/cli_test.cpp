@@ -79,6 +79,19 @@ TEST(XalCam, PathsInAnyScriptAreUsedAsGivenAndDumpedAsTheyAreSpelled) {
     EXPECT_EQ(folder.Read("Кампания.cam"), folder.Read("Été Größe/Übung.cam"));
 }
 
+TEST(XalCam, NamesThatAreNotUtf8ReachTheirFilesAndShowAsReplacementCharactersInJson) {
+    test::TempFolder folder;
+    folder.Write("fold\xe9r/c\xff.cam", BuildCampaignFile(test::DistinctCampaign(2)));
+    Outcome dump = RunTool(folder, "dump 'fold\xe9r/c\xff.cam'");
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(nlohmann::json::parse(dump.out)["CampaignFolder"], "fold\ufffdr/");
+    folder.Write("fold\xe9r/\xfe.json", dump.out);
+    for (const std::string command : {"build 'fold\xe9r/\xfe.json' -o 'fold\xe9r/\xfd.cam'",
+                                      "check 'fold\xe9r/\xfd.cam'", "report 'fold\xe9r/\xfd.cam'"})
+        EXPECT_EQ(RunTool(folder, command).status, 0) << command;
+    EXPECT_EQ(folder.Read("fold\xe9r/\xfd.cam"), folder.Read("fold\xe9r/c\xff.cam"));
+}
+
 TEST(XalCam, AFileThatIsNotThereFailsAndIsNotCreated) {
     test::TempFolder folder;
     EXPECT_EQ(RunTool(folder, "dump missing.cam").err, "error 53: File not found (missing.cam)\n");
@@ -107,6 +120,10 @@ TEST(XalCam, ReportWritesTheSummaryBesideTheCampaignWithTheConfiguredCountryName
     Outcome named = RunTool(folder, "report --stdout camp1.cam",
                             "XDG_CONFIG_HOME='" + folder.File("config") + "' ");
     EXPECT_NE(named.out.find("        Country:\tLand 2 (2)\r\n"), std::string::npos) << named.err;
+    // The failure names the report it could not write.
+    Outcome full = RunTool(folder, "report camp1.cam",
+                           "ulimit -f 1; XDG_CONFIG_HOME='" + folder.File("config") + "' ");
+    EXPECT_EQ(full.err, "error 61: Disk full (camp1_REPORT.txt)\n");
     EXPECT_EQ(folder.Entries(), 6u) << "--stdout writes no file, reading writes no settings";
 }
 
@@ -153,6 +170,10 @@ TEST(XalCam, BuildRefusesWhatACampaignFileCannotHoldNamingTheField) {
          "error 5: CampaignTXT: 21 characters, more than a campaign file holds (20)"},
         {[](auto& j) { j["DefeatMOV"] = std::string("a\0b.mov", 7); },
          "error 5: DefeatMOV: holds a NUL character, which ends a text"},
+        {[](auto& j) { j["Scenarios"][0]["Victories"][0]["Prestige"] = nlohmann::json::array(); },
+         "error 13: lists and objects nested more than 5 deep, deeper than in a campaign"},
+        {[](auto& j) { j["Note"] = std::string(4 * 1024 * 1024, ' '); },
+         "error 75: Path/File access error: the file is larger than 4194304 bytes"},
     };
     folder.Write("in.cam", BuildCampaignFile(test::DistinctCampaign(2)));
     const auto dumped = nlohmann::json::parse(RunTool(folder, "dump in.cam").out);

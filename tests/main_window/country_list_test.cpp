@@ -20,7 +20,7 @@ TEST_F(MainWindowTest, TheCountriesAreTheFirstTwentyLinesAsWindows1252) {
     EXPECT_EQ(list->currentIndex(), -1);
 }
 
-TEST_F(MainWindowTest, AnIncompleteCountryListSendsTheUserToTheOptions) {
+TEST_F(MainWindowTest, AnIncompleteOrMissingCountryListSendsTheUserToTheOptions) {
     const struct {
         int lines;  // -1: no file
         const char* folder;
@@ -39,6 +39,8 @@ TEST_F(MainWindowTest, AnIncompleteCountryListSendsTheUserToTheOptions) {
         gui::frmMain window;
         prompts.VerifyDone();
         EXPECT_EQ(window.cbxCountry->count(), *c.folder ? 0 : std::max(c.lines, 0));
+        EXPECT_EQ(std::filesystem::exists(game.File("GUI97.txt")), c.lines >= 0)
+            << "reading creates nothing";
     }
 }
 

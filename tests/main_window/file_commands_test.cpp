@@ -72,7 +72,7 @@ TEST_F(FileCommandsTest, SelectPutsTheChosenNameWithoutItsFolderIntoTheField) {
     }
 }
 
-TEST_F(FileCommandsTest, EditingAnEmptyFieldFillsTheDefaultNameAndCreatesTheFile) {
+TEST_F(FileCommandsTest, EditingAnEmptyFieldFillsTheDefaultNameAndOnlySavingCreatesTheFile) {
     gui::frmMain& window = Opened();
     ExpectEditor("Edit Alpha_01l.txt", "", "typed but cancelled", false);
     QTest::mouseClick(window.cmdEditVictoryTXT[3], Qt::LeftButton);
@@ -80,7 +80,19 @@ TEST_F(FileCommandsTest, EditingAnEmptyFieldFillsTheDefaultNameAndCreatesTheFile
     EXPECT_EQ(Shown().Victories()->Item(4)->VictoryTXT(), "Alpha_01l.txt");
     EXPECT_EQ(window.txtVictoryTXT[3]->text(), "Alpha_01l.txt");
     EXPECT_TRUE(window.mnuSave->isEnabled());
-    EXPECT_EQ(campaigns.Read("Alpha_01l.txt"), "") << "the cancelled text is not written";
+    EXPECT_EQ(campaigns.Names(), std::vector<std::string>{"camp1.cam"}) << "nothing is created";
+
+    // Without the campaign's folder there is nothing to edit.
+    std::filesystem::remove_all(campaigns.Path());
+    prompts.ExpectMessage("53\r\nFile not found\r\nFile: " + campaigns.File("Alpha_01l.txt"));
+    QTest::mouseClick(window.cmdEditVictoryTXT[3], Qt::LeftButton);
+    prompts.VerifyDone();
+
+    std::filesystem::create_directories(campaigns.Path());
+    ExpectEditor("Edit Alpha_01l.txt", "", "saved", true);
+    QTest::mouseClick(window.cmdEditVictoryTXT[3], Qt::LeftButton);
+    prompts.VerifyDone();
+    EXPECT_EQ(campaigns.Read("Alpha_01l.txt"), "saved");
 }
 
 TEST_F(FileCommandsTest, SavingTheEditorWritesTheFileInOtherCapitalsAndChangesNoCampaign) {
