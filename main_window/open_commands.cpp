@@ -25,7 +25,7 @@ std::optional<std::string> DroppedCampaign(const QMimeData* data) {
     const QUrl url = data->urls().front();
     if (!url.isLocalFile() || !url.fileName().endsWith(".cam", Qt::CaseInsensitive))
         return std::nullopt;
-    return QStringToUtf8(QDir::toNativeSeparators(url.toLocalFile()));
+    return FileSystemPath(QDir::toNativeSeparators(url.toLocalFile()));
 }
 
 }  // namespace

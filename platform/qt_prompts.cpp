@@ -108,8 +108,8 @@ std::optional<platform::FilePickResult> PickQtFile(const platform::FilePickReque
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString chosen = QDir::toNativeSeparators(dialog.selectedFiles().front());
-    return platform::FilePickResult{QStringToUtf8(chosen),
-                                    QStringToUtf8(QFileInfo(chosen).fileName())};
+    const std::string path = FileSystemPath(chosen);
+    return platform::FilePickResult{path, QStringToUtf8(QFileInfo(chosen).fileName())};
 }
 
 // Windows gets the command line as it is; elsewhere it is split as a shell would.

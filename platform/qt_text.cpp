@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qt_text.h"
 
+#include <QStringList>
+#include <filesystem>
+#include <system_error>
+
 #include "platform/windows1252.h"
 
 namespace xal::gui {
@@ -34,6 +38,28 @@ QString Utf8ToQString(const std::string& utf8) {
 
 std::string QStringToUtf8(const QString& text) {
     return text.toStdString();
+}
+
+std::string FileSystemPath(const QString& shown) {
+#ifndef _WIN32
+    if (shown.contains(QChar::ReplacementCharacter)) {
+        std::filesystem::path found = shown.startsWith('/') ? "/" : ".";
+        for (const QString& part : shown.split('/', Qt::SkipEmptyParts)) {
+            std::string name = QStringToUtf8(part);
+            std::error_code ec;
+            int matches = 0;
+            if (part.contains(QChar::ReplacementCharacter))
+                for (std::filesystem::directory_iterator entry(found, ec), end; !ec && entry != end;
+                     entry.increment(ec)) {
+                    const std::string own = entry->path().filename().string();
+                    if (QString::fromStdString(own) == part && ++matches == 1) name = own;
+                }
+            found /= matches > 1 ? QStringToUtf8(part) : name;
+        }
+        return found.string();
+    }
+#endif
+    return QStringToUtf8(shown);
 }
 
 }  // namespace xal::gui

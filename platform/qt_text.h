@@ -21,4 +21,9 @@ std::optional<std::string> CodePageText(const QString& text);
 QString Utf8ToQString(const std::string& utf8);
 std::string QStringToUtf8(const QString& text);
 
+// The path of a file that Qt shows (a file dialog's choice, a dropped file), as the file
+// system names it. Qt shows the bytes of a name that are not UTF-8 as U+FFFD; such a name
+// is found again among its folder's names when exactly one of them shows so.
+std::string FileSystemPath(const QString& shown);
+
 }  // namespace xal::gui

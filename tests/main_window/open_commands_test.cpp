@@ -70,6 +70,12 @@ TEST_F(OpenCommandsTest, ADroppedCampaignFileOpens) {
     EXPECT_TRUE(Drop(WriteCampaign("OTHER.CAM", test::DistinctCampaign(3))));
     EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "OTHER");
     test::ExpectCommandState(Window(), test::CommandState::Unchanged);
+#ifndef _WIN32
+    // A folder named in Latin-1, which Qt shows with U+FFFD, is found in its own bytes.
+    const std::string latin1 = WriteCampaign("fold\xe9r/camp\xe9.cam", test::DistinctCampaign(2));
+    EXPECT_TRUE(Drop(latin1));
+    EXPECT_EQ(modMain::CurrentCampaign()->CampaignFile(), latin1);
+#endif
 }
 
 TEST_F(OpenCommandsTest, TheUsualKeysRunTheFileCommandsOnlyWhereTheyAreEnabled) {
