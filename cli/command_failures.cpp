@@ -2,38 +2,24 @@
 #include "cli/command_failures.h"
 
 #include <iostream>
-#include <new>
+#include <string>
 
 #include "platform/error.h"
+#include "platform/escaped_exception.h"
 
 namespace xal::cli {
-namespace {
-
-// The exception being handled as the program's run-time error.
-RunTimeError CurrentFailure() {
-    try {
-        throw;
-    } catch (const RunTimeError& error) {
-        return error;
-    } catch (const std::bad_alloc&) {
-        return {ErrorNumber::OutOfMemory, StandardDescription(ErrorNumber::OutOfMemory)};
-    } catch (const std::exception& error) {
-        return {ErrorNumber::InternalError,
-                StandardDescription(ErrorNumber::InternalError) + ": " + error.what()};
-    } catch (...) {
-        return {ErrorNumber::InternalError, StandardDescription(ErrorNumber::InternalError)};
-    }
-}
-
-}  // namespace
 
 int RunReportingErrors(const std::string& file, const std::function<void()>& body) {
     try {
         body();
         return 0;
     } catch (...) {
-        const RunTimeError error = CurrentFailure();
-        std::cerr << "error " << error.Number() << ": " << error.Description()
+        const RunTimeError error = platform::HandledExceptionAsError();
+        // One line a failure: a line that says why follows the description after ": ".
+        std::string description = error.Description();
+        for (std::size_t at; (at = description.find("\r\n")) != std::string::npos;)
+            description.replace(at, 2, ": ");
+        std::cerr << "error " << error.Number() << ": " << description
                   << (file.empty() ? "" : " (" + file + ")") << '\n';
     }
     return 1;

@@ -8,7 +8,6 @@
 #include "platform/prompts.h"
 
 namespace xal::platform {
-namespace {
 
 RunTimeError HandledExceptionAsError() {
     try {
@@ -25,8 +24,6 @@ RunTimeError HandledExceptionAsError() {
         return {ErrorNumber::InternalError, StandardDescription(ErrorNumber::InternalError)};
     }
 }
-
-}  // namespace
 
 void ReportEscapedException() {
     ShowMessage(HandledExceptionAsError().Report());
