@@ -17,12 +17,13 @@
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
-#include <csignal>
+#include <optional>
+
+#include "support/file_size_limit.h"
 
 // The test program is linked with --wrap=fsync: every flush of the program comes here, and
 // while a name is watched, the last regular file flushed while another file held that
@@ -281,15 +282,10 @@ TEST(ReplaceFileContents, FlushesTheNewFileBeforeItReplacesTheOldOne) {
 TEST(ReplaceFileContents, LeavesTheOldFileWholeWhenTheDiskIsFull) {
     test::TempFolder folder;
     folder.Write("a.cam", "old");
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    const rlimit small{4096, old.rlim_max};
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &small);
+    std::optional<test::FileSizeLimit> full(4096);
     const std::string report =
         test::ReportOf([&] { ReplaceFileContents(folder.File("a.cam"), std::string(10000, 'x')); });
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    full.reset();
     EXPECT_EQ(report, "61\r\nDisk full\r\nFile: " + folder.File("a.cam") +
                           "\r\nNothing was saved: the file is unchanged.");
     EXPECT_EQ(folder.Read("a.cam"), "old");

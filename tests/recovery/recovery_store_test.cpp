@@ -53,18 +53,6 @@ TEST(RecoveryStore, OffersACopyOnlyOnceItsEditorIsGone) {
     EXPECT_TRUE(RecoveryStore(folder.path).Leftovers().empty());
 }
 
-TEST(RecoveryStore, RemovedCopyIsNeverOfferedAndANormalExitLeavesNothing) {
-    Folder folder;
-    {
-        RecoveryStore store(folder.path);
-        store.Keep(test::DistinctCampaign(2), 1);
-        store.Remove();
-        store.Remove();
-    }
-    EXPECT_TRUE(RecoveryStore(folder.path).Leftovers().empty());
-    EXPECT_TRUE(folder.Names().empty());
-}
-
 TEST(RecoveryStore, OffersTheNewestFirstAndDiscardRemovesTheCopyAndItsLockFile) {
     Folder folder;
     folder.Die(test::DistinctCampaign(1), 100);

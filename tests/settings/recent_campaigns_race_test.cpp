@@ -14,7 +14,7 @@ namespace {
 
 // Two editors open a campaign each at the same moment, again and again: both campaigns are
 // on the list every time. The store lies in the temporary folder (TMPDIR), so the same
-// race runs on any file system (tests/settings/recent_campaigns_race.sh).
+// race runs on any file system (bench/recent_campaigns_race.sh).
 TEST(RecentCampaigns, TwoEditorsAddingAtOnceLoseNeither) {
     constexpr int kTrials = 200;
     test::RegistrySandbox sandbox;

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -15,6 +13,7 @@
 #include "settings/registry.h"
 #include "settings/settings.h"
 #include "support/error_of.h"
+#include "support/file_size_limit.h"
 #include "support/registry_sandbox.h"
 #include "support/scoped_environment.h"
 
@@ -112,18 +111,6 @@ void FolderInstead(const std::string& file) {
     std::filesystem::create_directory(file);
 }
 
-// A write beyond `bytes` fails as on a full disk while it lives.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit limit{bytes, old.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &old); }
-    rlimit old{};
-};
-
 // A read-only file, a lock file that cannot be opened, a link into a folder that is gone,
 // a full disk.
 TEST(RegistryStore, AnUpdateThatCannotBeStoredRaisesNamingTheFileAndChangesNothing) {
@@ -143,7 +130,7 @@ TEST(RegistryStore, AnUpdateThatCannotBeStoredRaisesNamingTheFileAndChangesNothi
         if (provoke) provoke(sandbox.StorePath());
         const std::string bytes = sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg");
         const std::vector<std::string> names = sandbox.Folder().Names();
-        std::optional<FileSizeLimit> full;
+        std::optional<test::FileSizeLimit> full;
         if (!provoke) full.emplace(bytes.size());
         const std::string report = test::ReportOf([] { SaveSettings({}); });
         full.reset();
