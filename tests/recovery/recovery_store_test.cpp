@@ -12,10 +12,7 @@
 #include "support/temp_folder.h"
 
 #ifndef _WIN32
-#include <signal.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "support/scoped_environment.h"
 #endif
@@ -139,48 +136,6 @@ TEST(RecoveryStore, MakesTheFolderForTheUserAlone) {
     EXPECT_EQ(made.st_mode & 0777, 0700u);
 }
 
-// A process that keeps a copy and waits until it is killed: at the latest when the test ends.
-struct KeepingProcess {
-    pid_t pid = -1;
-
-    explicit KeepingProcess(const std::string& folder) {
-        int kept[2];
-        if (::pipe(kept) != 0) return;
-        if ((pid = ::fork()) == 0) {
-            try {
-                RecoveryStore store(folder);
-                store.Keep(test::DistinctCampaign(2), 7);
-                if (::write(kept[1], "k", 1) == 1)
-                    for (;;) ::pause();
-            } catch (...) {
-            }
-            ::_exit(1);
-        }
-        char byte = 0;
-        ::close(kept[1]);
-        if (::read(kept[0], &byte, 1) != 1) Kill();
-        ::close(kept[0]);
-    }
-    ~KeepingProcess() { Kill(); }
-
-    void Kill() {
-        if (pid > 0 && ::kill(pid, SIGKILL) == 0) ::waitpid(pid, nullptr, 0);
-        pid = -1;
-    }
-};
-
-TEST(RecoveryStore, HidesTheCopyOfAnotherRunningProcessUntilItIsKilled) {
-    Folder folder;
-    KeepingProcess other(folder.path);
-    ASSERT_GT(other.pid, 0);
-    RecoveryStore store(folder.path);
-    EXPECT_TRUE(store.Leftovers().empty());
-    other.Kill();
-    const std::vector<Leftover> leftovers = store.Leftovers();
-    ASSERT_EQ(leftovers.size(), 1u);
-    ASSERT_TRUE(leftovers[0].copy);
-    EXPECT_EQ(leftovers[0].copy->madeAt, 7);
-}
 #else
 TEST(RecoveryStore, DefaultFolderIsInTheLocalApplicationData) {
     const std::string folder = RecoveryStore::DefaultFolder();
