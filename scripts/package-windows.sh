@@ -4,7 +4,8 @@
 # that scripts/build-windows-qt.sh made, and packs XaL_CampaignEdit-<version>-win64.zip:
 # a folder that runs on Windows without installing anything, with the two programs, the
 # Qt and compiler DLLs they load, the Qt plugins they need, the read-me, the licence, and
-# the notices and licences of the others' software in it.
+# the notices and licences of the others' software in it; and, from the same folder, the
+# installer XaL_CampaignEdit-<version>-win64.msi (scripts/make-windows-msi.sh).
 source "$(dirname "$0")/common.sh"
 
 qt="$(xal_windows_qt)"
@@ -68,3 +69,5 @@ cp /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licenses/mingw-w64-copy
 
 (cd "$build" && cmake -E tar cf "$name.zip" --format=zip "$name")
 echo "Made $build/$name.zip"
+bash "$XAL_ROOT/scripts/make-windows-msi.sh" "$stage" "$version" \
+  "$build/app/icon/XaL_CampaignEdit.ico" "$build/$name.msi"

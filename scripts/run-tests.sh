@@ -16,6 +16,8 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(xa
 bash "$XAL_ROOT/scripts/run-windows-tests.sh"
 # The Windows editor under Wine, when Qt for Windows has been built on this machine.
 bash "$XAL_ROOT/scripts/run-windows-editor-tests.sh"
+# Its installer, installed, upgraded and removed under Wine, likewise.
+bash "$XAL_ROOT/scripts/run-windows-installer-tests.sh"
 
 # A short fuzzing run of each fuzzer (XAL_FUZZ_SECONDS each, 15 by default), when clang
 # and its fuzzer runtime are here.
