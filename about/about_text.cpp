@@ -34,7 +34,7 @@ std::string ReadMeText(const std::string& programFolder) {
     std::string path = ReadMePath(programFolder);
     if (!platform::FileExists(path)) path = InstalledReadMePath(programFolder);
     try {
-        return platform::ReadFileBytes(path, false, platform::read_limit::kTextFile);
+        return platform::ReadFileBytes(path, platform::read_limit::kTextFile);
     } catch (const RunTimeError& error) {
         if (error.Number() == ErrorNumber::FileNotFound) return {};
         return "The read-me file could not be read:\r\n" + path + "\r\n" +

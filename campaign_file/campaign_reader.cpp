@@ -62,7 +62,7 @@ void ParseCampaignContents(const std::string& contents, Campaign& campaign) {
 }  // namespace
 
 std::string ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
-    return platform::ReadFileBytes(path, false, maxBytes);
+    return platform::ReadFileBytes(path, maxBytes);
 }
 
 std::string FieldText(const std::string& field) {

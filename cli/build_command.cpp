@@ -28,7 +28,7 @@ void AddBuildCommand(CLI::App& app, int& status) {
         std::string contents;
         status = RunReportingErrors(*input, [&] {
             const std::string text =
-                platform::ReadFileBytes(*input, false, platform::read_limit::kCampaignJson);
+                platform::ReadFileBytes(*input, platform::read_limit::kCampaignJson);
             contents = BuildCampaignFile(CampaignFromJson(ParseJson(text)));
         });
         if (status == 0)

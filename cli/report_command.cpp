@@ -17,7 +17,7 @@ std::string CountryNameOf(Byte country) {
     std::vector<std::string> names;
     try {
         names = CountryNames(platform::ReadFileBytes(
-            platform::FileInFolder(ConfiguredGameFolder(), kCountryListFile), false,
+            platform::FileInFolder(ConfiguredGameFolder(), kCountryListFile),
             platform::read_limit::kTextFile));
     } catch (const RunTimeError&) {
         return {};

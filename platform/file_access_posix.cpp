@@ -63,30 +63,16 @@ std::string ReadAtMost(int fd, std::uint64_t maxBytes, std::size_t expectedBytes
     }
 }
 
-// Creates the missing file empty. O_EXCL never follows a link, so a link to a missing
-// file does not create its target.
-void CreateEmpty(const std::string& path) {
-    Descriptor created(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    if (created) return;
-    struct stat link {};
-    if (errno == EEXIST && ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
-        Raise(ErrorNumber::FileNotFound, "File not found: a link to a missing file");
-    RaiseFileError(errno);
-}
-
 }  // namespace
 
-std::string internals::ReadPlatformFile(const std::string& path, bool createMissing,
-                                        std::uint64_t maxBytes) {
+std::string internals::ReadPlatformFile(const std::string& path, std::uint64_t maxBytes) {
     if (path.empty()) Raise(ErrorNumber::BadFileName);
     // Without O_NONBLOCK, opening a FIFO would wait for a writer.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!file) {
         if (errno == ENXIO) RaiseNotARegularFile();  // a socket, or a device with none behind
         if (errno != ENOENT) RaiseFileError(errno);
-        if (!createMissing) Raise(ErrorNumber::FileNotFound);
-        CreateEmpty(path);
-        return {};
+        Raise(ErrorNumber::FileNotFound);
     }
     struct stat status {};
     if (::fstat(file.Get(), &status) != 0) RaiseFileError(errno);

@@ -110,19 +110,14 @@ bool IsMissing(DWORD error) {
 
 }  // namespace
 
-std::string internals::ReadPlatformFile(const std::string& path, bool createMissing,
-                                        std::uint64_t maxBytes) {
+std::string internals::ReadPlatformFile(const std::string& path, std::uint64_t maxBytes) {
     if (path.empty()) Raise(ErrorNumber::BadFileName);
     const std::wstring wide = FsPath(path).native();
     const FileHandle file = OpenExisting(wide, GENERIC_READ);
     if (!file) {
         const DWORD error = GetLastError();
         if (!IsMissing(error)) RaiseWindowsFileError(error);
-        if (!createMissing) Raise(ErrorNumber::FileNotFound);
-        const FileHandle created(CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                             FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!created) RaiseWindowsFileError(GetLastError());
-        return {};
+        Raise(ErrorNumber::FileNotFound);
     }
     const std::uint64_t size = RegularFileSize(file.Get());
     if (size > maxBytes) RaiseLargerThan(maxBytes);

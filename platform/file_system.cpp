@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string_view>
@@ -28,6 +29,13 @@ const std::string& PathSeparator() {
 
 std::string WithTrailingSeparator(const std::string& folder) {
     return folder.ends_with(PathSeparator()) ? folder : folder + PathSeparator();
+}
+
+std::filesystem::path XdgBaseFolder(const char* variable, const std::filesystem::path& underHome) {
+    const char* value = std::getenv(variable);
+    if (value && *value && std::filesystem::path(value).is_absolute()) return value;
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home && *home ? home : ".") / underHome;
 }
 
 #ifdef _WIN32
@@ -193,9 +201,9 @@ std::string UnsavedFileConcerns(const std::string& path) {
 }
 
 // An empty path names no file, and its error says so without a file line.
-std::string ReadFileBytes(const std::string& path, bool createMissing, std::uint64_t maxBytes) {
+std::string ReadFileBytes(const std::string& path, std::uint64_t maxBytes) {
     return RunConcerning(path.empty() ? "" : FileConcerns(path), [&] {
-        return internals::ReadPlatformFile(path, createMissing, maxBytes);
+        return internals::ReadPlatformFile(path, maxBytes);
     });
 }
 

@@ -20,15 +20,17 @@ const std::string& PathSeparator();
 // The folder with this platform's separator at its end, added when it is not there.
 std::string WithTrailingSeparator(const std::string& folder);
 
-// Reads a whole file as bytes. A missing file is created empty when createMissing is
-// set (and read as empty), though never through a link to a missing file; otherwise it
-// raises "File not found". Opening never waits (not even on a FIFO without a writer).
+// A folder of the user's under the XDG base directory rules: the variable's value when it
+// is an absolute path, else the folder under the home folder (".config", ".local/state").
+std::filesystem::path XdgBaseFolder(const char* variable, const std::filesystem::path& underHome);
+
+// Reads a whole file as bytes; a missing file raises "File not found". Opening never waits (not even on a FIFO without a writer).
 // What is not a regular file (a folder, a device, a FIFO, a socket), or is larger than
 // maxBytes, is refused at once, before anything is read, with 75 "Path/File access
 // error" and a description of its own; so is a file that grows beyond maxBytes while it
 // is read (see read_limits.h for the bounds). Other failures raise the matching file error.
 // Every error names the file ("File: " and the path).
-std::string ReadFileBytes(const std::string& path, bool createMissing, std::uint64_t maxBytes);
+std::string ReadFileBytes(const std::string& path, std::uint64_t maxBytes);
 
 // Makes the bytes the whole contents of the file without ever leaving a half-written
 // file: they go to the temporary file "<name>.saving-<8 hexadecimal digits>.tmp" in the

@@ -10,7 +10,7 @@ namespace xal::platform::internals {
 
 // The platform's own ReadFileBytes and ReplaceFileContents, whose errors do not yet name
 // the file.
-std::string ReadPlatformFile(const std::string& path, bool createMissing, std::uint64_t maxBytes);
+std::string ReadPlatformFile(const std::string& path, std::uint64_t maxBytes);
 void ReplacePlatformFile(const std::string& path, const std::string& bytes);
 
 [[noreturn]] void RaiseNotARegularFile();

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <mutex>
 #include <optional>
@@ -154,7 +153,7 @@ Loaded Salvage(const std::string& path, const std::string& bytes, const std::str
 Loaded Load(const std::string& path) {
     std::string bytes;
     try {
-        bytes = ReadFileBytes(path, false, read_limit::kSettingsFile);
+        bytes = ReadFileBytes(path, read_limit::kSettingsFile);
     } catch (const RunTimeError& error) {
         if (error.Number() == ErrorNumber::FileNotFound) return {};
         AddSettingsNotice("The settings file " + path + " could not be read (error " +
@@ -207,14 +206,7 @@ RegFile& RegFileDraft::Edit() {
 }
 
 std::string RegistryFileStore::DefaultPath() {
-    std::filesystem::path base;
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && *config && std::filesystem::path(config).is_absolute()) {
-        base = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::filesystem::path(home && *home ? home : ".") / ".config";
-    }
+    const std::filesystem::path base = XdgBaseFolder("XDG_CONFIG_HOME", ".config");
     return (base / "xal-campaign-edit" / "HKEY_LOCAL_MACHINE.reg").string();
 }
 

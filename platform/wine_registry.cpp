@@ -67,7 +67,7 @@ std::optional<std::vector<std::string>> WantedSections(const std::string& file,
                                                        const std::vector<std::string>& keyLines) {
     std::string bytes;
     try {
-        bytes = ReadFileBytes(file, false, read_limit::kWineRegistry);
+        bytes = ReadFileBytes(file, read_limit::kWineRegistry);
     } catch (const RunTimeError&) {
         return std::nullopt;
     }

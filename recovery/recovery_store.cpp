@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <random>
@@ -144,7 +143,7 @@ std::optional<Leftover> ReadLeftover(const std::string& path,
                                      const std::shared_ptr<FileLock>& claim) {
     try {
         const std::string text =
-            platform::ReadFileBytes(path, false, platform::read_limit::kRecoveryCopy);
+            platform::ReadFileBytes(path, platform::read_limit::kRecoveryCopy);
         return Leftover{path, ReadRecoveryCopy(text), std::nullopt, claim};
     } catch (const RunTimeError& error) {
         if (error.Number() != ErrorNumber::FileNotFound) return KeptAside(path, error, claim);
@@ -166,14 +165,8 @@ std::string RecoveryStore::DefaultFolder() {
         Raise(ErrorNumber::PathNotFound, "Windows names no local application data folder");
     return platform::WithTrailingSeparator(base) + "XaL Campaign Editor\\Recovery\\";
 #else
-    std::filesystem::path base;
-    const char* state = std::getenv("XDG_STATE_HOME");
-    if (state && *state && std::filesystem::path(state).is_absolute()) {
-        base = state;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::filesystem::path(home && *home ? home : ".") / ".local" / "state";
-    }
+    const std::filesystem::path base =
+        platform::XdgBaseFolder("XDG_STATE_HOME", std::filesystem::path(".local") / "state");
     return platform::WithTrailingSeparator((base / "xal-campaign-edit" / "recovery").string());
 #endif
 }
