@@ -17,7 +17,7 @@ if [ ! -f "$(xal_windows_qt)/.complete" ] || [ ! -f "$(xal_windows_graphviz)/.co
   echo "The Windows installer was not tested: no Qt and Graphviz for Windows in $(xal_cache). Build them once (about 35 minutes) with: bash scripts/build-windows-qt.sh"
   exit 0
 fi
-xal_install xvfb xdotool x11-utils wine wine64 wixl msitools
+xal_install xvfb xdotool x11-utils wine wine64 wixl msitools icoutils
 linux_editor="$XAL_ROOT/build-tests/app/XaL_CampaignEdit"
 if [ ! -x "$linux_editor" ]; then
   echo "No Linux editor to compare with: run scripts/run-tests.sh first." >&2
@@ -75,7 +75,9 @@ strings "$entry" | grep -qF "$windows_editor" || fail "The Start menu entry does
 [ "$(default_of "$classes\\.cam")" = XaL.Campaign ] || fail ".cam files do not open in the editor."
 [ "$(default_of "$classes\\XaL.Campaign\\shell\\open\\command")" = "\"$windows_editor\" \"%1\"" ] ||
   fail "The open verb is: $(default_of "$classes\\XaL.Campaign\\shell\\open\\command")"
+# The file type's icon is the editor's second icon, the campaign file's.
 [ "$(default_of "$classes\\XaL.Campaign\\DefaultIcon")" = "$windows_editor,1" ]
+wrestool -l --type=14 "$programs/XaL_CampaignEdit.exe" | sed -n 2p | grep -q "name=.IDI_ICON2."
 wine reg query 'HKLM\Software\Classes\Installer\Products' /s | grep -q 'ProductIcon.*XaL_CampaignEdit.ico'
 
 # A campaign named in another script opened by a double-click (the file type), raised
