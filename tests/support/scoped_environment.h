@@ -22,11 +22,16 @@ class ScopedEnvironment {
 
   private:
     void Put(const std::optional<std::string>& value) const {
+#ifdef _WIN32
+        // Windows has no empty variables: an empty value removes one.
+        ::_putenv_s(name_.c_str(), value ? value->c_str() : "");
+#else
         if (value) {
             ::setenv(name_.c_str(), value->c_str(), 1);
         } else {
             ::unsetenv(name_.c_str());
         }
+#endif
     }
 
     std::string name_;
