@@ -18,6 +18,7 @@
 #include "campaign_file/campaign_writer.h"
 #include "main_window/frm_main.h"
 #include "main_window/mod_main.h"
+#include "model/outcomes.h"
 #include "platform/file_system.h"
 #include "platform/read_limits.h"
 #include "platform/reg_file_format.h"
@@ -41,9 +42,10 @@ std::filesystem::path BenchFolder() {
             auto scenario = campaign.Scenarios()->Add("camp" + std::to_string(i) + ".scn",
                                                       static_cast<xal::Byte>(i), "s.mov", "si.txt",
                                                       1000 + i, 150);
-            for (int j = 0; j < 4; ++j)
-                scenario->Victories()->Add("v.mov", "v.txt", 100 * j,
-                                           static_cast<xal::Byte>(j == 3 ? 254 : (i + 1) % 50));
+            for (int j = 0; j < xal::kOutcomeCount; ++j)
+                scenario->Victories()->Add(
+                    "v.mov", "v.txt", 100 * j,
+                    static_cast<xal::Byte>(j == xal::kLossOutcome ? 254 : (i + 1) % 50));
         }
         xal::WriteWholeFile((path / "camp50.cam").string(), xal::BuildCampaignFile(campaign));
         return path;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/conversions.h"
+#include "model/outcomes.h"
 #include "platform/error.h"
 
 namespace xal {
@@ -12,10 +13,8 @@ namespace {
 
 // An outcome outside 0 to 3 is out of range before it could name a step.
 std::string OutcomeWord(Byte outcome) {
-    static const char* const kWords[4] = {"brilliant victory", "victory", "tactical victory",
-                                          "defeat"};
-    if (outcome >= 4) Raise(ErrorNumber::SubscriptOutOfRange);
-    return kWords[outcome];
+    if (outcome >= kOutcomeCount) Raise(ErrorNumber::SubscriptOutOfRange);
+    return kOutcomes[outcome].commandWord;
 }
 
 Victory& OutcomeAt(Campaign& campaign, FieldPlace place) {

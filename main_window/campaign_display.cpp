@@ -33,7 +33,7 @@ void frmMain::ConnectDisplayHandlers() {
     // makes by any other way too: the wheel, the arrow keys, typed letters.
     connect(cbxCountry, &DropDownList::droppedDown, this, &frmMain::MarkChanged);
     connect(cbxCountry, &QComboBox::activated, this, &frmMain::MarkChanged);
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < kOutcomeCount; ++k) {
         connect(cbxVictoryGoto[k], &QComboBox::currentIndexChanged, this,
                 [this, k] { cbxVictoryGoto_Click(k); });
         connect(cbxVictoryGoto[k], &DropDownList::droppedDown, this, &frmMain::MarkChanged);
@@ -109,7 +109,7 @@ void frmMain::RefreshScenarioDisplay(Byte charScenario) {
     txtScenarioMOV->setText(ToQString(scenario.ScenarioMOV()));
     txtScenarioTXT->setText(ToQString(scenario.ScenarioTXT()));
     txtScenarioPrestige->setText(Decimal(scenario.Prestige()));
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < kOutcomeCount; ++k) {
         const Victory& victory = *scenario.Victories()->Item(k + 1);
         txtVictoryMOV[k]->setText(ToQString(victory.VictoryMOV()));
         txtVictoryTXT[k]->setText(ToQString(victory.VictoryTXT()));

@@ -96,7 +96,7 @@ void frmMain::ConnectFieldHandlers() {
         [this](const std::string& v) {
             Document().SetText(TextField::ScenarioMOV, DisplayedPlace(0), v);
         });
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < kOutcomeCount; ++k) {
         fileName(
             txtVictoryTXT[k], kTextMessage, [this, k] { return DisplayedVictory(k).VictoryTXT(); },
             [this, k](const std::string& v) {
@@ -119,7 +119,7 @@ void frmMain::ConnectFieldHandlers() {
     prestige(txtScenarioPrestige, [this](Long v) {
         Document().SetPrestige(FieldLevel::Scenario, DisplayedPlace(0), v);
     });
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < kOutcomeCount; ++k)
         prestige(txtVictoryPrestige[k], [this, k](Long v) {
             Document().SetPrestige(FieldLevel::Outcome, DisplayedPlace(k), v);
         });

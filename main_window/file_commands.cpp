@@ -50,7 +50,7 @@ void frmMain::ConnectFileCommands() {
     select(cmdSelectScenario, txtScenario, FileKind::Scenario);
     select(cmdSelectScenarioTXT, txtScenarioTXT, FileKind::Text);
     select(cmdSelectScenarioMOV, txtScenarioMOV, FileKind::Movie);
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < kOutcomeCount; ++k) {
         select(cmdSelectVictoryTXT[k], txtVictoryTXT[k], FileKind::Text);
         select(cmdSelectVictoryMOV[k], txtVictoryMOV[k], FileKind::Movie);
     }
@@ -70,11 +70,8 @@ void frmMain::ConnectFileCommands() {
     };
     edit(cmdEditScenarioTXT, txtScenarioTXT,
          scenarioDefault(&SettingsRecord::ScnInfoFileSeparator));
-    const std::string SettingsRecord::*outcomeSeparators[4] = {
-        &SettingsRecord::ScnBVFileSeparator, &SettingsRecord::ScnVFileSeparator,
-        &SettingsRecord::ScnTVFileSeparator, &SettingsRecord::ScnLFileSeparator};
-    for (int k = 0; k < 4; ++k)
-        edit(cmdEditVictoryTXT[k], txtVictoryTXT[k], scenarioDefault(outcomeSeparators[k]));
+    for (int k = 0; k < kOutcomeCount; ++k)
+        edit(cmdEditVictoryTXT[k], txtVictoryTXT[k], scenarioDefault(kOutcomeTextSeparators[k]));
 
     connect(cmdEditScenario, &QPushButton::clicked, this, [this] { cmdEditScenario_Click(); });
 }

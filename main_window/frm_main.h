@@ -22,6 +22,7 @@
 #include "main_window/campaign_recovery.h"
 #include "model/campaign.h"
 #include "model/conversions.h"
+#include "model/outcomes.h"
 #include "platform/caption_frame.h"
 #include "text_editor/uc_edit.h"
 
@@ -133,14 +134,14 @@ class frmMain : public QMainWindow {
     QPushButton* cmdSelectScenarioMOV = nullptr;
     QLineEdit* txtScenarioPrestige = nullptr;
     // The four outcomes: brilliant victory, victory, tactical victory, loss.
-    std::array<CaptionFrame*, 4> fraVictory{};
-    std::array<QLineEdit*, 4> txtVictoryTXT{};
-    std::array<QPushButton*, 4> cmdSelectVictoryTXT{};
-    std::array<QPushButton*, 4> cmdEditVictoryTXT{};
-    std::array<QLineEdit*, 4> txtVictoryMOV{};
-    std::array<QPushButton*, 4> cmdSelectVictoryMOV{};
-    std::array<QLineEdit*, 4> txtVictoryPrestige{};
-    std::array<DropDownList*, 4> cbxVictoryGoto{};
+    std::array<CaptionFrame*, kOutcomeCount> fraVictory{};
+    std::array<QLineEdit*, kOutcomeCount> txtVictoryTXT{};
+    std::array<QPushButton*, kOutcomeCount> cmdSelectVictoryTXT{};
+    std::array<QPushButton*, kOutcomeCount> cmdEditVictoryTXT{};
+    std::array<QLineEdit*, kOutcomeCount> txtVictoryMOV{};
+    std::array<QPushButton*, kOutcomeCount> cmdSelectVictoryMOV{};
+    std::array<QLineEdit*, kOutcomeCount> txtVictoryPrestige{};
+    std::array<DropDownList*, kOutcomeCount> cbxVictoryGoto{};
 
     // The text editor, for the campaign's text files.
     ucEdit* edtMain = nullptr;

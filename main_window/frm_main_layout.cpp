@@ -10,6 +10,7 @@
 
 #include "main_window/fitted_label.h"
 #include "main_window/frm_main.h"
+#include "model/outcomes.h"
 #include "platform/pictures.h"
 
 namespace xal::gui {
@@ -86,13 +87,11 @@ CaptionFrame* AddFrame(QWidget* parent, const char* name, const QString& caption
     return Place(new CaptionFrame(caption, parent), name, left, top, width, height);
 }
 
-const char* const kVictoryWord[4] = {"brilliant victory", "victory", "tactical victory", "defeat"};
-const char* const kVictoryCaption[4] = {"Brilliant victory", "Victory", "Tactical victory", "Loss"};
-const int kVictoryPlace[4][2] = {{120, 1680}, {4200, 1680}, {120, 3240}, {4200, 3240}};
-const char* const kGotoToolTip[4] = {
+const int kVictoryPlace[kOutcomeCount][2] = {{120, 1680}, {4200, 1680}, {120, 3240}, {4200, 3240}};
+const char* const kGotoToolTip[kOutcomeCount] = {
     "After achieving a brilliant victory, go to...", "After achieving a victory, go to...",
     "After achieving a tactical victory, go to...", "After suffering a defeat, go to..."};
-const char* const kVictoryTextToolTip[4] = {
+const char* const kVictoryTextToolTip[kOutcomeCount] = {
     "(Highly Recommended, but Optional) Text file displayed when the player achieves a brilliant "
     "victory. This can be any .txt file.",
     "(Highly Recommended, but Optional) Text file displayed when the player achieves a victory. "
@@ -240,17 +239,17 @@ void frmMain::BuildScenarioFrame() {
                                               "This is the maximum prestige allowed at the "
                                               "beginning of the scenario, though the player "
                                               "can gain more during the scenario."));
-    for (int i = 0; i < 4; ++i) BuildVictoryFrame(i);
+    for (int i = 0; i < kOutcomeCount; ++i) BuildVictoryFrame(i);
 }
 
 void frmMain::BuildVictoryFrame(int i) {
     const std::string suffix = "_" + std::to_string(i);
     auto name = [&](const char* base) { return QByteArray(base).append(suffix.c_str()); };
-    const QString word = kVictoryWord[i];
+    const QString word = kOutcomes[i].commandWord;
     const QIcon select = Picture("select_file");
     const QIcon editText = Picture("edit_text");
 
-    CaptionFrame* f = AddFrame(fraScenario, name("fraVictory").constData(), kVictoryCaption[i],
+    CaptionFrame* f = AddFrame(fraScenario, name("fraVictory").constData(), kOutcomes[i].caption,
                                kVictoryPlace[i][0], kVictoryPlace[i][1], 3975, 1455);
     fraVictory[i] = f;
     txtVictoryTXT[i] = Labelled(AddLabel(f, "TXT File:", 120, 270, 855, 255),
