@@ -20,7 +20,6 @@
 #include "campaign_file/open_save_commands.h"
 #include "campaign_map/frm_map.h"
 #include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
 #include "new_campaign/campaign_generation.h"
 #include "platform/file_system.h"
 #include "platform/registry_file_store.h"
@@ -29,11 +28,22 @@ namespace {
 
 using xal::gui::frmMain;
 
+// The benchmark's campaign and settings, for the whole run.
+xal::CampaignDocument& Document() {
+    static xal::CampaignDocument document;
+    return document;
+}
+
+xal::SettingsRecord& Settings() {
+    static xal::SettingsRecord settings;
+    return settings;
+}
+
 std::shared_ptr<xal::Campaign> Generated(const std::string& count) {
     xal::NewCampaignInput input;
     input.NrOfScenariosText = count;
     input.LossEndsCampaign = true;
-    return std::make_shared<xal::Campaign>(xal::GenerateCampaign(input, xal::modMain::Settings));
+    return std::make_shared<xal::Campaign>(xal::GenerateCampaign(input, Settings()));
 }
 
 std::filesystem::path BenchFolder() {
@@ -70,11 +80,11 @@ frmMain& Editor() {
         // Open records the recent campaigns: in a settings store of the benchmark's own.
         setenv("XDG_CONFIG_HOME", (BenchFolder() / "config").c_str(), 1);
         xal::platform::SetRegistryStorePath(xal::platform::RegistryFileStore::DefaultPath());
-        xal::modMain::Settings.GameFolder = BenchFolder().string() + "/";
-        xal::modMain::Settings.PrestigeIncrement = 1000;
-        auto* editor = new frmMain;
+        Settings().GameFolder = BenchFolder().string() + "/";
+        Settings().PrestigeIncrement = 1000;
+        auto* editor = new frmMain(Document(), Settings());
         editor->show();
-        xal::modMain::Document.Replace(Generated("250"));
+        Document().Replace(Generated("250"));
         editor->ShowCampaignState(true);
         editor->RefreshCampaignDisplay();
         editor->mnuMap->trigger();
@@ -106,7 +116,7 @@ void Time(benchmark::State& state, const std::function<void(frmMain&)>& command,
         FollowUp();
     }
     state.counters["max_ms"] = 1000 * slowest;
-    state.counters["scenarios"] = xal::modMain::CurrentCampaign()->NrOfScenarios();
+    state.counters["scenarios"] = Document().Campaign()->NrOfScenarios();
 }
 
 void Undo(frmMain& window) {
@@ -120,7 +130,7 @@ void Open(benchmark::State& state) {
         state,
         [&file](frmMain& window) { window.ShowOpenedCampaign(xal::gui::OpenCampaignFile(file)); },
         [](frmMain& window) {
-            xal::modMain::Document.Replace(Generated("250"));
+            Document().Replace(Generated("250"));
             window.RefreshCampaignDisplay();
             SelectScenario(window, 100);
         });

@@ -17,7 +17,6 @@
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
 #include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
 #include "model/outcomes.h"
 #include "platform/file_system.h"
 #include "platform/read_limits.h"
@@ -53,22 +52,19 @@ std::filesystem::path BenchFolder() {
     return folder;
 }
 
-void UseBenchGame() {
-    xal::modMain::Settings.GameFolder = BenchFolder().string() + "/";
-    xal::modMain::Settings.PrestigeIncrement = 1000;
-    xal::modMain::Document = xal::CampaignDocument();
-}
-
 void OpenAndShow50(benchmark::State& state) {
-    UseBenchGame();
-    xal::gui::frmMain window;
+    xal::SettingsRecord settings;
+    settings.GameFolder = BenchFolder().string() + "/";
+    settings.PrestigeIncrement = 1000;
+    xal::CampaignDocument document;
+    xal::gui::frmMain window(document, settings);
     window.show();
     const std::string path = (BenchFolder() / "camp50.cam").string();
     for (auto _ : state) {
         auto campaign = std::make_shared<xal::Campaign>();
         xal::ParseCampaign(xal::ReadWholeFile(path, xal::platform::read_limit::kCampaignFile),
                            *campaign);
-        xal::modMain::Document.Replace(campaign);
+        document.Replace(campaign);
         window.RefreshCampaignDisplay();
     }
 }

@@ -3,7 +3,6 @@
 #include <QStandardItemModel>
 
 #include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
 #include "platform/qt_text.h"
 #include "settings/country_list.h"
 
@@ -49,7 +48,7 @@ void frmMain::ConnectDisplayHandlers() {
 
 void frmMain::RefreshCampaignDisplay() {
     DisplayScope displaying(*this);
-    const Campaign& campaign = *modMain::CurrentCampaign();
+    const Campaign& campaign = *document_.Campaign();
     txtCampaignVictoryMOV->setText(ToQString(campaign.VictoryMOV()));
     txtCampaignDefeatMOV->setText(ToQString(campaign.DefeatMOV()));
     txtCampaignTXT->setText(ToQString(campaign.CampaignTXT()));
@@ -102,7 +101,7 @@ void frmMain::RefreshCampaignDisplay() {
 
 void frmMain::RefreshScenarioDisplay(Byte charScenario) {
     DisplayScope displaying(*this);
-    const Scenario& scenario = *modMain::CurrentCampaign()->ScenarioAt(charScenario);
+    const Scenario& scenario = *document_.Campaign()->ScenarioAt(charScenario);
     txtScenarioNr->setText(Decimal(scenario.ScenarioNr()));
     fraScenario->setTitle("Scenario " + Decimal(scenario.ScenarioNr()));
     txtScenario->setText(ToQString(scenario.ScenarioName()));
@@ -136,14 +135,14 @@ void frmMain::lvScenarios_ItemClick(QTreeWidgetItem* item) {
 
 void frmMain::cbxCountry_Click() {
     if (IsDisplaying() || cbxCountry->currentIndex() < 0) return;
-    modMain::Document.SetCountry(ToByte(cbxCountry->currentData().toLongLong()));
+    document_.SetCountry(ToByte(cbxCountry->currentData().toLongLong()));
 }
 
 void frmMain::cbxVictoryGoto_Click(int index) {
     DropDownList* list = cbxVictoryGoto[index];
     if (IsDisplaying() || list->currentIndex() < 0) return;
-    modMain::Document.SetGoTo(DisplayedPlace(index).scenario, static_cast<Byte>(index),
-                              ToByte(list->currentData().toLongLong()));
+    document_.SetGoTo(DisplayedPlace(index).scenario, static_cast<Byte>(index),
+                      ToByte(list->currentData().toLongLong()));
     RefreshCampaignMap();
 }
 

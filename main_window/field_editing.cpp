@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
 #include "model/campaign_limits.h"
 #include "model/editing_rules.h"
 #include "platform/number_guard.h"
@@ -19,10 +18,6 @@
 
 namespace xal::gui {
 namespace {
-
-CampaignDocument& Document() {
-    return modMain::Document;
-}
 
 std::string TooLongMessage(const char* kind) {
     return "The maximum length of a " + std::string(kind) + " file name is " +
@@ -55,7 +50,7 @@ void ShowPrestigeAccepted(QLineEdit* box, bool accepted) {
 }  // namespace
 
 Scenario& frmMain::DisplayedScenario() const {
-    return *modMain::CurrentCampaign()->ScenarioAt(DisplayedPlace(0).scenario);
+    return *document_.Campaign()->ScenarioAt(DisplayedPlace(0).scenario);
 }
 
 Victory& frmMain::DisplayedVictory(int index) const {
@@ -67,45 +62,45 @@ FieldPlace frmMain::DisplayedPlace(int outcome) const {
 }
 
 void frmMain::ConnectFieldHandlers() {
-    Campaign* (*campaign)() = [] { return modMain::CurrentCampaign().get(); };
+    auto campaign = [this] { return document_.Campaign().get(); };
     auto fileName = [this](QLineEdit* box, const std::string& message, auto get, auto set) {
         FileNameField field{box, message.c_str(), get, set};
         connect(box, &QLineEdit::textChanged, this, [this, field] { FileNameField_Change(field); });
     };
     fileName(
         txtCampaignTXT, kTextMessage, [campaign] { return campaign()->CampaignTXT(); },
-        [](const std::string& v) { Document().SetText(TextField::CampaignTXT, {}, v); });
+        [this](const std::string& v) { document_.SetText(TextField::CampaignTXT, {}, v); });
     fileName(
         txtCampaignVictoryMOV, kMovieMessage, [campaign] { return campaign()->VictoryMOV(); },
-        [](const std::string& v) { Document().SetText(TextField::CampaignVictoryMOV, {}, v); });
+        [this](const std::string& v) { document_.SetText(TextField::CampaignVictoryMOV, {}, v); });
     fileName(
         txtCampaignDefeatMOV, kMovieMessage, [campaign] { return campaign()->DefeatMOV(); },
-        [](const std::string& v) { Document().SetText(TextField::CampaignDefeatMOV, {}, v); });
+        [this](const std::string& v) { document_.SetText(TextField::CampaignDefeatMOV, {}, v); });
     fileName(
         txtScenario, kScenarioMessage, [this] { return DisplayedScenario().ScenarioName(); },
         [this](const std::string& v) {
-            Document().SetText(TextField::ScenarioFile, DisplayedPlace(0), v);
+            document_.SetText(TextField::ScenarioFile, DisplayedPlace(0), v);
         });
     fileName(
         txtScenarioTXT, kTextMessage, [this] { return DisplayedScenario().ScenarioTXT(); },
         [this](const std::string& v) {
-            Document().SetText(TextField::ScenarioTXT, DisplayedPlace(0), v);
+            document_.SetText(TextField::ScenarioTXT, DisplayedPlace(0), v);
         });
     fileName(
         txtScenarioMOV, kMovieMessage, [this] { return DisplayedScenario().ScenarioMOV(); },
         [this](const std::string& v) {
-            Document().SetText(TextField::ScenarioMOV, DisplayedPlace(0), v);
+            document_.SetText(TextField::ScenarioMOV, DisplayedPlace(0), v);
         });
     for (int k = 0; k < kOutcomeCount; ++k) {
         fileName(
             txtVictoryTXT[k], kTextMessage, [this, k] { return DisplayedVictory(k).VictoryTXT(); },
             [this, k](const std::string& v) {
-                Document().SetText(TextField::OutcomeTXT, DisplayedPlace(k), v);
+                document_.SetText(TextField::OutcomeTXT, DisplayedPlace(k), v);
             });
         fileName(
             txtVictoryMOV[k], kMovieMessage, [this, k] { return DisplayedVictory(k).VictoryMOV(); },
             [this, k](const std::string& v) {
-                Document().SetText(TextField::OutcomeMOV, DisplayedPlace(k), v);
+                document_.SetText(TextField::OutcomeMOV, DisplayedPlace(k), v);
             });
     }
 
@@ -115,13 +110,12 @@ void frmMain::ConnectFieldHandlers() {
                 [this, box, store] { PrestigeField_Change(box, store); });
     };
     prestige(txtCampaignPrestige,
-             [](Long v) { Document().SetPrestige(FieldLevel::Campaign, {}, v); });
-    prestige(txtScenarioPrestige, [this](Long v) {
-        Document().SetPrestige(FieldLevel::Scenario, DisplayedPlace(0), v);
-    });
+             [this](Long v) { document_.SetPrestige(FieldLevel::Campaign, {}, v); });
+    prestige(txtScenarioPrestige,
+             [this](Long v) { document_.SetPrestige(FieldLevel::Scenario, DisplayedPlace(0), v); });
     for (int k = 0; k < kOutcomeCount; ++k)
         prestige(txtVictoryPrestige[k], [this, k](Long v) {
-            Document().SetPrestige(FieldLevel::Outcome, DisplayedPlace(k), v);
+            document_.SetPrestige(FieldLevel::Outcome, DisplayedPlace(k), v);
         });
 
     for (QLineEdit* box : EditableFields()) {

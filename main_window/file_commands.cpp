@@ -9,7 +9,6 @@
 #include "campaign_file/campaign_writer.h"
 #include "campaign_file/select_file.h"
 #include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
 #include "model/campaign_text.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -60,12 +59,12 @@ void frmMain::ConnectFileCommands() {
                 [this, box, name] { EditTextFile(box, name); });
     };
     edit(cmdEditCampaignTXT, txtCampaignTXT,
-         [] { return CampaignTextOfName(modMain::CurrentCampaign()->CampaignName() + ".txt"); });
+         [this] { return CampaignTextOfName(document_.Campaign()->CampaignName() + ".txt"); });
     auto scenarioDefault = [this](const std::string SettingsRecord::*separator) {
         return [this, separator] {
             return CampaignTextOfName(
                 NameOfCampaignText(ScenarioBaseName(DisplayedScenario().ScenarioName())) +
-                modMain::Settings.*separator + ".txt");
+                settings_.*separator + ".txt");
         };
     };
     edit(cmdEditScenarioTXT, txtScenarioTXT,
@@ -78,9 +77,9 @@ void frmMain::ConnectFileCommands() {
 
 void frmMain::PutFileName(QLineEdit* box, const QString& name) {
     // A step of its own, apart from any typing in the field before or after it.
-    modMain::Document.CloseStep();
+    document_.CloseStep();
     box->setText(name);
-    modMain::Document.CloseStep();
+    document_.CloseStep();
     MarkChanged();
 }
 
@@ -97,7 +96,7 @@ std::string frmMain::FieldConcerns(const QWidget* box) const {
 void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
     try {
         std::string name = NameOfCampaignText(FromQString(box->text()));
-        SelectFile(name, kind, PickerMode::Select, modMain::CurrentCampaign()->CampaignFolder());
+        SelectFile(name, kind, PickerMode::Select, document_.Campaign()->CampaignFolder());
         PutFileName(box, ToQString(CampaignTextOfName(name)));
     } catch (const RunTimeError& error) {
         // A cancelled choice leaves everything as it was, without a word; a file the
@@ -111,7 +110,7 @@ void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& d
     try {
         if (box->text().isEmpty()) PutFileName(box, ToQString(defaultName()));
         const std::string name = FromQString(box->text());
-        const std::string folder = modMain::CurrentCampaign()->CampaignFolder();
+        const std::string folder = document_.Campaign()->CampaignFolder();
         const std::string path = platform::FileInFolder(folder, NameOfCampaignText(name));
         const std::string text = TextFileText(path, folder);
         edtMain->DlgCaption = "Edit " + name;
@@ -141,8 +140,8 @@ void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& d
 }
 
 std::string frmMain::ScenarioEditorCommandLine() const {
-    const Campaign& campaign = *modMain::CurrentCampaign();
-    return modMain::Settings.ScenarioEditorPath + " \"" +
+    const Campaign& campaign = *document_.Campaign();
+    return settings_.ScenarioEditorPath + " \"" +
            platform::FileInFolder(campaign.CampaignFolder(),
                                   NameOfCampaignText(DisplayedScenario().ScenarioName())) +
            "\"";
@@ -152,7 +151,7 @@ void frmMain::cmdEditScenario_Click() {
     // The editor runs on its own; only a failure to start it is said.
     if (!platform::StartProcess(ScenarioEditorCommandLine()))
         platform::ShowMessage(
-            "The scenario editor could not be started:\r\n" + modMain::Settings.ScenarioEditorPath,
+            "The scenario editor could not be started:\r\n" + settings_.ScenarioEditorPath,
             platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
             version::FileDescription);
 }

@@ -10,7 +10,6 @@
 #ifdef XAL_CAMPAIGN_MAP
 #include "campaign_map/frm_map.h"
 #endif
-#include "main_window/mod_main.h"
 #include "new_campaign/frm_new.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -28,7 +27,8 @@ void DropDownList::showPopup() {
     QComboBox::showPopup();
 }
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+frmMain::frmMain(CampaignDocument& document, SettingsRecord& settings, QWidget* parent)
+    : QMainWindow(parent), document_(document), settings_(settings) {
     setObjectName("frmMain");
     BuildLayout();
     ConnectCommands();
@@ -40,7 +40,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 frmMain::~frmMain() {
-    modMain::Document.SetChangeHandler(nullptr);
+    document_.SetChangeHandler(nullptr);
 }
 
 QString frmMain::WindowTitle() {
@@ -62,7 +62,7 @@ void frmMain::LoadCountries() {
     DisplayScope filling(*this);
     try {
         const std::vector<std::string> names = CountryNames(
-            ReadWholeFile(platform::FileInFolder(modMain::Settings.GameFolder, kCountryListFile),
+            ReadWholeFile(platform::FileInFolder(settings_.GameFolder, kCountryListFile),
                           platform::read_limit::kTextFile));
         int k = 0;
         for (const std::string& name : names) cbxCountry->addItem(ToQString(name), ++k);
@@ -80,25 +80,25 @@ void frmMain::LoadCountries() {
 }
 
 void frmMain::MarkChanged() {
-    modMain::Document.SetUnsavedChanges(true);
+    document_.SetUnsavedChanges(true);
     RefreshCampaignMap();
 }
 
 bool frmMain::HasUnsavedChanges() const {
-    return modMain::Document.HasUnsavedChanges();
+    return document_.HasUnsavedChanges();
 }
 
 void frmMain::SetSaved() {
-    modMain::Document.SetUnsavedChanges(false);
+    document_.SetUnsavedChanges(false);
 }
 
 void frmMain::ShowCampaignState(bool changed) {
-    modMain::Document.SetUnsavedChanges(changed);
+    document_.SetUnsavedChanges(changed);
     UpdateCommandStates();
 }
 
 void frmMain::UpdateCommandStates() {
-    const CampaignDocument& document = modMain::Document;
+    const CampaignDocument& document = document_;
     const bool open = document.IsOpen();
     if (open) fraMain->setTitle(Utf8ToQString(document.Campaign()->CampaignName()) + ".cam");
     fraMain->setVisible(open);
@@ -106,7 +106,7 @@ void frmMain::UpdateCommandStates() {
     for (QAction* command :
          {mnuSaveAs, mnuReport, mnuMap, mnuCamp_Up, mnuCamp_Down, mnuScn_Up, mnuScn_Down})
         command->setEnabled(open);
-    cmdEditScenario->setEnabled(!modMain::Settings.ScenarioEditorPath.empty());
+    cmdEditScenario->setEnabled(!settings_.ScenarioEditorPath.empty());
 
     // The captions name the step: "Undo Delete scenario 2".
     auto caption = [](const char* command, const std::string& step) {
@@ -118,7 +118,7 @@ void frmMain::UpdateCommandStates() {
     mnuRedo->setText(caption("&Redo", document.RedoText()));
 
     // The prestige commands name the settings' increment, in the menu and as tool tips.
-    const QString increment = ToQString(DecimalText(modMain::Settings.PrestigeIncrement));
+    const QString increment = ToQString(DecimalText(settings_.PrestigeIncrement));
     const std::pair<QAction*, QString> prestige[] = {
         {mnuCamp_Up, "Increase prestige of all scenarios by "},
         {mnuCamp_Down, "Decrease prestige of all scenarios by "},
@@ -133,10 +133,9 @@ void frmMain::UpdateCommandStates() {
 
 frmMain::SaveQuestion frmMain::AskSaveChanges() {
     if (!HasUnsavedChanges()) return SaveQuestion::Continue;
-    auto answer =
-        platform::ShowMessage("Save " + modMain::CurrentCampaign()->CampaignName() + ".cam",
-                              platform::MessageButtons::YesNoCancel,
-                              platform::MessageIcon::Question, version::FileDescription);
+    auto answer = platform::ShowMessage("Save " + document_.Campaign()->CampaignName() + ".cam",
+                                        platform::MessageButtons::YesNoCancel,
+                                        platform::MessageIcon::Question, version::FileDescription);
     if (answer == platform::MessageAnswer::Cancel) return SaveQuestion::Abort;
     if (answer == platform::MessageAnswer::No && recovery_) recovery_->ChangesDiscarded();
     // A save that fails or is cancelled keeps the campaign and its edits on the screen.
@@ -153,7 +152,7 @@ void frmMain::ConnectCommands() {
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
     connect(mnuRedo, &QAction::triggered, this, [this] { mnuRedo_Click(); });
-    modMain::Document.SetChangeHandler([this] {
+    document_.SetChangeHandler([this] {
         UpdateCommandStates();
         if (recovery_) recovery_->DocumentChanged();
     });
@@ -165,20 +164,20 @@ void frmMain::ConnectCommands() {
 
 void frmMain::mnuNew_Click() {
     if (AskSaveChanges() == SaveQuestion::Abort) return;
-    frmNew wizard(modMain::Settings, this);
+    frmNew wizard(settings_, this);
     platform::RunModalDialog("frmNew", &wizard, [&wizard] { wizard.exec(); });
     if (!wizard.Result()) return;
-    modMain::Document.Replace(wizard.Result());
+    document_.Replace(wizard.Result());
     ShowCampaignState(true);
     RefreshCampaignDisplay();
 }
 
 void frmMain::mnuUndo_Click() {
-    if (modMain::Document.CanUndo()) ShowStep(modMain::Document.Undo());
+    if (document_.CanUndo()) ShowStep(document_.Undo());
 }
 
 void frmMain::mnuRedo_Click() {
-    if (modMain::Document.CanRedo()) ShowStep(modMain::Document.Redo());
+    if (document_.CanRedo()) ShowStep(document_.Redo());
 }
 
 void frmMain::ShowStep(const EditStep& step) {
@@ -190,7 +189,7 @@ void frmMain::ShowStep(const EditStep& step) {
 void frmMain::mnuReport_Click() {
     try {
         // The country the campaign holds, by its number: the box may show none.
-        const Campaign& campaign = *modMain::CurrentCampaign();
+        const Campaign& campaign = *document_.Campaign();
         const int entry = cbxCountry->findData(int{campaign.Country()});
         const std::string path = WriteCampaignReport(
             campaign, entry < 0 ? std::string() : FromQString(cbxCountry->itemText(entry)));
@@ -207,7 +206,7 @@ void frmMain::mnuReport_Click() {
 void frmMain::mnuMap_Click() {
     if (!frmMap_)
         frmMap_ = new frmMap(
-            modMain::Document, [this](Byte scenarioNr) { ShowSelectedScenario(scenarioNr); }, this);
+            document_, [this](Byte scenarioNr) { ShowSelectedScenario(scenarioNr); }, this);
     frmMap_->Refresh();
     frmMap_->show();
     frmMap_->raise();
@@ -228,10 +227,10 @@ void frmMain::CloseCampaignMap() {}
 #endif
 
 void frmMain::mnuOptions_Click() {
-    frmOptions options(modMain::Settings, modMain::CurrentCampaign()->CampaignFolder(), this);
+    frmOptions options(settings_, document_.Campaign()->CampaignFolder(), this);
     platform::RunModalDialog("frmOptions", &options, [&options] { options.exec(); });
     if (!options.Result()) return;
-    modMain::Settings = *options.Result();
+    settings_ = *options.Result();
     UpdateCommandStates();
 }
 

@@ -24,6 +24,7 @@
 #include "model/conversions.h"
 #include "model/outcomes.h"
 #include "platform/caption_frame.h"
+#include "settings/settings.h"
 #include "text_editor/uc_edit.h"
 
 namespace xal::gui {
@@ -47,7 +48,8 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit frmMain(QWidget* parent = nullptr);
+    // The window shows `document` and edits it as `settings` say; both outlive it.
+    frmMain(CampaignDocument& document, SettingsRecord& settings, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // "XaL Campaign Editor - 1.00": product name, major version, minor version in two digits.
@@ -239,6 +241,8 @@ class frmMain : public QMainWindow {
     void cbxCountry_Click();
     void cbxVictoryGoto_Click(int index);
 
+    CampaignDocument& document_;
+    SettingsRecord& settings_;
     QHash<QString, QIcon> ilMain;
     QHash<QString, QAction*> toolbarButtons_;
     frmMap* frmMap_ = nullptr;

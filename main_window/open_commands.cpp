@@ -9,7 +9,6 @@
 #include "campaign_file/campaign_path.h"
 #include "campaign_file/open_save_commands.h"
 #include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
 #include "platform/file_system.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
@@ -32,13 +31,13 @@ std::optional<std::string> DroppedCampaign(const QMimeData* data) {
 
 void frmMain::mnuOpen_Click() {
     if (AskSaveChanges() == SaveQuestion::Abort) return;
-    const Campaign* shown = modMain::Document.IsOpen() ? modMain::CurrentCampaign().get() : nullptr;
-    ShowOpenedCampaign(OpenCampaign(shown, CampaignsFolder(modMain::Settings.GameFolder)));
+    const Campaign* shown = document_.IsOpen() ? document_.Campaign().get() : nullptr;
+    ShowOpenedCampaign(OpenCampaign(shown, CampaignsFolder(settings_.GameFolder)));
 }
 
 void frmMain::ShowOpenedCampaign(const std::shared_ptr<Campaign>& campaign) {
     if (!campaign) return;
-    modMain::Document.Replace(campaign);
+    document_.Replace(campaign);
     RefreshCampaignDisplay();
     ShowCampaignState(false);
     RememberRecentCampaign(campaign->CampaignFile());
@@ -46,16 +45,16 @@ void frmMain::ShowOpenedCampaign(const std::shared_ptr<Campaign>& campaign) {
 
 void frmMain::StartRecovery(const std::string& folder, std::chrono::milliseconds delay) {
     delete recovery_;
-    recovery_ = new CampaignRecovery(modMain::Document, folder, delay, this);
+    recovery_ = new CampaignRecovery(document_, folder, delay, this);
     recovery_->OfferLeftovers([this](const std::shared_ptr<Campaign>& restored) {
-        modMain::Document.Replace(restored);
+        document_.Replace(restored);
         ShowCampaignState(true);
         RefreshCampaignDisplay();
     });
 }
 
 bool frmMain::SaveCurrentCampaign(bool saveAs) {
-    Campaign& campaign = *modMain::CurrentCampaign();
+    Campaign& campaign = *document_.Campaign();
     if (!SaveCampaign(campaign, saveAs)) return false;
     SetSaved();
     // Save As may have given the campaign another name, for the captions.

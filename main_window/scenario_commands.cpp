@@ -3,7 +3,6 @@
 // commands. Each reads the selection, runs its operation on the current campaign and
 // shows the result.
 #include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
 #include "platform/error.h"
 #include "platform/prompts.h"
 #include "scenario_ops/scenario_ops.h"
@@ -43,12 +42,12 @@ void frmMain::ShowSelectedScenario(Byte scenarioNr) {
 
 void frmMain::cmdAdd_Click() {
     try {
-        modMain::Document.AddScenario();
+        document_.AddScenario();
     } catch (const RunTimeError& error) {
         platform::ShowMessage(error.Report());
     }
     RefreshCampaignDisplay();
-    ShowSelectedScenario(static_cast<Byte>(modMain::CurrentCampaign()->NrOfScenarios() - 1));
+    ShowSelectedScenario(static_cast<Byte>(document_.Campaign()->NrOfScenarios() - 1));
     MarkChanged();
 }
 
@@ -56,8 +55,8 @@ void frmMain::MoveSelectedScenario(int step) {
     const auto from = SelectedScenario();
     if (!from) return;
     const int to = *from + step;
-    if (to < 0 || to >= modMain::CurrentCampaign()->NrOfScenarios()) return;
-    modMain::Document.MoveScenario(*from, step < 0 ? MoveDirection::Up : MoveDirection::Down);
+    if (to < 0 || to >= document_.Campaign()->NrOfScenarios()) return;
+    document_.MoveScenario(*from, step < 0 ? MoveDirection::Up : MoveDirection::Down);
     RefreshCampaignDisplay();
     ShowSelectedScenario(static_cast<Byte>(to));
     MarkChanged();
@@ -72,7 +71,7 @@ void frmMain::cmdDown_Click() {
 }
 
 void frmMain::cmdDelete_Click() {
-    if (modMain::CurrentCampaign()->NrOfScenarios() == 1) {
+    if (document_.Campaign()->NrOfScenarios() == 1) {
         platform::ShowMessage("A campaign must have at least one scenario",
                               platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
                               version::FileDescription);
@@ -80,7 +79,7 @@ void frmMain::cmdDelete_Click() {
     }
     const auto scenarioNr = SelectedScenario();
     if (!scenarioNr) return;
-    modMain::Document.DeleteScenario(*scenarioNr);
+    document_.DeleteScenario(*scenarioNr);
     RefreshCampaignDisplay();
     MarkChanged();
 }
@@ -88,9 +87,9 @@ void frmMain::cmdDelete_Click() {
 void frmMain::AdjustPrestige(Byte charMode) {
     bool isNumber = false;
     const long long shown = txtScenarioNr->text().toLongLong(&isNumber);
-    if (!isNumber || shown < 0 || shown >= modMain::CurrentCampaign()->NrOfScenarios()) return;
-    modMain::Document.AdjustPrestige(static_cast<PrestigeMode>(charMode),
-                                     modMain::Settings.PrestigeIncrement, static_cast<Byte>(shown));
+    if (!isNumber || shown < 0 || shown >= document_.Campaign()->NrOfScenarios()) return;
+    document_.AdjustPrestige(static_cast<PrestigeMode>(charMode), settings_.PrestigeIncrement,
+                             static_cast<Byte>(shown));
     MarkChanged();
     RefreshScenarioDisplay(static_cast<Byte>(shown));
 }

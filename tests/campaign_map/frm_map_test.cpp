@@ -5,7 +5,6 @@
 #include <QSignalSpy>
 
 #include "campaign_map/frm_map.h"
-#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -47,7 +46,7 @@ TEST_F(MapWindowTest, ShowsTheCampaignInOneWindowAndAClickedBoxOrFindingShowsIts
                           map.vwMap->mapFromScene(centre));
         EXPECT_EQ(Window().txtScenarioNr->text(), shown);
     }
-    modMain::CurrentCampaign()->ScenarioAt(1)->Victories()->Item(1)->SetOnEndGoTo(9);
+    document.Campaign()->ScenarioAt(1)->Victories()->Item(1)->SetOnEndGoTo(9);
     Window().RefreshCampaignMap();
     QCoreApplication::sendPostedEvents();  // as the event loop does
     QListWidgetItem* finding = map.lstFindings->item(0);

@@ -2,7 +2,6 @@
 #include <filesystem>
 
 #include "campaign_file/campaign_reader.h"
-#include "main_window/mod_main.h"
 #include "platform/read_limits.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
@@ -18,7 +17,7 @@ class UnsavedChangesTest : public test::MainWindowTest {
     std::string OpenChanged() {
         const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(3));
         OpenThroughToolbar(path);
-        modMain::CurrentCampaign()->SetPrestige(4321);
+        document.Campaign()->SetPrestige(4321);
         Window().MarkChanged();
         return path;
     }
@@ -77,7 +76,7 @@ TEST_F(UnsavedChangesTest, AFailedSaveAfterYesGoesNoFurther) {
     ClickToolbar("OPEN");  // no file dialog follows
     prompts.VerifyDone();
     EXPECT_TRUE(window.mnuSave->isEnabled());
-    EXPECT_EQ(modMain::CurrentCampaign()->Prestige(), 4321);
+    EXPECT_EQ(document.Campaign()->Prestige(), 4321);
 }
 
 TEST_F(UnsavedChangesTest, AChoiceMadeWithTheKeysInADropDownListMarksAChange) {

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -68,10 +67,10 @@ TEST_F(MainWindowTest, PickingFromTheListsStoresTheChoiceForTheShownScenario) {
     gui::frmMain& window = Window();
     ClickEntry(window, "_2");
     QTest::keyClick(window.cbxVictoryGoto[1], Qt::Key_End);
-    EXPECT_EQ(modMain::CurrentCampaign()->ScenarioAt(2)->Victories()->Item(2)->OnEndGoTo(), 2);
-    EXPECT_EQ(modMain::CurrentCampaign()->ScenarioAt(0)->Victories()->Item(2)->OnEndGoTo(), 1);
+    EXPECT_EQ(document.Campaign()->ScenarioAt(2)->Victories()->Item(2)->OnEndGoTo(), 2);
+    EXPECT_EQ(document.Campaign()->ScenarioAt(0)->Victories()->Item(2)->OnEndGoTo(), 1);
     QTest::keyClick(window.cbxCountry, Qt::Key_Down);
-    EXPECT_EQ(modMain::CurrentCampaign()->Country(), 8);
+    EXPECT_EQ(document.Campaign()->Country(), 8);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <functional>
 #include <memory>
 
-#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -34,7 +33,7 @@ class FieldEditingTest : public test::MainWindowTest {
         QApplication::clipboard()->setText(text);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     }
-    Scenario& Shown() { return *modMain::CurrentCampaign()->ScenarioAt(0); }
+    Scenario& Shown() { return *document.Campaign()->ScenarioAt(0); }
 };
 
 TEST_F(FieldEditingTest, ANameTooLongOrOutsideWindows1252IsTakenBackWithTheMessage) {
@@ -67,7 +66,7 @@ TEST_F(FieldEditingTest, EachFieldStoresIntoItsOwnPlaceWithoutControlCharacters)
     TypeOver(window.txtScenarioMOV, "");
     Paste(window.txtScenarioMOV, "ab\ncd\r\n\t");
     TypeOver(window.txtScenario, "Alp");
-    const Campaign& campaign = *modMain::CurrentCampaign();
+    const Campaign& campaign = *document.Campaign();
     EXPECT_EQ(campaign.DefeatMOV(), "l.mov");
     EXPECT_EQ(Shown().Victories()->Item(4)->VictoryTXT(), "lost.txt");
     EXPECT_EQ(window.txtScenarioMOV->text(), "abcd");
@@ -93,7 +92,7 @@ TEST_F(FieldEditingTest, PrestigeIsReadInTheUsersLocaleAndBadTextsAreMarked) {
         SCOPED_TRACE(c.text);
         QLocale::setDefault(QLocale(c.language));
         TypeOver(box, c.text);
-        EXPECT_EQ(modMain::CurrentCampaign()->Prestige(), c.stored);
+        EXPECT_EQ(document.Campaign()->Prestige(), c.stored);
         EXPECT_EQ(box->text(), c.text) << "the text stays as typed";
         EXPECT_EQ(box->palette().color(QPalette::Base) != normalBase, c.marked);
         EXPECT_EQ(box->toolTip() == "Not a number from 0 to 65000: 0 will be saved.", c.marked);

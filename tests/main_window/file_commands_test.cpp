@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <filesystem>
 
-#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 #include "text_editor/frm_edit.h"
@@ -13,14 +12,14 @@ class FileCommandsTest : public test::MainWindowTest {
   protected:
     // Opens a campaign whose scenario 0 is Alpha_01.scn with no loss text.
     gui::frmMain& Opened() {
-        modMain::Settings.ScnLFileSeparator = "l";
+        settings.ScnLFileSeparator = "l";
         Campaign campaign = test::DistinctCampaign(2);
         campaign.ScenarioAt(0)->SetScenarioName("Alpha_01.scn");
         campaign.ScenarioAt(0)->Victories()->Item(4)->SetVictoryTXT("");
         OpenThroughToolbar(WriteCampaign("camp1.cam", campaign));
         return Window();
     }
-    Scenario& Shown() { return *modMain::CurrentCampaign()->ScenarioAt(0); }
+    Scenario& Shown() { return *document.Campaign()->ScenarioAt(0); }
     // Answers the text editor: checks what it shows, then types and closes it.
     void ExpectEditor(
         const QString& caption, const QString& shownText, const QString& typed, bool save,
@@ -132,10 +131,10 @@ TEST_F(FileCommandsTest, AFailedWriteBringsTheEditorBackWithTheTextAsTyped) {
 }
 
 TEST_F(FileCommandsTest, TheScenarioEditorGetsTheScenarioFileInQuotes) {
-    modMain::Settings.ScenarioEditorPath = "E:\\Tools\\scned.exe";
+    settings.ScenarioEditorPath = "E:\\Tools\\scned.exe";
     gui::frmMain& window = Opened();
     const std::string commandLine =
-        "E:\\Tools\\scned.exe \"" + modMain::CurrentCampaign()->CampaignFolder() + "Alpha_01.scn\"";
+        "E:\\Tools\\scned.exe \"" + document.Campaign()->CampaignFolder() + "Alpha_01.scn\"";
     prompts.ExpectProcess(commandLine, false);
     prompts.ExpectMessage("The scenario editor could not be started:\r\nE:\\Tools\\scned.exe");
     QTest::mouseClick(window.cmdEditScenario, Qt::LeftButton);

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/mod_main.h"
 #include "scenario_ops/scenario_ops.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
@@ -47,11 +46,10 @@ TEST_F(ScenarioCommandsTest, TheLastScenarioIsNeverDeletedNorThe256thAdded) {
         platform::MessageAnswer::Ok);
     QTest::mouseClick(window.cmdDelete, Qt::LeftButton);
     prompts.VerifyDone();
-    EXPECT_EQ(modMain::CurrentCampaign()->NrOfScenarios(), 1);
+    EXPECT_EQ(document.Campaign()->NrOfScenarios(), 1);
     EXPECT_FALSE(window.mnuSave->isEnabled());
 
-    while (modMain::CurrentCampaign()->NrOfScenarios() < 255)
-        AddScenario(*modMain::CurrentCampaign());
+    while (document.Campaign()->NrOfScenarios() < 255) AddScenario(*document.Campaign());
     prompts.ExpectMessage("6\r\nOverflow\r\nField: Number of scenarios");
     QTest::mouseClick(window.cmdAdd, Qt::LeftButton);
     prompts.VerifyDone();

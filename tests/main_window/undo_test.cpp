@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "campaign_file/campaign_writer.h"
-#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -13,7 +12,7 @@ class UndoTest : public test::MainWindowTest {
         OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(count)));
         return Window();
     }
-    std::string Bytes() { return BuildCampaignFile(*modMain::CurrentCampaign()); }
+    std::string Bytes() { return BuildCampaignFile(*document.Campaign()); }
     void ExpectCommands(const QString& undo, const QString& redo) {
         EXPECT_EQ(Window().mnuUndo->text(), undo);
         EXPECT_EQ(Window().mnuUndo->isEnabled(), undo != "&Undo");

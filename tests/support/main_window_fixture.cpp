@@ -2,7 +2,6 @@
 #include "support/main_window_fixture.h"
 
 #include "campaign_file/campaign_writer.h"
-#include "main_window/mod_main.h"
 #include "support/test_application.h"
 
 namespace xal::test {
@@ -43,10 +42,8 @@ void ExpectCommandState(gui::frmMain& window, CommandState state) {
 MainWindowTest::MainWindowTest() {
     EnsureApplication();
     game.Write("GUI97.txt", CountryLines(20));
-    modMain::Settings = SettingsRecord{};
-    modMain::Settings.GameFolder = game.File("");
-    modMain::Settings.PrestigeIncrement = 1000;
-    modMain::Document = CampaignDocument();
+    settings.GameFolder = game.File("");
+    settings.PrestigeIncrement = 1000;
 }
 
 MainWindowTest::~MainWindowTest() {
@@ -55,7 +52,7 @@ MainWindowTest::~MainWindowTest() {
 
 gui::frmMain& MainWindowTest::Window() {
     if (!window_) {
-        window_ = std::make_unique<gui::frmMain>();
+        window_ = std::make_unique<gui::frmMain>(document, settings);
         window_->show();
     }
     return *window_;

@@ -8,6 +8,7 @@
 
 #include "main_window/frm_main.h"
 #include "model/campaign.h"
+#include "settings/settings.h"
 #include "support/registry_sandbox.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -41,6 +42,9 @@ class MainWindowTest : public ::testing::Test {
     TempFolder game;
     TempFolder campaigns;
     ScriptedPrompts prompts;
+    // The window's campaign and settings: the settings name the game folder above.
+    CampaignDocument document;
+    SettingsRecord settings;
 
   private:
     std::unique_ptr<gui::frmMain> window_;
