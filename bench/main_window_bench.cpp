@@ -65,7 +65,6 @@ void OpenAndShow50(benchmark::State& state) {
         xal::ParseCampaign(xal::ReadWholeFile(path, xal::platform::read_limit::kCampaignFile),
                            *campaign);
         document.Replace(campaign);
-        window.RefreshCampaignDisplay();
     }
 }
 BENCHMARK(OpenAndShow50)->Unit(benchmark::kMillisecond);

@@ -73,7 +73,7 @@ TEST_F(CampaignRecoveryTest, ACopyLeftIsRestoredUnsavedAndSavedToItsOwnFile) {
     Window().StartRecovery(recovery.File(""));
     prompts.VerifyDone();
     EXPECT_TRUE(CampaignSnapshot(edited).Holds(*document.Campaign()));
-    EXPECT_EQ(Window().lvScenarios->topLevelItemCount(), 3);
+    EXPECT_EQ(Scenarios()->topLevelItemCount(), 3);
     test::ExpectCommandState(Window(), test::CommandState::Changed);
     EXPECT_EQ(Copies().size(), 1u) << "the editor's own copy, in place of the one left";
 

@@ -17,8 +17,7 @@ class UnsavedChangesTest : public test::MainWindowTest {
     std::string OpenChanged() {
         const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(3));
         OpenThroughToolbar(path);
-        document.Campaign()->SetPrestige(4321);
-        Window().MarkChanged();
+        document.SetNumber(Field::CampaignPrestige, {}, 4321);
         return path;
     }
     void ExpectQuestion(MessageAnswer answer) {
@@ -38,8 +37,8 @@ TEST_F(UnsavedChangesTest, CommandStatesFollowOpeningEditingAndSaving) {
     test::ExpectCommandState(window, test::CommandState::NoCampaign);
     OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
     test::ExpectCommandState(window, test::CommandState::Unchanged);
-    QTest::keyClick(window.cbxCountry, Qt::Key_Space);  // opening the list marks a change
-    window.cbxCountry->hidePopup();
+    QTest::keyClick(List("cbxCountry"), Qt::Key_Space);  // opening the list marks a change
+    List("cbxCountry")->hidePopup();
     test::ExpectCommandState(window, test::CommandState::Changed);
     ClickToolbar("SAVE");
     test::ExpectCommandState(window, test::CommandState::Unchanged);
@@ -81,11 +80,11 @@ TEST_F(UnsavedChangesTest, AFailedSaveAfterYesGoesNoFurther) {
 
 TEST_F(UnsavedChangesTest, AChoiceMadeWithTheKeysInADropDownListMarksAChange) {
     OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
-    for (QComboBox* list : {static_cast<QComboBox*>(Window().cbxCountry),
-                            static_cast<QComboBox*>(Window().cbxVictoryGoto[0])}) {
+    for (QComboBox* list : {static_cast<QComboBox*>(List("cbxCountry")),
+                            static_cast<QComboBox*>(List("cbxVictoryGoto_0"))}) {
         SCOPED_TRACE(list->objectName().toStdString());
         const int before = list->currentIndex();
-        Window().SetSaved();
+        document.SetUnsavedChanges(false);
         QTest::keyClick(list, before + 1 == list->count() ? Qt::Key_Up : Qt::Key_Down);
         ASSERT_NE(list->currentIndex(), before);
         EXPECT_TRUE(Window().mnuSave->isEnabled());

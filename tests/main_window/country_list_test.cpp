@@ -10,7 +10,7 @@ using test::MainWindowTest;
 
 TEST_F(MainWindowTest, TheCountriesAreTheFirstTwentyLinesAsWindows1252) {
     game.Write("GUI97.txt", "\xc9ire\r\n\r\n" + test::CountryLines(23));
-    QComboBox* list = Window().cbxCountry;
+    QComboBox* list = List("cbxCountry");
     ASSERT_EQ(list->count(), 20);
     EXPECT_EQ(list->itemText(0), QString::fromUtf8("\u00c9ire"));
     EXPECT_EQ(list->itemText(1), "") << "an empty line is an entry";
@@ -37,7 +37,8 @@ TEST_F(MainWindowTest, AnIncompleteOrMissingCountryListSendsTheUserToTheOptions)
         prompts.ExpectDialog("frmOptions", [](void*) {});
         gui::frmMain window(document, settings);
         prompts.VerifyDone();
-        EXPECT_EQ(window.cbxCountry->count(), *c.folder ? 0 : std::max(c.lines, 0));
+        EXPECT_EQ(window.findChild<QComboBox*>("cbxCountry")->count(),
+                  *c.folder ? 0 : std::max(c.lines, 0));
         EXPECT_EQ(std::filesystem::exists(game.File("GUI97.txt")), c.lines >= 0)
             << "reading creates nothing";
     }

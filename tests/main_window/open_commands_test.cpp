@@ -82,7 +82,7 @@ TEST_F(OpenCommandsTest, TheUsualKeysRunTheFileCommandsOnlyWhereTheyAreEnabled) 
     Press(Qt::CTRL | Qt::Key_S);  // nothing to save: no prompt at all
     prompts.ExpectFilePick("Open campaign file", path);
     Press(Qt::CTRL | Qt::Key_O);
-    Window().MarkChanged();
+    document.SetUnsavedChanges(true);
     Press(Qt::CTRL | Qt::Key_S);
     EXPECT_FALSE(Window().mnuSave->isEnabled());
     prompts.ExpectFilePick("Save campaign file", std::nullopt);

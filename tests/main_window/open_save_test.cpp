@@ -17,8 +17,7 @@ class OpenSaveTest : public test::MainWindowTest {
         return saved.Prestige();
     }
     void ChangeAndSave(Long prestige) {
-        document.Campaign()->SetPrestige(prestige);
-        Window().MarkChanged();
+        document.SetNumber(Field::CampaignPrestige, {}, prestige);
         ClickToolbar("SAVE");
     }
 };
@@ -57,7 +56,7 @@ TEST_F(OpenSaveTest, AFailedOpenKeepsThePreviousCampaignAndWindow) {
     EXPECT_EQ(document.Campaign(), good);
     EXPECT_EQ(good->CampaignName(), "good");
     EXPECT_EQ(Window().fraMain->title(), "good.cam");
-    EXPECT_EQ(Window().lvScenarios->topLevelItemCount(), 2);
+    EXPECT_EQ(Scenarios()->topLevelItemCount(), 2);
 }
 
 TEST_F(OpenSaveTest, SaveWritesTheFileOpenedAsSpelledAndSaveAsTheChosenOne) {
@@ -89,7 +88,7 @@ TEST_F(OpenSaveTest, AFailedSaveReportsTheErrorAndKeepsTheLastGoodFile) {
     EXPECT_TRUE(Window().mnuSave->isEnabled());
     EXPECT_EQ(campaigns.Read("camp1.cam"), good);
 
-    document.Campaign()->SetPrestige(7);
+    document.SetNumber(Field::CampaignPrestige, {}, 7);
     std::filesystem::create_directory(campaigns.Path() / "taken.cam");
     prompts.ExpectFilePick("Save campaign file", campaigns.File("taken.cam"));
     prompts.ExpectMessage(

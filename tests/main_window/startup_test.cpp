@@ -46,7 +46,8 @@ TEST_F(Startup, MainLoadsTheSettingsShowsTheWindowAndOpensTheArgument) {
     game.Write("camp1.cam", BuildCampaignFile(test::DistinctCampaign(3)));
     editor = gui::Main();
     EXPECT_TRUE(editor->Window().isVisible());
-    EXPECT_EQ(editor->Window().cbxCountry->count(), 20) << "from the game's folder";
+    EXPECT_EQ(editor->Window().findChild<QComboBox*>("cbxCountry")->count(), 20)
+        << "from the game's folder";
     OpenArgument("camp1.cam");
     EXPECT_EQ(editor->Document().Campaign()->CampaignFolder(), game.File(""));
     EXPECT_EQ(editor->Window().fraMain->title(), "camp1.cam");

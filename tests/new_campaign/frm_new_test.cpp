@@ -42,7 +42,7 @@ TEST_F(NewCampaignWizardTest, OkShowsTheNewCampaignWithUnsavedChangesAndSaveAsks
     gui::frmMain& window = Window();
     test::ExpectCommandState(window, test::CommandState::Changed);
     EXPECT_EQ(window.fraMain->title(), "camp1.cam");
-    EXPECT_EQ(window.cbxVictoryGoto[3]->currentText(), "END/SCORE");
+    EXPECT_EQ(List("cbxVictoryGoto_3")->currentText(), "END/SCORE");
 
     const platform::MessageRequest question{
         game.File("scenario/camp1.cam") + " already exists.\r\nDo you want to replace it?",

@@ -12,8 +12,8 @@ TEST_F(MainWindowTest, ReportWritesTheSummaryBesideTheCampaignAndNamesItsPath) {
     Campaign campaign = test::DistinctCampaign(2);
     campaign.SetCountry(4);
     OpenThroughToolbar(WriteCampaign("camp1.cam", campaign));
-    // The country the campaign holds is reported, whatever the box shows.
-    document.Campaign()->SetCountry(7);
+    // The country the campaign holds is reported.
+    document.SetNumber(Field::Country, {}, 7);
     prompts.ExpectMessage(
         {"A summary report for this campaign has been saved to:\r\n" +
              campaigns.File("camp1_REPORT.txt"),

@@ -82,19 +82,19 @@ TEST_F(OptionsDialogTest, TheEditorPathEnablesTheScenarioEditorButtonOnOkOnly) {
         Retype(options.txtRHXaLScenarioEditor, "");
         QTest::mouseClick(options.cmdCancel, Qt::LeftButton);
     });
-    EXPECT_TRUE(Window().cmdEditScenario->isEnabled());
+    EXPECT_TRUE(Button("cmdEditScenario")->isEnabled());
     EXPECT_EQ(Stored(kScenarioEditor), "(not a text)") << "Cancel stores nothing";
     RunOptions([](gui::frmOptions& options) {
         Retype(options.txtRHXaLScenarioEditor, "");
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
     });
-    EXPECT_FALSE(Window().cmdEditScenario->isEnabled());
+    EXPECT_FALSE(Button("cmdEditScenario")->isEnabled());
     RunOptions([this](gui::frmOptions& options) {
         prompts.ExpectFilePick("Select application", "/opt/other/XaLEdit.exe");
         QTest::mouseClick(options.cmdSelectRHXaLScenarioEditor, Qt::LeftButton);
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
     });
-    EXPECT_TRUE(Window().cmdEditScenario->isEnabled());
+    EXPECT_TRUE(Button("cmdEditScenario")->isEnabled());
 }
 
 #ifndef _WIN32

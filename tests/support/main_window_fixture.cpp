@@ -69,6 +69,13 @@ void MainWindowTest::ClickToolbar(const QString& key) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+void MainWindowTest::ClickScenario(int scenarioNr) {
+    QTreeWidget* list = Scenarios();
+    QTreeWidgetItem* entry = list->topLevelItem(scenarioNr);
+    ASSERT_NE(entry, nullptr) << scenarioNr;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(entry).center());
+}
+
 void MainWindowTest::OpenThroughToolbar(const std::string& path) {
     prompts.ExpectFilePick("Open campaign file", path);
     ClickToolbar("OPEN");

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <memory>
 
 #include "main_window/frm_main.h"
@@ -37,6 +42,20 @@ class MainWindowTest : public ::testing::Test {
     // Opens a campaign file through the toolbar's open button and the file dialog.
     void OpenThroughToolbar(const std::string& path);
     void ClickToolbar(const QString& key);
+    // A control of the window, by the name the window's design gives it.
+    template <typename Control = QLineEdit>
+    Control* Find(const QString& name) {
+        auto* control = Window().findChild<Control*>(name);
+        EXPECT_NE(control, nullptr) << name.toStdString();
+        return control;
+    }
+    QPushButton* Button(const QString& name) { return Find<QPushButton>(name); }
+    QComboBox* List(const QString& name) { return Find<QComboBox>(name); }
+    QTreeWidget* Scenarios() { return Find<QTreeWidget>("lvScenarios"); }
+    // Clicks a scenario's entry in the list, which shows it.
+    void ClickScenario(int scenarioNr);
+    // The shown scenario, as its frame's caption says: "Scenario 2".
+    QString ShownScenario() { return Find<QGroupBox>("fraScenario")->title(); }
 
     RegistrySandbox sandbox;
     TempFolder game;
