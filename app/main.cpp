@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <csignal>
 #include <cstdlib>
+#include <memory>
 
 #include "main_window/editor_application.h"
 #include "main_window/startup.h"
@@ -29,9 +30,10 @@ int RunEditor(int& argc, char** argv) {
     QApplication::setWindowIcon(xal::gui::ProgramIcon());
     const std::vector<std::string> files = xal::gui::ReadCommandLine(argc, argv);
     xal::gui::InstallQtPrompts();
+    std::unique_ptr<xal::gui::Editor> editor;
     return application.Run([&] {
-        xal::gui::Main();
-        xal::gui::OpenCommandLineCampaign(files);
+        editor = xal::gui::Main();
+        editor->OpenCommandLineCampaign(files);
     });
 }
 

@@ -8,6 +8,7 @@
 
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
+#include "model/outcomes.h"
 #include "platform/read_limits.h"
 
 namespace {
@@ -20,9 +21,10 @@ xal::Campaign FullCampaign() {
         auto scenario =
             campaign.Scenarios()->Add("camp" + std::to_string(i) + ".scn",
                                       static_cast<xal::Byte>(i), "s.mov", "si.txt", 1000 + i, 150);
-        for (int j = 0; j < 4; ++j)
-            scenario->Victories()->Add("v.mov", "v.txt", 100 * j,
-                                       static_cast<xal::Byte>(j == 3 ? 254 : i + 1));
+        for (int j = 0; j < xal::kOutcomeCount; ++j)
+            scenario->Victories()->Add(
+                "v.mov", "v.txt", 100 * j,
+                static_cast<xal::Byte>(j == xal::kLossOutcome ? 254 : i + 1));
     }
     return campaign;
 }

@@ -20,7 +20,6 @@
 #include "campaign_file/open_save_commands.h"
 #include "campaign_map/frm_map.h"
 #include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
 #include "new_campaign/campaign_generation.h"
 #include "platform/file_system.h"
 #include "platform/registry_file_store.h"
@@ -29,11 +28,22 @@ namespace {
 
 using xal::gui::frmMain;
 
+// The benchmark's campaign and settings, for the whole run.
+xal::CampaignDocument& Document() {
+    static xal::CampaignDocument document;
+    return document;
+}
+
+xal::SettingsRecord& Settings() {
+    static xal::SettingsRecord settings;
+    return settings;
+}
+
 std::shared_ptr<xal::Campaign> Generated(const std::string& count) {
     xal::NewCampaignInput input;
     input.NrOfScenariosText = count;
     input.LossEndsCampaign = true;
-    return std::make_shared<xal::Campaign>(xal::GenerateCampaign(input, xal::modMain::Settings));
+    return std::make_shared<xal::Campaign>(xal::GenerateCampaign(input, Settings()));
 }
 
 std::filesystem::path BenchFolder() {
@@ -64,19 +74,25 @@ void FollowUp() {
     QCoreApplication::processEvents();
 }
 
+void Click(frmMain& window, const char* button) {
+    window.findChild<QPushButton*>(button)->click();
+}
+
+QLineEdit* Box(frmMain& window) {
+    return window.findChild<QLineEdit*>("txtScenario");
+}
+
 // The window with the 250-scenario campaign shown, scenario 100 selected, the map open.
 frmMain& Editor() {
     static frmMain* window = [] {
         // Open records the recent campaigns: in a settings store of the benchmark's own.
         setenv("XDG_CONFIG_HOME", (BenchFolder() / "config").c_str(), 1);
         xal::platform::SetRegistryStorePath(xal::platform::RegistryFileStore::DefaultPath());
-        xal::modMain::Settings.GameFolder = BenchFolder().string() + "/";
-        xal::modMain::Settings.PrestigeIncrement = 1000;
-        auto* editor = new frmMain;
+        Settings().GameFolder = BenchFolder().string() + "/";
+        Settings().PrestigeIncrement = 1000;
+        auto* editor = new frmMain(Document(), Settings());
         editor->show();
-        xal::modMain::Document.Replace(Generated("250"));
-        editor->ShowCampaignState(true);
-        editor->RefreshCampaignDisplay();
+        Document().Replace(Generated("250"), true);
         editor->mnuMap->trigger();
         FollowUp();
         return editor;
@@ -85,7 +101,8 @@ frmMain& Editor() {
 }
 
 void SelectScenario(frmMain& window, int scenarioNr) {
-    window.lvScenarios->setCurrentItem(window.lvScenarios->topLevelItem(scenarioNr));
+    auto* list = window.findChild<QTreeWidget*>("lvScenarios");
+    list->setCurrentItem(list->topLevelItem(scenarioNr));
     FollowUp();
 }
 
@@ -106,7 +123,7 @@ void Time(benchmark::State& state, const std::function<void(frmMain&)>& command,
         FollowUp();
     }
     state.counters["max_ms"] = 1000 * slowest;
-    state.counters["scenarios"] = xal::modMain::CurrentCampaign()->NrOfScenarios();
+    state.counters["scenarios"] = Document().Campaign()->NrOfScenarios();
 }
 
 void Undo(frmMain& window) {
@@ -120,22 +137,21 @@ void Open(benchmark::State& state) {
         state,
         [&file](frmMain& window) { window.ShowOpenedCampaign(xal::gui::OpenCampaignFile(file)); },
         [](frmMain& window) {
-            xal::modMain::Document.Replace(Generated("250"));
-            window.RefreshCampaignDisplay();
+            Document().Replace(Generated("250"));
             SelectScenario(window, 100);
         });
 }
 
 void Add(benchmark::State& state) {
     Time(
-        state, [](frmMain& window) { window.cmdAdd->click(); }, Undo);
+        state, [](frmMain& window) { Click(window, "cmdAdd"); }, Undo);
 }
 
 // A button's command on scenario 100, taken back after each run.
-void ClickOnScenario100(benchmark::State& state, QPushButton* frmMain::*button) {
+void ClickOnScenario100(benchmark::State& state, const char* button) {
     SelectScenario(Editor(), 100);
     Time(
-        state, [button](frmMain& window) { (window.*button)->click(); },
+        state, [button](frmMain& window) { Click(window, button); },
         [](frmMain& window) {
             Undo(window);
             SelectScenario(window, 100);
@@ -143,11 +159,11 @@ void ClickOnScenario100(benchmark::State& state, QPushButton* frmMain::*button) 
 }
 
 void MoveDown(benchmark::State& state) {
-    ClickOnScenario100(state, &frmMain::cmdDown);
+    ClickOnScenario100(state, "cmdDown");
 }
 
 void Delete(benchmark::State& state) {
-    ClickOnScenario100(state, &frmMain::cmdDelete);
+    ClickOnScenario100(state, "cmdDelete");
 }
 
 void RaiseAllPrestige(benchmark::State& state) {
@@ -162,7 +178,7 @@ void Redo(frmMain& window) {
 // Undo and Redo of deleting scenario 100; the campaign ends with its 250 scenarios.
 void UndoDelete(benchmark::State& state) {
     SelectScenario(Editor(), 100);
-    Editor().cmdDelete->click();
+    Click(Editor(), "cmdDelete");
     FollowUp();
     Time(state, Undo, Redo);
     Undo(Editor());
@@ -171,7 +187,7 @@ void UndoDelete(benchmark::State& state) {
 
 void RedoDelete(benchmark::State& state) {
     SelectScenario(Editor(), 100);
-    Editor().cmdDelete->click();
+    Click(Editor(), "cmdDelete");
     Undo(Editor());
     FollowUp();
     Time(state, Redo, Undo);
@@ -182,8 +198,8 @@ void RedoDelete(benchmark::State& state) {
 void Keystroke(benchmark::State& state) {
     SelectScenario(Editor(), 100);
     Time(
-        state, [](frmMain& window) { QTest::keyClick(window.txtScenario, Qt::Key_X); },
-        [](frmMain& window) { QTest::keyClick(window.txtScenario, Qt::Key_Backspace); });
+        state, [](frmMain& window) { QTest::keyClick(Box(window), Qt::Key_X); },
+        [](frmMain& window) { QTest::keyClick(Box(window), Qt::Key_Backspace); });
 }
 
 // The map's redraw after a keystroke in the scenario's file name: dot lays the map out
@@ -196,7 +212,7 @@ void MapFollows(benchmark::State& state) {
     for (auto _ : state) {
         QSignalSpy drawn(map, &xal::gui::frmMap::drawn);
         const auto start = std::chrono::steady_clock::now();
-        QTest::keyClick(window.txtScenario, ++key % 2 ? Qt::Key_X : Qt::Key_Backspace);
+        QTest::keyClick(Box(window), ++key % 2 ? Qt::Key_X : Qt::Key_Backspace);
         if (!drawn.wait(600000)) std::abort();
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(took.count());

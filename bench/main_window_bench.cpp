@@ -17,7 +17,7 @@
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
 #include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
+#include "model/outcomes.h"
 #include "platform/file_system.h"
 #include "platform/read_limits.h"
 #include "platform/reg_file_format.h"
@@ -41,9 +41,10 @@ std::filesystem::path BenchFolder() {
             auto scenario = campaign.Scenarios()->Add("camp" + std::to_string(i) + ".scn",
                                                       static_cast<xal::Byte>(i), "s.mov", "si.txt",
                                                       1000 + i, 150);
-            for (int j = 0; j < 4; ++j)
-                scenario->Victories()->Add("v.mov", "v.txt", 100 * j,
-                                           static_cast<xal::Byte>(j == 3 ? 254 : (i + 1) % 50));
+            for (int j = 0; j < xal::kOutcomeCount; ++j)
+                scenario->Victories()->Add(
+                    "v.mov", "v.txt", 100 * j,
+                    static_cast<xal::Byte>(j == xal::kLossOutcome ? 254 : (i + 1) % 50));
         }
         xal::WriteWholeFile((path / "camp50.cam").string(), xal::BuildCampaignFile(campaign));
         return path;
@@ -51,23 +52,19 @@ std::filesystem::path BenchFolder() {
     return folder;
 }
 
-void UseBenchGame() {
-    xal::modMain::Settings.GameFolder = BenchFolder().string() + "/";
-    xal::modMain::Settings.PrestigeIncrement = 1000;
-    xal::modMain::Document = xal::CampaignDocument();
-}
-
 void OpenAndShow50(benchmark::State& state) {
-    UseBenchGame();
-    xal::gui::frmMain window;
+    xal::SettingsRecord settings;
+    settings.GameFolder = BenchFolder().string() + "/";
+    settings.PrestigeIncrement = 1000;
+    xal::CampaignDocument document;
+    xal::gui::frmMain window(document, settings);
     window.show();
     const std::string path = (BenchFolder() / "camp50.cam").string();
     for (auto _ : state) {
         auto campaign = std::make_shared<xal::Campaign>();
         xal::ParseCampaign(xal::ReadWholeFile(path, xal::platform::read_limit::kCampaignFile),
                            *campaign);
-        xal::modMain::Document.Replace(campaign);
-        window.RefreshCampaignDisplay();
+        document.Replace(campaign);
     }
 }
 BENCHMARK(OpenAndShow50)->Unit(benchmark::kMillisecond);

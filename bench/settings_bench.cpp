@@ -15,11 +15,13 @@
 #include "platform/reg_file_format.h"
 #include "platform/registry_file_store.h"
 #include "platform/wine_registry.h"
+#include "settings/settings.h"
 
 namespace {
 
 using xal::platform::RegFile;
 namespace RegType = xal::platform::RegType;
+using namespace xal::settings_keys;
 
 constexpr int kKeys = 16000;
 
@@ -98,7 +100,7 @@ void ChangeAStoreOfManyKeys(benchmark::State& state) {
     for (auto _ : state) {
         ++count;
         store.Store().Change([&](RegFile& file) {
-            file.EnsureKey("Software\\XaL Campaign Editor")
+            file.EnsureKey(kSettingsKey)
                 .values.assign({{"Count", RegType::Dword,
                                  std::string(reinterpret_cast<const char*>(&count), 4)}});
         });
@@ -108,13 +110,13 @@ BENCHMARK(ChangeAStoreOfManyKeys)->Unit(benchmark::kMillisecond);
 
 void ReadTheEditorsStore(benchmark::State& state) {
     RegFile file;
-    auto& key = file.EnsureKey("Software\\XaL Campaign Editor");
-    for (const char* name :
-         {"XaL Path", "RH XaL Scenario Editor", "Scn File Separator", "Scn Info File Separator",
-          "Scn Brilliant Victory File Separator", "Scn Victory File Separator",
-          "Scn Tactical Victory File Separator", "Scn Loss File Separator"})
-        key.values.push_back({name, RegType::Sz, std::string("/home/player/Games/Legion/\0", 27)});
-    key.values.push_back({"Prestige Increment", RegType::Dword, std::string("\xe8\x03\0\0", 4)});
+    auto& key = file.EnsureKey(kSettingsKey);
+    const std::string folder("/home/player/Games/Legion/\0", 27);
+    key.values.push_back({kGameFolder, RegType::Sz, folder});
+    key.values.push_back({kScenarioEditor, RegType::Sz, folder});
+    for (const xal::SeparatorSetting& separator : xal::kSeparatorSettings)
+        key.values.push_back({separator.key, RegType::Sz, folder});
+    key.values.push_back({kPrestigeIncrement, RegType::Dword, std::string("\xe8\x03\0\0", 4)});
     const StoreFile store(xal::platform::FormatRegFile(file));
     for (auto _ : state) benchmark::DoNotOptimize(store.Store().Read());
 }
@@ -138,8 +140,8 @@ void ReadTheGameKeyOfManyValues(benchmark::State& state) {
     xal::platform::ReplaceFileContents((prefix.Path() / "system.reg").string(),
                                        OneKeyOfManyValues(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(xal::platform::WineMachineText(
-            prefix.Path().string(), "Software\\Ostrand\\Xandor's Legion\\1.0", "Directory"));
+        benchmark::DoNotOptimize(
+            xal::platform::WineMachineText(prefix.Path().string(), kGameKey, kGameDirectory));
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(ReadTheGameKeyOfManyValues)

@@ -16,7 +16,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
 #ifdef XAL_PROBE_EDITOR
-    xal::gui::Main();
+    const auto editor = xal::gui::Main();
 #else
     QMainWindow window;
     window.menuBar()->addMenu("&File");

@@ -6,6 +6,7 @@
 #include "model/campaign_limits.h"
 #include "model/conversions.h"
 #include "model/editing_rules.h"
+#include "model/outcomes.h"
 
 namespace xal {
 namespace {
@@ -62,10 +63,10 @@ class Checker {
     void CheckOutcomes(std::size_t i) {
         const Scenario& scenario = *scenarios_[i];
         const int nr = static_cast<int>(i);
-        const long outcomes = std::min(4L, scenario.Victories()->Count());
+        const long outcomes = std::min<long>(kOutcomeCount, scenario.Victories()->Count());
         for (int k = 0; k < outcomes; ++k) {
             const Victory& outcome = *scenario.Victories()->Item(k + 1);
-            const std::string what = ScenarioWords(i) + ", " + kOutcomeNames[k];
+            const std::string what = ScenarioWords(i) + ", " + kOutcomes[k].word;
             if (!LeadsToAScenario(outcome.OnEndGoTo()) &&
                 outcome.OnEndGoTo() != Victory::EndOfCampaign)
                 Add(Severity::Error, nr, k,

@@ -32,9 +32,4 @@ std::string FindingLine(const Finding& finding);
 // Whether any finding is an error.
 bool HasErrors(const std::vector<Finding>& findings);
 
-// The outcomes' short names on the map and their words in sentences, 0 to 3.
-inline constexpr const char* kOutcomeShortNames[4] = {"BV", "V", "TV", "L"};
-inline constexpr const char* kOutcomeNames[4] = {"brilliant victory", "victory", "tactical victory",
-                                                 "loss"};
-
 }  // namespace xal

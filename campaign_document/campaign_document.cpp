@@ -5,85 +5,55 @@
 #include <utility>
 
 #include "model/conversions.h"
+#include "model/outcomes.h"
 #include "platform/error.h"
 
 namespace xal {
 namespace {
 
-// An outcome outside 0 to 3 is out of range before it could name a step.
-std::string OutcomeWord(Byte outcome) {
-    static const char* const kWords[4] = {"brilliant victory", "victory", "tactical victory",
-                                          "defeat"};
-    if (outcome >= 4) Raise(ErrorNumber::SubscriptOutOfRange);
-    return kWords[outcome];
-}
+using Change = DocumentChange;
 
-Victory& OutcomeAt(Campaign& campaign, FieldPlace place) {
-    return *campaign.ScenarioAt(place.scenario)->Victories()->Item(place.outcome + 1L);
-}
-
-FieldLevel LevelOf(TextField field) {
+// How a step names a field within its level; a name of a place that does not exist is
+// out of range before it could name a step.
+std::string FieldName(Field field) {
     switch (field) {
-        case TextField::CampaignTXT:
-        case TextField::CampaignVictoryMOV:
-        case TextField::CampaignDefeatMOV:
-            return FieldLevel::Campaign;
-        case TextField::OutcomeTXT:
-        case TextField::OutcomeMOV:
-            return FieldLevel::Outcome;
-        default:
-            return FieldLevel::Scenario;
-    }
-}
-
-// The field's name within its level.
-std::string NameOf(TextField field) {
-    switch (field) {
-        case TextField::CampaignVictoryMOV:
+        case Field::CampaignVictoryMOV:
             return "victory MOV file";
-        case TextField::CampaignDefeatMOV:
+        case Field::CampaignDefeatMOV:
             return "defeat MOV file";
-        case TextField::ScenarioFile:
+        case Field::ScenarioFile:
             return "file name";
-        case TextField::CampaignTXT:
-        case TextField::ScenarioTXT:
-        case TextField::OutcomeTXT:
+        case Field::CampaignTXT:
+        case Field::ScenarioTXT:
+        case Field::OutcomeTXT:
             return "TXT file";
-        default:
+        case Field::ScenarioMOV:
+        case Field::OutcomeMOV:
             return "MOV file";
+        case Field::Country:
+            return "country";
+        case Field::OutcomeGoTo:
+            return "go-to";
+        default:
+            return "prestige";
     }
 }
 
-// "Edit <field caption>" for the field `name` of a level; the caption names the field
-// and outcome, so with the scenario it makes the merge key.
-EditStep FieldStep(FieldLevel level, const std::string& name, FieldPlace place) {
+// "Edit campaign TXT file", "Edit defeat prestige", "Choose go-to": the caption names the
+// field, its level and outcome, so with the scenario it makes the merge key.
+EditStep FieldStep(Field field, FieldPlace place) {
+    const std::string name = FieldName(field);
+    const FieldLevel level = LevelOf(field);
     if (level == FieldLevel::Campaign)
-        return {"Edit campaign " + name, std::nullopt, "campaign " + name};
+        return {field == Field::Country ? "Choose country" : "Edit campaign " + name, std::nullopt,
+                "campaign " + name};
+    if (level == FieldLevel::Outcome && place.outcome >= kOutcomeCount)
+        Raise(ErrorNumber::SubscriptOutOfRange);
     const std::string whose =
-        level == FieldLevel::Scenario ? "scenario" : OutcomeWord(place.outcome);
+        level == FieldLevel::Scenario ? "scenario" : kOutcomes[place.outcome].commandWord;
     const std::string caption = "Edit " + whose + " " + name;
-    return {caption, place.scenario, caption + " " + DecimalText(place.scenario)};
-}
-
-void StoreText(Campaign& campaign, TextField field, FieldPlace place, const std::string& text) {
-    switch (field) {
-        case TextField::CampaignTXT:
-            return campaign.SetCampaignTXT(text);
-        case TextField::CampaignVictoryMOV:
-            return campaign.SetVictoryMOV(text);
-        case TextField::CampaignDefeatMOV:
-            return campaign.SetDefeatMOV(text);
-        case TextField::ScenarioFile:
-            return campaign.ScenarioAt(place.scenario)->SetScenarioName(text);
-        case TextField::ScenarioTXT:
-            return campaign.ScenarioAt(place.scenario)->SetScenarioTXT(text);
-        case TextField::ScenarioMOV:
-            return campaign.ScenarioAt(place.scenario)->SetScenarioMOV(text);
-        case TextField::OutcomeTXT:
-            return OutcomeAt(campaign, place).SetVictoryTXT(text);
-        case TextField::OutcomeMOV:
-            return OutcomeAt(campaign, place).SetVictoryMOV(text);
-    }
+    return {field == Field::OutcomeGoTo ? "Choose go-to" : caption, place.scenario,
+            caption + " " + DecimalText(place.scenario)};
 }
 
 // The contents of `contents` with the file that `campaign` lives in.
@@ -98,16 +68,35 @@ void RestoreContents(Campaign& campaign, Campaign contents) {
 
 CampaignDocument::CampaignDocument() : campaign_(std::make_shared<xal::Campaign>()) {}
 
-void CampaignDocument::Replace(std::shared_ptr<xal::Campaign> campaign) {
+void CampaignDocument::Replace(std::shared_ptr<xal::Campaign> campaign, bool unsaved) {
     campaign_ = std::move(campaign);
     open_ = true;
+    unsaved_ = unsaved;
     undo_.clear();
     redo_.clear();
     openMergeKey_.clear();
-    Changed();
+    Notify({Change::kReplaced | Change::kFile | Change::kUnsaved | Change::kHistory});
 }
 
-void CampaignDocument::Edit(const EditStep& step,
+CampaignDocument::Subscription CampaignDocument::Subscribe(Listener listener) const {
+    auto subscription = std::make_shared<const Listener>(std::move(listener));
+    listeners_.push_back(subscription);
+    return subscription;
+}
+
+void CampaignDocument::Notify(const DocumentChange& change) const {
+    std::erase_if(listeners_, [](const auto& listener) { return listener.expired(); });
+    // A listener may subscribe another or give up its own while it hears the notice.
+    const auto listeners = listeners_;
+    for (const auto& held : listeners)
+        if (const Subscription listener = held.lock()) (*listener)(change);
+}
+
+unsigned CampaignDocument::Unsaved() {
+    return std::exchange(unsaved_, true) ? 0u : unsigned{Change::kUnsaved};
+}
+
+void CampaignDocument::Edit(const EditStep& step, DocumentChange what,
                             const std::function<void(xal::Campaign&)>& change) {
     CampaignSnapshot before(*campaign_, undo_.empty() ? nullptr : &undo_.back().snapshot);
     try {
@@ -121,10 +110,11 @@ void CampaignDocument::Edit(const EditStep& step,
     const bool merges = !step.mergeKey.empty() && step.mergeKey == openMergeKey_;
     openMergeKey_ = step.mergeKey;
     if (!merges) {
-        undo_.push_back({step, std::move(before)});
+        undo_.push_back({step, what, std::move(before)});
         if (undo_.size() > kMaxSteps) undo_.pop_front();
     }
-    Changed();
+    what.parts |= Change::kHistory | Unsaved();
+    Notify(what);
 }
 
 std::string CampaignDocument::UndoText() const {
@@ -136,9 +126,12 @@ std::string CampaignDocument::RedoText() const {
 }
 
 void CampaignDocument::SetUnsavedChanges(bool unsaved) {
-    if (unsaved_ == unsaved) return;
-    unsaved_ = unsaved;
-    Changed();
+    if (std::exchange(unsaved_, unsaved) != unsaved) Notify({Change::kUnsaved});
+}
+
+void CampaignDocument::Saved() {
+    unsaved_ = false;
+    Notify({Change::kFile | Change::kUnsaved});
 }
 
 EditStep CampaignDocument::Undo() {
@@ -155,19 +148,23 @@ EditStep CampaignDocument::Restore(std::deque<Record>& from, std::deque<Record>&
     Record record = std::move(from.back());
     from.pop_back();
     RestoreContents(*campaign_, record.snapshot.Restore());
-    to.push_back({record.step, std::move(current)});
+    to.push_back({record.step, record.what, std::move(current)});
     openMergeKey_.clear();
-    Changed();
 
     const int count = campaign_->NrOfScenarios();
     if (count == 0) record.step.scenario.reset();
     if (record.step.scenario)
         record.step.scenario = static_cast<Byte>(std::min<int>(*record.step.scenario, count - 1));
+    DocumentChange notice = record.what;
+    notice.parts |= Change::kRestored | Change::kHistory | Unsaved();
+    notice.scenario = record.step.scenario;
+    Notify(notice);
     return record.step;
 }
 
 void CampaignDocument::AddScenario() {
-    Edit({"Add scenario", campaign_->NrOfScenarios(), {}},
+    const Byte added = campaign_->NrOfScenarios();
+    Edit({"Add scenario", added, {}}, {.parts = Change::kScenarioList, .scenario = added},
          [](xal::Campaign& campaign) { xal::AddScenario(campaign); });
 }
 
@@ -176,15 +173,18 @@ void CampaignDocument::MoveScenario(Byte scenario, MoveDirection direction) {
     const int to = scenario + (up ? -1 : 1);
     if (scenario >= campaign_->NrOfScenarios() || to < 0 || to >= campaign_->NrOfScenarios())
         Raise(ErrorNumber::SubscriptOutOfRange);
+    const auto moved = static_cast<Byte>(to);
     const std::string caption = "Move scenario " + DecimalText(scenario) + (up ? " up" : " down");
-    Edit({caption, static_cast<Byte>(to), {}}, [scenario, to](xal::Campaign& campaign) {
-        xal::MoveScenario(campaign, scenario, static_cast<Byte>(to));
-    });
+    Edit({caption, moved, {}}, {.parts = Change::kScenarioList, .scenario = moved},
+         [scenario, moved](xal::Campaign& campaign) {
+             xal::MoveScenario(campaign, scenario, moved);
+         });
 }
 
 void CampaignDocument::DeleteScenario(Byte scenario) {
     if (scenario >= campaign_->NrOfScenarios()) Raise(ErrorNumber::SubscriptOutOfRange);
     Edit({"Delete scenario " + DecimalText(scenario), scenario, {}},
+         {.parts = Change::kScenarioList},
          [scenario](xal::Campaign& campaign) { xal::DeleteScenario(campaign, scenario); });
 }
 
@@ -194,35 +194,21 @@ void CampaignDocument::AdjustPrestige(PrestigeMode mode, Long increment, Byte di
     const std::string caption =
         std::string(raise ? "Raise " : "Lower ") +
         (all ? "all prestige" : "prestige of scenario " + DecimalText(displayed));
-    Edit({caption, displayed, {}}, [=](xal::Campaign& campaign) {
+    Edit({caption, displayed, {}}, {.parts = Change::kScenarios}, [=](xal::Campaign& campaign) {
         xal::AdjustPrestige(campaign, mode, increment, displayed);
     });
 }
 
-void CampaignDocument::SetCountry(Byte country) {
-    Edit({"Choose country", std::nullopt, "country"},
-         [country](xal::Campaign& campaign) { campaign.SetCountry(country); });
+void CampaignDocument::SetText(Field field, FieldPlace place, const std::string& text) {
+    place = PlaceOf(field, place);
+    Edit(FieldStep(field, place), {.parts = Change::kField, .field = field, .place = place},
+         [&](xal::Campaign& campaign) { SetTextOf(campaign, field, place, text); });
 }
 
-void CampaignDocument::SetGoTo(Byte scenario, Byte outcome, Byte goTo) {
-    const FieldPlace place{scenario, outcome};
-    const std::string key = FieldStep(FieldLevel::Outcome, "go-to", place).mergeKey;
-    Edit({"Choose go-to", scenario, key},
-         [=](xal::Campaign& campaign) { OutcomeAt(campaign, place).SetOnEndGoTo(goTo); });
-}
-
-void CampaignDocument::SetText(TextField field, FieldPlace place, const std::string& text) {
-    Edit(FieldStep(LevelOf(field), NameOf(field), place),
-         [=](xal::Campaign& campaign) { StoreText(campaign, field, place, text); });
-}
-
-void CampaignDocument::SetPrestige(FieldLevel level, FieldPlace place, Long value) {
-    Edit(FieldStep(level, "prestige", place), [=](xal::Campaign& campaign) {
-        if (level == FieldLevel::Campaign) return campaign.SetPrestige(value);
-        if (level == FieldLevel::Scenario)
-            return campaign.ScenarioAt(place.scenario)->SetPrestige(value);
-        OutcomeAt(campaign, place).SetPrestige(value);
-    });
+void CampaignDocument::SetNumber(Field field, FieldPlace place, Long number) {
+    place = PlaceOf(field, place);
+    Edit(FieldStep(field, place), {.parts = Change::kField, .field = field, .place = place},
+         [&](xal::Campaign& campaign) { SetNumberOf(campaign, field, place, number); });
 }
 
 }  // namespace xal

@@ -2,6 +2,7 @@
 #include "campaign_file/campaign_reader.h"
 
 #include "campaign_file/campaign_layout.h"
+#include "model/outcomes.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 
@@ -44,7 +45,7 @@ void ParseCampaignContents(const std::string& contents, Campaign& campaign) {
                                   TextAt(contents, r + kScenarioMOV),
                                   TextAt(contents, r + kScenarioTXT),
                                   NumberAt(contents, r + kScenarioPrestige), kUnitsByte);
-        for (std::size_t j = 0; j < 4; ++j) {
+        for (std::size_t j = 0; j < kOutcomeCount; ++j) {
             const std::size_t b = OutcomeAt(r, j);
             std::string movie = TextAt(contents, b + kOutcomeMOV);
             std::string text = TextAt(contents, b + kOutcomeTXT);

@@ -4,6 +4,7 @@
 #include "campaign_file/campaign_layout.h"
 #include "campaign_file/campaign_reader.h"
 #include "model/campaign_limits.h"
+#include "model/outcomes.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 
@@ -57,7 +58,7 @@ std::string BuildCampaignFile(const Campaign& campaign) {
         PutText(contents, r + kScenarioTXT, scenario->ScenarioTXT());
         Put(contents, r + kScenarioPrestige, Word16Text(scenario->Prestige()));
         PutByte(contents, r + kUnits, kUnitsByte);
-        for (std::size_t j = 0; j < 4; ++j) {
+        for (std::size_t j = 0; j < kOutcomeCount; ++j) {
             auto victory = scenario->Victories()->Item(static_cast<long>(j) + 1);
             const std::size_t b = OutcomeAt(r, j);
             PutText(contents, b + kOutcomeMOV, victory->VictoryMOV());

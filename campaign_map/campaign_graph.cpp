@@ -4,11 +4,10 @@
 #include <map>
 
 #include "model/conversions.h"
+#include "model/outcomes.h"
 
 namespace xal {
 namespace {
-
-constexpr int kOutcomes = 4;
 
 std::optional<Severity> Worse(std::optional<Severity> shown, Severity found) {
     return shown == Severity::Error ? shown : found;
@@ -18,7 +17,7 @@ std::optional<Severity> Worse(std::optional<Severity> shown, Severity found) {
 std::vector<Byte> GoTosOf(const Scenario& scenario) {
     std::vector<Byte> goTos;
     for (const auto& outcome : *scenario.Victories()) {
-        if (goTos.size() == kOutcomes) break;
+        if (goTos.size() == kOutcomeCount) break;
         goTos.push_back(outcome->OnEndGoTo());
     }
     return goTos;
@@ -78,7 +77,7 @@ CampaignGraph MapOfCampaign(const Campaign& campaign, const std::vector<Finding>
             }
             shared->outcomes.push_back(k);
             shared->label +=
-                (shared->label.empty() ? "" : ", ") + std::string(kOutcomeShortNames[k]);
+                (shared->label.empty() ? "" : ", ") + std::string(kOutcomes[k].shortName);
         }
     }
     return graph;

@@ -50,6 +50,12 @@ frmMap::frmMap(const CampaignDocument& document, std::function<void(Byte)> showS
     connect(lstFindings, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { lstFindings_ItemClick(item); });
     connect(&layingOut_, &QFutureWatcher<LaidOut>::finished, this, [this] { ShowLaidOut(); });
+    // What changes the campaign or its file's name; neither the history nor the unsaved flag
+    // shows on the map.
+    listening_ = document.Subscribe([this](const DocumentChange& change) {
+        if (isVisible() && change.Has(~(DocumentChange::kUnsaved | DocumentChange::kHistory)))
+            ScheduleRefresh();
+    });
 }
 
 void frmMap::ScheduleRefresh() {

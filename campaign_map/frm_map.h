@@ -18,8 +18,9 @@
 namespace xal::gui {
 
 // The campaign map window: the document's campaign's scenarios and outcomes as a graph, with
-// the check's findings beside it. A click on a scenario's box, or on a finding about one,
-// shows that scenario through the callback.
+// the check's findings beside it, following the document's changes while it is shown. A
+// click on a scenario's box, or on a finding about one, shows that scenario through the
+// callback.
 //
 // Dot lays a large map out in seconds, so it works in the background: the findings and
 // the marks of problems follow an edit at once, a map of another shape once it is laid
@@ -69,6 +70,7 @@ class frmMap : public QWidget {
     CampaignGraph wanted_;  // the campaign's map now, drawn once laid out
     QFutureWatcher<LaidOut> layingOut_;
     std::vector<Finding> findings_;
+    CampaignDocument::Subscription listening_;
 };
 
 }  // namespace xal::gui

@@ -4,6 +4,7 @@
 #include "campaign_file/campaign_layout.h"
 #include "model/campaign_limits.h"
 #include "model/editing_rules.h"
+#include "model/outcomes.h"
 #include "platform/error.h"
 #include "platform/windows1252.h"
 
@@ -13,7 +14,6 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-constexpr std::size_t kOutcomes = 4;
 // The campaign, its Scenarios list, a scenario, its Victories list, an outcome.
 constexpr int kCampaignNesting = 5;
 
@@ -159,7 +159,7 @@ void AddScenario(Campaign& campaign, const json& s, const std::string& at, std::
         campaign.Scenarios()->Add(Text(s, at, "ScenarioName"), number, Text(s, at, "ScenarioMOV"),
                                   Text(s, at, "ScenarioTXT"), Prestige(s, at), layout::kUnitsByte);
     const std::string name = FieldName(at, "Victories");
-    const json& victories = List(s, at, "Victories", kOutcomes, "a scenario has");
+    const json& victories = List(s, at, "Victories", kOutcomeCount, "a scenario has");
     for (std::size_t j = 0; j < victories.size(); ++j)
         AddVictory(*scenario, Object(victories[j], ItemName(name, j)), ItemName(name, j));
 }

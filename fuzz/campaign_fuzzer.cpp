@@ -7,6 +7,7 @@
 
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
+#include "model/outcomes.h"
 #include "platform/error.h"
 
 namespace {
@@ -20,7 +21,8 @@ const std::string& BaseFile() {
         for (int i = 0; i < 50; ++i) {
             auto scenario =
                 campaign.Scenarios()->Add("s.scn", static_cast<xal::Byte>(i), "", "", i, 150);
-            for (int j = 0; j < 4; ++j) scenario->Victories()->Add("m.mov", "t.txt", j, 254);
+            for (int j = 0; j < xal::kOutcomeCount; ++j)
+                scenario->Victories()->Add("m.mov", "t.txt", j, 254);
         }
         return xal::BuildCampaignFile(campaign);
     }();

@@ -11,6 +11,7 @@
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
 #include "campaign_map/campaign_graph.h"
+#include "model/outcomes.h"
 #include "platform/error.h"
 #include "report/campaign_report.h"
 #include "settings/country_list.h"
@@ -33,7 +34,7 @@ const std::string& BaseFile() {
             auto scenario =
                 campaign.Scenarios()->Add("s.scn", static_cast<xal::Byte>(i), "", "", i, 150);
             const int next = i + 1 < kScenarios ? i + 1 : xal::Victory::EndOfCampaign;
-            for (int j = 0; j < 4; ++j)
+            for (int j = 0; j < xal::kOutcomeCount; ++j)
                 scenario->Victories()->Add("m.mov", "t.txt", j, static_cast<xal::Byte>(next));
         }
         return xal::BuildCampaignFile(campaign);

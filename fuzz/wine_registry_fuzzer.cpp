@@ -9,6 +9,7 @@
 
 #include "platform/wine_prefix.h"
 #include "platform/wine_registry.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -40,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
         if (!out) std::abort();
     }
-    const auto folder = xal::platform::WineMachineText(
-        Prefix(), "Software\\Ostrand\\Xandor's Legion\\1.0", "Directory");
+    const auto folder = xal::platform::WineMachineText(Prefix(), xal::settings_keys::kGameKey,
+                                                       xal::settings_keys::kGameDirectory);
     if (!folder) return 0;
     if (folder->empty() || folder->find('\0') != std::string::npos) std::abort();
     // The prefix has no drive links, so a path can only lead into its own drive C:.

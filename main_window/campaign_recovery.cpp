@@ -35,6 +35,7 @@ CampaignRecovery::CampaignRecovery(const CampaignDocument& document, const std::
     due_.setSingleShot(true);
     due_.setInterval(delay);
     connect(&due_, &QTimer::timeout, this, &CampaignRecovery::KeepCopy);
+    listening_ = document.Subscribe([this](const DocumentChange&) { DocumentChanged(); });
     try {
         store_ = std::make_unique<RecoveryStore>(folder);
     } catch (const RunTimeError& error) {

@@ -14,7 +14,8 @@
 namespace xal::gui {
 
 // Keeps a recovery copy of the document while it has unsaved changes: at most `delay`
-// after a change the copy holds the campaign as it then stands, and once the changes are
+// after the document tells of a change the copy holds the campaign as it then stands, and
+// once the changes are
 // saved or dropped the copy goes. A store that cannot be had, or a copy that cannot be
 // written, is told once; the editor goes on without, or tries again at the next change.
 class CampaignRecovery : public QObject {
@@ -31,12 +32,12 @@ class CampaignRecovery : public QObject {
     // An unreadable copy is kept aside and told.
     void OfferLeftovers(const std::function<void(const std::shared_ptr<Campaign>&)>& show);
 
-    // The document changed: a copy is due, or no longer wanted.
-    void DocumentChanged();
     // The user chose to drop the unsaved changes.
     void ChangesDiscarded();
 
   private:
+    // The document changed: a copy is due, or no longer wanted.
+    void DocumentChanged();
     void KeepCopy();
     void RemoveCopy();
     void Tell(const RunTimeError& error);
@@ -45,6 +46,7 @@ class CampaignRecovery : public QObject {
     std::unique_ptr<RecoveryStore> store_;
     QTimer due_;
     bool told_ = false;
+    CampaignDocument::Subscription listening_;
 };
 
 }  // namespace xal::gui

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The buttons beside the file-name fields: select a file into a field, edit the text file
-// a field names, and start the scenario editor on the displayed scenario's file. They
-// change the campaign only through the fields.
+#include "main_window/file_commands.h"
+
 #include <QGroupBox>
 #include <QLabel>
 
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/campaign_writer.h"
-#include "campaign_file/select_file.h"
-#include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
 #include "model/campaign_text.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -21,7 +17,7 @@
 namespace xal::gui {
 namespace {
 
-// The displayed scenario's file name without its last four characters, its ".scn" ending.
+// A scenario's file name without its last four characters, its ".scn" ending.
 std::string ScenarioBaseName(const std::string& scenarioName) {
     if (scenarioName.size() < 4) Raise(ErrorNumber::InvalidArgument);
     return scenarioName.substr(0, scenarioName.size() - 4);
@@ -40,68 +36,30 @@ std::string TextFileText(const std::string& path, const std::string& folder) {
 
 }  // namespace
 
-void frmMain::ConnectFileCommands() {
-    auto select = [this](QPushButton* button, QLineEdit* box, FileKind kind) {
-        connect(button, &QPushButton::clicked, this, [this, box, kind] { SelectInto(box, kind); });
-    };
-    select(cmdSelectCampaignTXT, txtCampaignTXT, FileKind::Text);
-    select(cmdSelectCampaignVictoryMOV, txtCampaignVictoryMOV, FileKind::Movie);
-    select(cmdSelectCampaignDefeatMOV, txtCampaignDefeatMOV, FileKind::Movie);
-    select(cmdSelectScenario, txtScenario, FileKind::Scenario);
-    select(cmdSelectScenarioTXT, txtScenarioTXT, FileKind::Text);
-    select(cmdSelectScenarioMOV, txtScenarioMOV, FileKind::Movie);
-    for (int k = 0; k < 4; ++k) {
-        select(cmdSelectVictoryTXT[k], txtVictoryTXT[k], FileKind::Text);
-        select(cmdSelectVictoryMOV[k], txtVictoryMOV[k], FileKind::Movie);
-    }
-
-    auto edit = [this](QPushButton* button, QLineEdit* box, std::function<std::string()> name) {
-        connect(button, &QPushButton::clicked, this,
-                [this, box, name] { EditTextFile(box, name); });
-    };
-    edit(cmdEditCampaignTXT, txtCampaignTXT,
-         [] { return CampaignTextOfName(modMain::CurrentCampaign()->CampaignName() + ".txt"); });
-    auto scenarioDefault = [this](const std::string SettingsRecord::*separator) {
-        return [this, separator] {
-            return CampaignTextOfName(
-                NameOfCampaignText(ScenarioBaseName(DisplayedScenario().ScenarioName())) +
-                modMain::Settings.*separator + ".txt");
-        };
-    };
-    edit(cmdEditScenarioTXT, txtScenarioTXT,
-         scenarioDefault(&SettingsRecord::ScnInfoFileSeparator));
-    const std::string SettingsRecord::*outcomeSeparators[4] = {
-        &SettingsRecord::ScnBVFileSeparator, &SettingsRecord::ScnVFileSeparator,
-        &SettingsRecord::ScnTVFileSeparator, &SettingsRecord::ScnLFileSeparator};
-    for (int k = 0; k < 4; ++k)
-        edit(cmdEditVictoryTXT[k], txtVictoryTXT[k], scenarioDefault(outcomeSeparators[k]));
-
-    connect(cmdEditScenario, &QPushButton::clicked, this, [this] { cmdEditScenario_Click(); });
-}
-
-void frmMain::PutFileName(QLineEdit* box, const QString& name) {
-    // A step of its own, apart from any typing in the field before or after it.
-    modMain::Document.CloseStep();
-    box->setText(name);
-    modMain::Document.CloseStep();
-    MarkChanged();
-}
-
-std::string frmMain::FieldConcerns(const QWidget* box) const {
+std::string FieldConcerns(const QWidget* box) {
     QString place;
     for (const QLabel* label :
          box->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         if (label->buddy() == box) place = label->text().chopped(label->text().endsWith(':'));
-    for (QWidget* around = box->parentWidget(); around != fraMain; around = around->parentWidget())
-        if (auto* frame = qobject_cast<QGroupBox*>(around)) place = frame->title() + " > " + place;
-    return "Field: " + QStringToUtf8(place);
+    QStringList frames;
+    for (const QWidget* around = box->parentWidget(); around; around = around->parentWidget())
+        if (const auto* frame = qobject_cast<const QGroupBox*>(around))
+            frames.prepend(frame->title());
+    // The outermost frame is the campaign's own, named after its file.
+    if (!frames.isEmpty()) frames.removeFirst();
+    frames.append(place);
+    return "Field: " + QStringToUtf8(frames.join(" > "));
 }
 
-void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
+FileCommands::FileCommands(const CampaignDocument& document, const SettingsRecord& settings,
+                           ucEdit& editor)
+    : document_(document), settings_(settings), editor_(editor) {}
+
+void FileCommands::SelectInto(FieldBinding& binding, QLineEdit* box, FileKind kind) {
     try {
         std::string name = NameOfCampaignText(FromQString(box->text()));
-        SelectFile(name, kind, PickerMode::Select, modMain::CurrentCampaign()->CampaignFolder());
-        PutFileName(box, ToQString(CampaignTextOfName(name)));
+        SelectFile(name, kind, PickerMode::Select, document_.Campaign()->CampaignFolder());
+        binding.Put(box, ToQString(CampaignTextOfName(name)));
     } catch (const RunTimeError& error) {
         // A cancelled choice leaves everything as it was, without a word; a file the
         // campaign cannot name is said, and the field keeps its name.
@@ -110,31 +68,39 @@ void frmMain::SelectInto(QLineEdit* box, FileKind kind) {
     }
 }
 
-void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& defaultName) {
+std::string FileCommands::ScenarioTextName(Byte scenario,
+                                           const std::string SettingsRecord::*separator) const {
+    return CampaignTextOfName(NameOfCampaignText(ScenarioBaseName(
+                                  document_.Campaign()->ScenarioAt(scenario)->ScenarioName())) +
+                              settings_.*separator + ".txt");
+}
+
+void FileCommands::EditTextFile(FieldBinding& binding, QLineEdit* box,
+                                const std::function<std::string()>& defaultName) {
     try {
-        if (box->text().isEmpty()) PutFileName(box, ToQString(defaultName()));
+        if (box->text().isEmpty()) binding.Put(box, ToQString(defaultName()));
         const std::string name = FromQString(box->text());
-        const std::string folder = modMain::CurrentCampaign()->CampaignFolder();
+        const std::string folder = document_.Campaign()->CampaignFolder();
         const std::string path = platform::FileInFolder(folder, NameOfCampaignText(name));
         const std::string text = TextFileText(path, folder);
-        edtMain->DlgCaption = "Edit " + name;
-        edtMain->DlgMode = 1;
-        edtMain->DlgText = text;
-        edtMain->OKButtonCaption = "&Save";
-        edtMain->AskBeforeDiscarding = true;
-        edtMain->DlgTextUnsaved = false;
-        edtMain->ShowDlg();
+        editor_.DlgCaption = "Edit " + name;
+        editor_.DlgMode = 1;
+        editor_.DlgText = text;
+        editor_.OKButtonCaption = "&Save";
+        editor_.AskBeforeDiscarding = true;
+        editor_.DlgTextUnsaved = false;
+        editor_.ShowDlg();
         // The text file is not part of the campaign: saving it leaves Save as it was. A
         // write that fails brings the editor back with the text as typed, to try again,
         // or to copy it elsewhere.
-        while (edtMain->DlgResult) {
+        while (editor_.DlgResult) {
             try {
-                WriteWholeFile(path, edtMain->DlgText);
+                WriteWholeFile(path, editor_.DlgText);
                 break;
             } catch (const RunTimeError& error) {
                 platform::ShowMessage(error.Report());
-                edtMain->DlgTextUnsaved = true;
-                edtMain->ShowDlg();
+                editor_.DlgTextUnsaved = true;
+                editor_.ShowDlg();
             }
         }
     } catch (const RunTimeError& error) {
@@ -143,19 +109,20 @@ void frmMain::EditTextFile(QLineEdit* box, const std::function<std::string()>& d
     }
 }
 
-std::string frmMain::ScenarioEditorCommandLine() const {
-    const Campaign& campaign = *modMain::CurrentCampaign();
-    return modMain::Settings.ScenarioEditorPath + " \"" +
-           platform::FileInFolder(campaign.CampaignFolder(),
-                                  NameOfCampaignText(DisplayedScenario().ScenarioName())) +
+std::string FileCommands::ScenarioEditorCommandLine(Byte scenario) const {
+    const Campaign& campaign = *document_.Campaign();
+    return settings_.ScenarioEditorPath + " \"" +
+           platform::FileInFolder(
+               campaign.CampaignFolder(),
+               NameOfCampaignText(campaign.ScenarioAt(scenario)->ScenarioName())) +
            "\"";
 }
 
-void frmMain::cmdEditScenario_Click() {
+void FileCommands::StartScenarioEditor(Byte scenario) const {
     // The editor runs on its own; only a failure to start it is said.
-    if (!platform::StartProcess(ScenarioEditorCommandLine()))
+    if (!platform::StartProcess(ScenarioEditorCommandLine(scenario)))
         platform::ShowMessage(
-            "The scenario editor could not be started:\r\n" + modMain::Settings.ScenarioEditorPath,
+            "The scenario editor could not be started:\r\n" + settings_.ScenarioEditorPath,
             platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
             version::FileDescription);
 }

@@ -1,46 +1,87 @@
 // SPDX-License-Identifier: MIT
 #include "main_window/frm_main.h"
-#include "platform/read_limits.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLayout>
+#include <QMimeData>
+#include <QScreen>
 
 #include "about/frm_about.h"
+#include "campaign_file/campaign_path.h"
 #include "campaign_file/campaign_reader.h"
 #include "campaign_file/open_save_commands.h"
 #ifdef XAL_CAMPAIGN_MAP
 #include "campaign_map/frm_map.h"
 #endif
-#include "main_window/mod_main.h"
+#include "main_window/form_controls.h"
 #include "new_campaign/frm_new.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
+#include "platform/read_limits.h"
 #include "report/campaign_report.h"
 #include "settings/country_list.h"
 #include "settings/frm_options.h"
+#include "settings/recent_campaigns.h"
 #include "version.h"
 
 namespace xal::gui {
+namespace {
 
-void DropDownList::showPopup() {
-    emit droppedDown();
-    QComboBox::showPopup();
+using Change = DocumentChange;
+
+// The one local campaign file among dropped data, or nothing.
+std::optional<std::string> DroppedCampaign(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile() || !url.fileName().endsWith(".cam", Qt::CaseInsensitive))
+        return std::nullopt;
+    return FileSystemPath(QDir::toNativeSeparators(url.toLocalFile()));
 }
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+}  // namespace
+
+frmMain::frmMain(CampaignDocument& document, SettingsRecord& settings, QWidget* parent)
+    : QMainWindow(parent),
+      document_(document),
+      settings_(settings),
+      edtMain_(new ucEdit(this)),
+      files_(document, settings, *edtMain_) {
     setObjectName("frmMain");
-    BuildLayout();
-    ConnectCommands();
-    ConnectDisplayHandlers();
-    ConnectFieldHandlers();
-    ConnectFileCommands();
-    ConnectScenarioCommands();
-    Form_Load();
-}
+    edtMain_->setObjectName("edtMain");
+    edtMain_->hide();
+    // The design's 8.25-point font: the labels are sized for it.
+    QFont designFont = font();
+    designFont.setPointSizeF(8.25);
+    setFont(designFont);
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setFixedSize(11895 / kTwipsPerPixel, 7335 / kTwipsPerPixel);
+    setCentralWidget(client);
+    BuildCommands(this, client);
+    fraMain = new CampaignPanel(
+        document_, shown_, files_, [this](int scenarioNr) { ShowScenario(scenarioNr); }, client);
+    fraMain->hide();
+    for (FieldBox* box : fraMain->findChildren<FieldBox*>())
+        box->UseCampaignHistory(mnuUndo, mnuRedo);
 
-frmMain::~frmMain() {
-    modMain::Document.SetChangeHandler(nullptr);
+    // A fixed window: no maximize box, minimize box present.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (QScreen* display = screen()) move(display->availableGeometry().center() - rect().center());
+
+    ConnectCommands();
+    listening_ = document_.Subscribe([this](const Change& change) { DocumentChanged(change); });
+    setWindowTitle(WindowTitle());
+    UpdateCommandStates();
+    LoadCountries();
+    setAcceptDrops(true);
 }
 
 QString frmMain::WindowTitle() {
@@ -50,26 +91,35 @@ QString frmMain::WindowTitle() {
         .arg(version::Minor, 2, 10, QChar('0'));
 }
 
-void frmMain::Form_Load() {
-    setWindowTitle(WindowTitle());
-    UpdateCommandStates();
-    LoadCountries();
-    setAcceptDrops(true);
+void frmMain::DocumentChanged(const DocumentChange& change) {
+    const bool another = shown_.Follow(change, document_.Campaign()->NrOfScenarios());
+    fraMain->Draw(change, another);
+    if (change.Has(Change::kReplaced | Change::kFile | Change::kUnsaved | Change::kHistory))
+        UpdateCommandStates();
+}
+
+void frmMain::ShowScenario(int scenarioNr) {
+    const int count = document_.Campaign()->NrOfScenarios();
+    if (scenarioNr < 0 || scenarioNr >= count) return;
+    fraMain->ShowScenario(scenarioNr, shown_.Choose(scenarioNr, count));
+}
+
+void frmMain::UpdateCommandStates() {
+    const bool open = document_.IsOpen();
+    if (open) fraMain->setTitle(Utf8ToQString(document_.Campaign()->CampaignName()) + ".cam");
+    fraMain->setVisible(open);
+    ShowCommandStates(document_, settings_);
+    fraMain->Scenario()->EditScenarioButton()->setEnabled(!settings_.ScenarioEditorPath.empty());
 }
 
 void frmMain::LoadCountries() {
-    // Filling the list is not a pick: the campaign's country stays as it is.
-    DisplayScope filling(*this);
     try {
         const std::vector<std::string> names = CountryNames(
-            ReadWholeFile(platform::FileInFolder(modMain::Settings.GameFolder, kCountryListFile),
+            ReadWholeFile(platform::FileInFolder(settings_.GameFolder, kCountryListFile),
                           platform::read_limit::kTextFile));
-        int k = 0;
-        for (const std::string& name : names) cbxCountry->addItem(ToQString(name), ++k);
-        if (k < kCountryCount) Raise(ErrorNumber::InvalidArgument);
-        cbxCountry->setCurrentIndex(-1);
+        fraMain->AddCountries(names);
+        if (names.size() < kCountryCount) Raise(ErrorNumber::InvalidArgument);
     } catch (const RunTimeError&) {
-        cbxCountry->setCurrentIndex(-1);
         platform::ShowMessage(
             "Cannot find the Xandor's Legion folder.\r\nPlease select the correct folder in "
             "'Options' and then close and restart the program.",
@@ -79,64 +129,40 @@ void frmMain::LoadCountries() {
     }
 }
 
-void frmMain::MarkChanged() {
-    modMain::Document.SetUnsavedChanges(true);
-    RefreshCampaignMap();
-}
-
-bool frmMain::HasUnsavedChanges() const {
-    return modMain::Document.HasUnsavedChanges();
-}
-
-void frmMain::SetSaved() {
-    modMain::Document.SetUnsavedChanges(false);
-}
-
-void frmMain::ShowCampaignState(bool changed) {
-    modMain::Document.SetUnsavedChanges(changed);
-    UpdateCommandStates();
-}
-
-void frmMain::UpdateCommandStates() {
-    const CampaignDocument& document = modMain::Document;
-    const bool open = document.IsOpen();
-    if (open) fraMain->setTitle(Utf8ToQString(document.Campaign()->CampaignName()) + ".cam");
-    fraMain->setVisible(open);
-    mnuSave->setEnabled(open && document.HasUnsavedChanges());
-    for (QAction* command :
-         {mnuSaveAs, mnuReport, mnuMap, mnuCamp_Up, mnuCamp_Down, mnuScn_Up, mnuScn_Down})
-        command->setEnabled(open);
-    cmdEditScenario->setEnabled(!modMain::Settings.ScenarioEditorPath.empty());
-
-    // The captions name the step: "Undo Delete scenario 2".
-    auto caption = [](const char* command, const std::string& step) {
-        return Utf8ToQString(step.empty() ? command : command + (" " + step));
-    };
-    mnuUndo->setEnabled(document.CanUndo());
-    mnuUndo->setText(caption("&Undo", document.UndoText()));
-    mnuRedo->setEnabled(document.CanRedo());
-    mnuRedo->setText(caption("&Redo", document.RedoText()));
-
-    // The prestige commands name the settings' increment, in the menu and as tool tips.
-    const QString increment = ToQString(DecimalText(modMain::Settings.PrestigeIncrement));
-    const std::pair<QAction*, QString> prestige[] = {
-        {mnuCamp_Up, "Increase prestige of all scenarios by "},
-        {mnuCamp_Down, "Decrease prestige of all scenarios by "},
-        {mnuScn_Up, "Increase prestige of selected scenario by "},
-        {mnuScn_Down, "Decrease prestige of selected scenario by "}};
-    for (const auto& [command, text] : prestige) {
-        command->setText(text + increment);
-        command->setToolTip(text + increment);
-        command->setIconText(text + increment);
-    }
+void frmMain::ConnectCommands() {
+    connect(mnuNew, &QAction::triggered, this, [this] { mnuNew_Click(); });
+    connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
+    // Filled as the menu opens, so the list is read only when wanted and is always the
+    // settings' latest, even when another editor changed it.
+    connect(mnuFile, &QMenu::aboutToShow, this, &frmMain::RefreshRecentCampaigns);
+    connect(mnuSave, &QAction::triggered, this, [this] { SaveCurrentCampaign(false); });
+    connect(mnuSaveAs, &QAction::triggered, this, [this] { SaveCurrentCampaign(true); });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuUndo, &QAction::triggered, this, [this] {
+        if (document_.CanUndo()) document_.Undo();
+    });
+    connect(mnuRedo, &QAction::triggered, this, [this] {
+        if (document_.CanRedo()) document_.Redo();
+    });
+    const std::pair<QAction*, PrestigeMode> prestige[] = {{mnuCamp_Up, CampaignUp},
+                                                          {mnuCamp_Down, CampaignDown},
+                                                          {mnuScn_Up, ScenarioUp},
+                                                          {mnuScn_Down, ScenarioDown}};
+    for (const auto& [item, mode] : prestige)
+        connect(item, &QAction::triggered, this, [this, mode] {
+            document_.AdjustPrestige(mode, settings_.PrestigeIncrement, shown_.Number());
+        });
+    connect(mnuReport, &QAction::triggered, this, [this] { mnuReport_Click(); });
+    connect(mnuMap, &QAction::triggered, this, [this] { mnuMap_Click(); });
+    connect(mnuOptions, &QAction::triggered, this, [this] { mnuOptions_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 }
 
 frmMain::SaveQuestion frmMain::AskSaveChanges() {
-    if (!HasUnsavedChanges()) return SaveQuestion::Continue;
-    auto answer =
-        platform::ShowMessage("Save " + modMain::CurrentCampaign()->CampaignName() + ".cam",
-                              platform::MessageButtons::YesNoCancel,
-                              platform::MessageIcon::Question, version::FileDescription);
+    if (!document_.HasUnsavedChanges()) return SaveQuestion::Continue;
+    auto answer = platform::ShowMessage("Save " + document_.Campaign()->CampaignName() + ".cam",
+                                        platform::MessageButtons::YesNoCancel,
+                                        platform::MessageIcon::Question, version::FileDescription);
     if (answer == platform::MessageAnswer::Cancel) return SaveQuestion::Abort;
     if (answer == platform::MessageAnswer::No && recovery_) recovery_->ChangesDiscarded();
     // A save that fails or is cancelled keeps the campaign and its edits on the screen.
@@ -145,55 +171,85 @@ frmMain::SaveQuestion frmMain::AskSaveChanges() {
     return SaveQuestion::Continue;
 }
 
-void frmMain::ConnectCommands() {
-    connect(mnuNew, &QAction::triggered, this, [this] { mnuNew_Click(); });
-    connect(mnuOpen, &QAction::triggered, this, [this] { mnuOpen_Click(); });
-    connect(mnuSave, &QAction::triggered, this, [this] { SaveCurrentCampaign(false); });
-    connect(mnuSaveAs, &QAction::triggered, this, [this] { SaveCurrentCampaign(true); });
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
-    connect(mnuUndo, &QAction::triggered, this, [this] { mnuUndo_Click(); });
-    connect(mnuRedo, &QAction::triggered, this, [this] { mnuRedo_Click(); });
-    modMain::Document.SetChangeHandler([this] {
-        UpdateCommandStates();
-        if (recovery_) recovery_->DocumentChanged();
-    });
-    connect(mnuReport, &QAction::triggered, this, [this] { mnuReport_Click(); });
-    connect(mnuMap, &QAction::triggered, this, [this] { mnuMap_Click(); });
-    connect(mnuOptions, &QAction::triggered, this, [this] { mnuOptions_Click(); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
-}
-
 void frmMain::mnuNew_Click() {
     if (AskSaveChanges() == SaveQuestion::Abort) return;
-    frmNew wizard(modMain::Settings, this);
+    frmNew wizard(settings_, this);
     platform::RunModalDialog("frmNew", &wizard, [&wizard] { wizard.exec(); });
-    if (!wizard.Result()) return;
-    modMain::Document.Replace(wizard.Result());
-    ShowCampaignState(true);
-    RefreshCampaignDisplay();
+    if (wizard.Result()) document_.Replace(wizard.Result(), true);
 }
 
-void frmMain::mnuUndo_Click() {
-    if (modMain::Document.CanUndo()) ShowStep(modMain::Document.Undo());
+void frmMain::mnuOpen_Click() {
+    if (AskSaveChanges() == SaveQuestion::Abort) return;
+    const Campaign* shown = document_.IsOpen() ? document_.Campaign().get() : nullptr;
+    ShowOpenedCampaign(OpenCampaign(shown, CampaignsFolder(settings_.GameFolder)));
 }
 
-void frmMain::mnuRedo_Click() {
-    if (modMain::Document.CanRedo()) ShowStep(modMain::Document.Redo());
+void frmMain::ShowOpenedCampaign(const std::shared_ptr<Campaign>& campaign) {
+    if (!campaign) return;
+    document_.Replace(campaign);
+    RememberRecentCampaign(campaign->CampaignFile());
 }
 
-void frmMain::ShowStep(const EditStep& step) {
-    RefreshCampaignDisplay();
-    if (step.scenario) ShowSelectedScenario(*step.scenario);
-    MarkChanged();
+void frmMain::StartRecovery(const std::string& folder, std::chrono::milliseconds delay) {
+    delete recovery_;
+    recovery_ = new CampaignRecovery(document_, folder, delay, this);
+    recovery_->OfferLeftovers(
+        [this](const std::shared_ptr<Campaign>& restored) { document_.Replace(restored, true); });
+}
+
+bool frmMain::SaveCurrentCampaign(bool saveAs) {
+    Campaign& campaign = *document_.Campaign();
+    if (!SaveCampaign(campaign, saveAs)) return false;
+    // Save As may have given the campaign another name, for the captions.
+    document_.Saved();
+    RememberRecentCampaign(campaign.CampaignFile());
+    return true;
+}
+
+void frmMain::RefreshRecentCampaigns() {
+    mnuRecent->clear();
+    int place = 0;
+    for (const std::string& path : RecentCampaigns()) {
+        QString caption = Utf8ToQString(path);
+        caption.replace("&", "&&");
+        QAction* entry = mnuRecent->addAction(QString("&%1 %2").arg(++place).arg(caption));
+        connect(entry, &QAction::triggered, this, [this, path] { mnuRecent_Click(path); });
+    }
+    mnuRecent->setEnabled(place > 0);
+}
+
+void frmMain::mnuRecent_Click(const std::string& path) {
+    if (AskSaveChanges() == SaveQuestion::Abort) return;
+    if (!platform::FileExists(path)) {
+        const bool forgotten = ForgetRecentCampaign(path);
+        platform::ShowMessage(path + "\r\nThis campaign file is no longer there" +
+                                  (forgotten ? "; it has been taken off the list of recent "
+                                               "campaigns."
+                                             : "."),
+                              platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
+                              version::FileDescription);
+        return;
+    }
+    ShowOpenedCampaign(OpenCampaignFile(path));
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedCampaign(event->mimeData())) event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const std::optional<std::string> path = DroppedCampaign(event->mimeData());
+    if (!path) return;
+    event->acceptProposedAction();
+    if (AskSaveChanges() == SaveQuestion::Abort) return;
+    ShowOpenedCampaign(OpenCampaignFile(*path));
 }
 
 void frmMain::mnuReport_Click() {
     try {
-        // The country the campaign holds, by its number: the box may show none.
-        const Campaign& campaign = *modMain::CurrentCampaign();
-        const int entry = cbxCountry->findData(int{campaign.Country()});
-        const std::string path = WriteCampaignReport(
-            campaign, entry < 0 ? std::string() : FromQString(cbxCountry->itemText(entry)));
+        const Campaign& campaign = *document_.Campaign();
+        const std::string path =
+            WriteCampaignReport(campaign, fraMain->CountryName(campaign.Country()));
         platform::ShowMessage("A summary report for this campaign has been saved to:\r\n" + path,
                               platform::MessageButtons::Ok, platform::MessageIcon::Information,
                               version::FileDescription);
@@ -203,35 +259,23 @@ void frmMain::mnuReport_Click() {
 }
 
 // A build without Graphviz has no map window; its command is hidden.
-#ifdef XAL_CAMPAIGN_MAP
 void frmMain::mnuMap_Click() {
+#ifdef XAL_CAMPAIGN_MAP
     if (!frmMap_)
         frmMap_ = new frmMap(
-            modMain::Document, [this](Byte scenarioNr) { ShowSelectedScenario(scenarioNr); }, this);
+            document_, [this](Byte scenarioNr) { ShowScenario(scenarioNr); }, this);
     frmMap_->Refresh();
     frmMap_->show();
     frmMap_->raise();
     frmMap_->activateWindow();
-}
-
-void frmMain::RefreshCampaignMap() {
-    if (frmMap_ && frmMap_->isVisible()) frmMap_->ScheduleRefresh();
-}
-
-void frmMain::CloseCampaignMap() {
-    if (frmMap_) frmMap_->close();
-}
-#else
-void frmMain::mnuMap_Click() {}
-void frmMain::RefreshCampaignMap() {}
-void frmMain::CloseCampaignMap() {}
 #endif
+}
 
 void frmMain::mnuOptions_Click() {
-    frmOptions options(modMain::Settings, modMain::CurrentCampaign()->CampaignFolder(), this);
+    frmOptions options(settings_, document_.Campaign()->CampaignFolder(), this);
     platform::RunModalDialog("frmOptions", &options, [&options] { options.exec(); });
     if (!options.Result()) return;
-    modMain::Settings = *options.Result();
+    settings_ = *options.Result();
     UpdateCommandStates();
 }
 
@@ -245,7 +289,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    CloseCampaignMap();
+#ifdef XAL_CAMPAIGN_MAP
+    if (frmMap_) frmMap_->close();
+#endif
     event->accept();
 }
 

@@ -3,13 +3,10 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QPointer>
 #include <iostream>
 #include <string_view>
 
 #include "campaign_file/open_save_commands.h"
-#include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
 #include "platform/prompts.h"
 #include "platform/qt_text.h"
 #include "platform/settings_notice.h"
@@ -18,11 +15,6 @@
 
 namespace xal::gui {
 namespace {
-
-QPointer<frmMain>& MainWindowSlot() {
-    static QPointer<frmMain> window;
-    return window;
-}
 
 // A damaged or unreadable settings file was kept aside or left alone: the user hears of
 // it once, at start-up.
@@ -41,23 +33,26 @@ void DescribeCommandLine(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE.cam", "The campaign file to open.", "[FILE.cam]");
 }
 
+// The settings, loaded before the window that uses them is made.
+SettingsRecord StartSettings() {
+    SettingsRecord settings = LoadSettings();
+    ShowSettingsNotice();
+    return settings;
+}
+
 }  // namespace
 
-void Main() {
-    modMain::Document = CampaignDocument();
-    modMain::Settings = LoadSettings();
-    ShowSettingsNotice();
-    auto& window = MainWindowSlot();
-    if (!window) {
-        window = new frmMain;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    window->show();
+Editor::Editor() : settings_(StartSettings()), window_(document_, settings_) {
+    window_.show();
     try {
-        window->StartRecovery(RecoveryStore::DefaultFolder());
+        window_.StartRecovery(RecoveryStore::DefaultFolder());
     } catch (const RunTimeError& error) {
         platform::ShowMessage(error.Report());
     }
+}
+
+std::unique_ptr<Editor> Main() {
+    return std::make_unique<Editor>();
 }
 
 void AnswerHelpOrVersion(const QCoreApplication& application) {
@@ -97,19 +92,14 @@ std::vector<std::string> ReadCommandLine([[maybe_unused]] int argc, [[maybe_unus
     return files;
 }
 
-void OpenCommandLineCampaign(const std::vector<std::string>& files) {
+void Editor::OpenCommandLineCampaign(const std::vector<std::string>& files) {
     if (files.size() > 1) {
         std::cerr << "Usage: XaL_CampaignEdit [FILE.cam]\n";
         return;
     }
     // A campaign restored at start-up is not dropped unasked for the one named here.
-    if (files.size() == 1 && MainWindow() &&
-        MainWindow()->AskSaveChanges() == frmMain::SaveQuestion::Continue)
-        MainWindow()->ShowOpenedCampaign(OpenCampaignFile(files[0]));
-}
-
-frmMain* MainWindow() {
-    return MainWindowSlot().data();
+    if (files.size() == 1 && window_.AskSaveChanges() == frmMain::SaveQuestion::Continue)
+        window_.ShowOpenedCampaign(OpenCampaignFile(files[0]));
 }
 
 }  // namespace xal::gui

@@ -5,23 +5,13 @@
 #include "model/campaign_text.h"
 #include "model/conversions.h"
 #include "model/editing_rules.h"
+#include "model/outcomes.h"
 #include "new_campaign/campaign_generation.h"
 
 namespace xal {
 namespace {
 
 constexpr const char* kCrLf = "\r\n";
-
-struct OutcomeWords {
-    const char* rewardPhrase;
-    const char* textLead;
-};
-constexpr OutcomeWords kOutcomes[4] = {
-    {") for a brilliant victory in scenario ", "Scenario brilliant victory text file name ("},
-    {") for a victory in scenario ", "Scenario victory text file name ("},
-    {") for a tactical victory in scenario ", "Scenario tactical victory text file name ("},
-    {") for a loss in scenario ", "Scenario loss text file name ("},
-};
 
 }  // namespace
 
@@ -54,16 +44,16 @@ std::string CheckNewCampaign(const Campaign& campaign) {
         if (!prestigeFits(scenario->Prestige()))
             errors += "Max. prestige (" + DecimalText(scenario->Prestige()) + ") for scenario " +
                       name + " is too high." + kCrLf;
-        const long outcomes = std::min(4L, scenario->Victories()->Count());
+        const long outcomes = std::min<long>(kOutcomeCount, scenario->Victories()->Count());
         for (long k = 0; k < outcomes; ++k) {
             const auto outcome = scenario->Victories()->Item(k + 1);
-            const OutcomeWords& words = kOutcomes[k];
+            const std::string word = kOutcomes[static_cast<std::size_t>(k)].word;
             if (!prestigeFits(outcome->Prestige()))
-                errors += "Rewarded prestige (" + DecimalText(outcome->Prestige()) +
-                          words.rewardPhrase + name + " is too high." + kCrLf;
+                errors += "Rewarded prestige (" + DecimalText(outcome->Prestige()) + ") for a " +
+                          word + " in scenario " + name + " is too high." + kCrLf;
             if (!fileNameFits(outcome->VictoryTXT()))
-                errors += words.textLead + outcome->VictoryTXT() + ") for scenario " + name +
-                          " is too long." + kCrLf;
+                errors += "Scenario " + word + " text file name (" + outcome->VictoryTXT() +
+                          ") for scenario " + name + " is too long." + kCrLf;
         }
         if (!errors.empty()) errors += kCrLf;
     }

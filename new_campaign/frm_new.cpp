@@ -100,23 +100,24 @@ void frmNew::BuildLayout() {
 }
 
 void frmNew::Form_Load() {
-    const std::pair<QLineEdit*, const char*> increments[] = {{txtINCMAX, "1000"},
-                                                             {txtINCBV, "1000"},
-                                                             {txtINCV, "750"},
-                                                             {txtINCTV, "500"},
-                                                             {txtINCL, "250"}};
-    GuardNumberBox(txtNrOfScenarios, limits::kWizardScenarios, "10");
-    GuardNumberBox(txtINIMax, limits::kEditorPrestige, "1000");
-    for (const auto& [box, value] : increments) GuardNumberBox(box, limits::kEditorPrestige, value);
+    // The numbers start at the generation's defaults, which a box that is no number gets back.
+    const NewCampaignInput defaults;
+    const std::pair<QLineEdit*, const std::string*> prestige[] = {
+        {txtINIMax, &defaults.InitialMaxText}, {txtINCMAX, &defaults.IncMaxText},
+        {txtINCBV, &defaults.IncBVText},       {txtINCV, &defaults.IncVText},
+        {txtINCTV, &defaults.IncTVText},       {txtINCL, &defaults.IncLText}};
+    const QString scenarios = Utf8ToQString(defaults.NrOfScenariosText);
+    GuardNumberBox(txtNrOfScenarios, limits::kWizardScenarios, scenarios);
+    for (const auto& [box, value] : prestige)
+        GuardNumberBox(box, limits::kEditorPrestige, Utf8ToQString(*value));
 
-    txtCampaignName->setText("New");
+    txtCampaignName->setText(Utf8ToQString(defaults.CampaignNameText));
     txtInfo->setText(Utf8ToQString(settings_.ScnInfoFileSeparator));
     txtWin->setText(Utf8ToQString(settings_.ScnVFileSeparator));
     txtLoss->setText(Utf8ToQString(settings_.ScnLFileSeparator));
-    txtNrOfScenarios->setText("10");
-    txtINIMax->setText("1000");
-    chkGoto->setChecked(false);
-    for (const auto& [box, value] : increments) box->setText(value);
+    txtNrOfScenarios->setText(scenarios);
+    chkGoto->setChecked(defaults.LossEndsCampaign);
+    for (const auto& [box, value] : prestige) box->setText(Utf8ToQString(*value));
 }
 
 NewCampaignInput frmNew::Input() const {

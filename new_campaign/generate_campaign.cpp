@@ -5,6 +5,7 @@
 #include "campaign_file/campaign_path.h"
 #include "model/campaign_text.h"
 #include "model/conversions.h"
+#include "model/outcomes.h"
 #include "new_campaign/campaign_generation.h"
 #include "platform/error.h"
 #include "platform/file_system.h"
@@ -55,10 +56,11 @@ Campaign GenerateCampaign(const NewCampaignInput& input, const SettingsRecord& s
     const double initialMax = NumberOf(input.InitialMaxText, input.Format, "Initial MAX prestige");
     const std::string increments = "Incremental prestige settings > ";
     const double incMax = NumberOf(input.IncMaxText, input.Format, increments + "MAX");
-    const double rewards[4] = {NumberOf(input.IncBVText, input.Format, increments + "BV"),
-                               NumberOf(input.IncVText, input.Format, increments + "V"),
-                               NumberOf(input.IncTVText, input.Format, increments + "TV"),
-                               NumberOf(input.IncLText, input.Format, increments + "L")};
+    const std::string* rewardTexts[kOutcomeCount] = {&input.IncBVText, &input.IncVText,
+                                                     &input.IncTVText, &input.IncLText};
+    double rewards[kOutcomeCount];
+    for (int k = 0; k < kOutcomeCount; ++k)
+        rewards[k] = NumberOf(*rewardTexts[k], input.Format, increments + kOutcomes[k].shortName);
     for (int i = 0; i < count; ++i) {
         const std::string base = name + settings.ScnFileSeparator + DecimalText(i, 2);
         const Long maxPrestige = ToLong(initialMax + incMax * i);
@@ -66,8 +68,8 @@ Campaign GenerateCampaign(const NewCampaignInput& input, const SettingsRecord& s
             CampaignTextOfName(base + ".scn"), static_cast<Byte>(i), {},
             CampaignTextOfName(base + input.InfoText + ".txt"), maxPrestige, Scenario::UnitsByte);
         const bool last = i == count - 1;
-        for (int k = 0; k < 4; ++k) {
-            const bool loss = k == 3;
+        for (int k = 0; k < kOutcomeCount; ++k) {
+            const bool loss = k == kLossOutcome;
             const bool ends = last || (loss && input.LossEndsCampaign);
             const std::string text = base + (loss ? input.LossText : input.WinText) + ".txt";
             scenario->Victories()->Add({}, CampaignTextOfName(text),

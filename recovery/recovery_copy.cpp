@@ -5,6 +5,7 @@
 #include <limits>
 #include <string_view>
 
+#include "model/outcomes.h"
 #include "platform/error.h"
 
 namespace xal {
@@ -12,7 +13,6 @@ namespace {
 
 constexpr std::string_view kHeader = "XaL Campaign Editor recovery copy";
 constexpr long long kVersion = 1;
-constexpr long kOutcomes = 4;
 constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 
 bool Unescaped(unsigned char c) {
@@ -175,7 +175,7 @@ void ReadScenario(CopyReader& reader, Scenarios& scenarios) {
     const std::string text = reader.Text("ScenarioTXT");
     const auto scenario =
         scenarios.Add(name, number, reader.Text("ScenarioMOV"), text, prestige, units);
-    for (long k = 1; k <= kOutcomes; ++k) {
+    for (long k = 1; k <= kOutcomeCount; ++k) {
         reader.Line("Outcome " + std::to_string(k));
         ReadOutcome(reader, *scenario->Victories());
     }
@@ -205,7 +205,7 @@ std::string RecoveryCopyText(const Campaign& campaign, std::int64_t madeAt) {
     long n = 0;
     for (const auto& scenario : *campaign.Scenarios()) {
         PutNumber(out, "Scenario", ++n);
-        if (scenario->Victories()->Count() != kOutcomes)
+        if (scenario->Victories()->Count() != kOutcomeCount)
             Raise(ErrorNumber::InvalidArgument, "Scenario " + std::to_string(n) + " has " +
                                                     std::to_string(scenario->Victories()->Count()) +
                                                     " outcomes, not four");

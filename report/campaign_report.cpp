@@ -3,6 +3,7 @@
 
 #include "campaign_file/campaign_writer.h"
 #include "model/conversions.h"
+#include "model/outcomes.h"
 #include "platform/windows1252.h"
 
 namespace xal {
@@ -12,10 +13,7 @@ constexpr const char* kCrLf = "\r\n";
 const std::string kDoubleRule(80, '=');
 const std::string kIndent(40, ' ');
 constexpr std::int16_t kGoToWidth = 21;
-
-constexpr const char* kOutcomeLabels[4] = {
-    "                     Brilliant victory: ", "                               Victory: ",
-    "                      Tactical victory: ", "                                  Loss: "};
+constexpr std::int16_t kOutcomeWidth = 38;
 
 void AddLine(std::string& report, const std::string& line) {
     report += line;
@@ -27,9 +25,9 @@ void AddScenario(std::string& report, const Campaign& campaign, const Scenario& 
     AddLine(report, "Max. prestige:\t" + DecimalText(scenario.Prestige()));
     AddLine(report, kIndent + "Goto scenario:       Prestige reward:");
     AddLine(report, kIndent + std::string(40, '-'));
-    for (long k = 1; k <= 4; ++k) {
-        const Victory& outcome = *scenario.Victories()->Item(k);
-        std::string line = kOutcomeLabels[k - 1];
+    for (int k = 0; k < kOutcomeCount; ++k) {
+        const Victory& outcome = *scenario.Victories()->Item(k + 1L);
+        std::string line = PadText(kOutcomes[k].caption, kOutcomeWidth, true) + ": ";
         const Byte goTo = outcome.OnEndGoTo();
         if (goTo == Victory::EndOfCampaign) {
             line += "END/SCORE";

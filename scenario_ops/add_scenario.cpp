@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/campaign_text.h"
 #include "model/conversions.h"
+#include "model/outcomes.h"
 #include "platform/error.h"
 #include "scenario_ops/scenario_ops.h"
 
@@ -18,7 +19,8 @@ void AddScenario(Campaign& campaign) {
     campaign.SetNrOfScenarios(count);
     auto scenario = campaign.Scenarios()->Add(name, static_cast<Byte>(count - 1), {}, {}, 0,
                                               Scenario::UnitsByte);
-    for (int k = 0; k < 4; ++k) scenario->Victories()->Add({}, {}, 0, Victory::EndOfCampaign);
+    for (int k = 0; k < kOutcomeCount; ++k)
+        scenario->Victories()->Add({}, {}, 0, Victory::EndOfCampaign);
 }
 
 }  // namespace xal

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/campaign_limits.h"
+#include "model/outcomes.h"
 #include "scenario_ops/scenario_ops.h"
 
 namespace xal {
@@ -21,7 +22,7 @@ Long Stepped(Long value, std::int64_t step, bool raise, bool moves) {
 
 void Adjust(Scenario& scenario, Long increment, bool raise) {
     scenario.SetPrestige(Stepped(scenario.Prestige(), increment, raise, true));
-    for (long k = 1; k <= 4; ++k) {
+    for (long k = 1; k <= kOutcomeCount; ++k) {
         Victory& outcome = *scenario.Victories()->Item(k);
         // An outcome that ends the campaign awards nothing more, but is held all the same.
         const bool moves = outcome.OnEndGoTo() != Victory::EndOfCampaign;

@@ -9,7 +9,7 @@ void CopyScenarioContents(const Scenario& from, Scenario& to) {
     to.SetPrestige(from.Prestige());
     to.SetScenarioMOV(from.ScenarioMOV());
     to.SetScenarioTXT(from.ScenarioTXT());
-    for (long k = 1; k <= 4; ++k) {
+    for (long k = 1; k <= kOutcomeCount; ++k) {
         const Victory& source = *from.Victories()->Item(k);
         Victory& target = *to.Victories()->Item(k);
         target.SetOnEndGoTo(source.OnEndGoTo());
@@ -21,7 +21,7 @@ void CopyScenarioContents(const Scenario& from, Scenario& to) {
 
 Scenario CopyOfScenario(const Scenario& from) {
     Scenario copy;
-    for (long k = 1; k <= 4; ++k) copy.Victories()->Add({}, {}, 0, 0);
+    for (long k = 1; k <= kOutcomeCount; ++k) copy.Victories()->Add({}, {}, 0, 0);
     CopyScenarioContents(from, copy);
     return copy;
 }

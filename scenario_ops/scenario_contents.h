@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/outcomes.h"
 #include "model/scenario.h"
 
 namespace xal {
@@ -15,7 +16,7 @@ Scenario CopyOfScenario(const Scenario& from);
 // The go-to links of a scenario's four outcomes, in their order.
 template <typename Change>
 void ForEachLink(Scenario& scenario, Change change) {
-    for (long k = 1; k <= 4; ++k) {
+    for (long k = 1; k <= kOutcomeCount; ++k) {
         Victory& outcome = *scenario.Victories()->Item(k);
         outcome.SetOnEndGoTo(change(outcome.OnEndGoTo()));
     }

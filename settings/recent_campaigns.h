@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings.h"
+
 namespace xal {
 
 // The campaign files last opened or saved, kept in the settings under a key of their own
 // as the texts "1" (the newest) to "8"; an empty text is a free place.
-inline constexpr const char* kRecentCampaignsKey =
-    "Software\\XaL Campaign Editor\\Recent Campaigns";
+inline const std::string kRecentCampaignsKey =
+    std::string(settings_keys::kSettingsKey) + "\\Recent Campaigns";
 inline constexpr std::size_t kRecentCampaignCount = 8;
 
 // The paths, newest first.

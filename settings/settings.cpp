@@ -117,12 +117,8 @@ SettingsRecord StoredSettings(Writes& writes) {
     if (Missing(gameFolder) || StoredText(gameFolder) != settings.GameFolder)
         writes.push_back([folder = settings.GameFolder] { WriteText(kGameFolder, folder); });
 
-    settings.ScnFileSeparator = TextSetting(kScnFileSeparator, "", writes);
-    settings.ScnInfoFileSeparator = TextSetting(kScnInfoFileSeparator, "i", writes);
-    settings.ScnBVFileSeparator = TextSetting(kScnBVFileSeparator, "v", writes);
-    settings.ScnVFileSeparator = TextSetting(kScnVFileSeparator, "v", writes);
-    settings.ScnTVFileSeparator = TextSetting(kScnTVFileSeparator, "v", writes);
-    settings.ScnLFileSeparator = TextSetting(kScnLFileSeparator, "l", writes);
+    for (const SeparatorSetting& separator : kSeparatorSettings)
+        settings.*separator.value = TextSetting(separator.key, separator.defaultText, writes);
 
     auto increment = StoredIncrement(Read(kPrestigeIncrement));
     if (!increment) {
@@ -157,17 +153,11 @@ SettingsRecord LoadSettings() {
 }
 
 void SaveSettings(const SettingsRecord& entered) {
-    const std::pair<const char*, const std::string*> texts[] = {
-        {kScenarioEditor, &entered.ScenarioEditorPath},
-        {kGameFolder, &entered.GameFolder},
-        {kScnFileSeparator, &entered.ScnFileSeparator},
-        {kScnInfoFileSeparator, &entered.ScnInfoFileSeparator},
-        {kScnBVFileSeparator, &entered.ScnBVFileSeparator},
-        {kScnVFileSeparator, &entered.ScnVFileSeparator},
-        {kScnTVFileSeparator, &entered.ScnTVFileSeparator},
-        {kScnLFileSeparator, &entered.ScnLFileSeparator}};
     UpdateSettings([&] {
-        for (const auto& [name, text] : texts) WriteText(name, *text);
+        WriteText(kScenarioEditor, entered.ScenarioEditorPath);
+        WriteText(kGameFolder, entered.GameFolder);
+        for (const SeparatorSetting& separator : kSeparatorSettings)
+            WriteText(separator.key, entered.*separator.value);
         WriteText(kPrestigeIncrement, DecimalText(entered.PrestigeIncrement));
     });
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/outcomes.h"
+
 namespace xal {
 
 // The program's settings, loaded once at start-up; the options dialog changes them.
@@ -33,6 +35,27 @@ inline constexpr const char* kScnTVFileSeparator = "Scn Tactical Victory File Se
 inline constexpr const char* kScnLFileSeparator = "Scn Loss File Separator";
 inline constexpr const char* kPrestigeIncrement = "Prestige Increment";
 }  // namespace settings_keys
+
+// The six separators of generated file names: each one's value name, place in the record
+// and default, in the order the options dialog lists them.
+struct SeparatorSetting {
+    const char* key;
+    std::string SettingsRecord::*value;
+    const char* defaultText;
+};
+inline constexpr SeparatorSetting kSeparatorSettings[] = {
+    {settings_keys::kScnFileSeparator, &SettingsRecord::ScnFileSeparator, ""},
+    {settings_keys::kScnInfoFileSeparator, &SettingsRecord::ScnInfoFileSeparator, "i"},
+    {settings_keys::kScnBVFileSeparator, &SettingsRecord::ScnBVFileSeparator, "v"},
+    {settings_keys::kScnVFileSeparator, &SettingsRecord::ScnVFileSeparator, "v"},
+    {settings_keys::kScnTVFileSeparator, &SettingsRecord::ScnTVFileSeparator, "v"},
+    {settings_keys::kScnLFileSeparator, &SettingsRecord::ScnLFileSeparator, "l"},
+};
+
+// The separator that marks the text file of each outcome.
+inline constexpr std::string SettingsRecord::*kOutcomeTextSeparators[kOutcomeCount] = {
+    &SettingsRecord::ScnBVFileSeparator, &SettingsRecord::ScnVFileSeparator,
+    &SettingsRecord::ScnTVFileSeparator, &SettingsRecord::ScnLFileSeparator};
 
 // The settings in the registry, with the default of every missing value written back,
 // all in one update. A value stored as the empty text is the empty text, and a start that

@@ -5,7 +5,6 @@
 #include <QSignalSpy>
 
 #include "campaign_map/frm_map.h"
-#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -40,34 +39,34 @@ TEST_F(MapWindowTest, ShowsTheCampaignInOneWindowAndAClickedBoxOrFindingShowsIts
     EXPECT_TRUE(map.isVisible());
     EXPECT_EQ(Window().findChildren<gui::frmMap*>().size(), 1);
 
-    for (const auto& [box, shown] : {std::pair{2, "2"}, std::pair{3, "2"}}) {  // 3: the end
+    for (const auto& [box, shown] : {std::pair{2, "Scenario 2"}, std::pair{3, "Scenario 2"}}) {
+        // 3: the end
         const QPointF centre = map.vwMap->Boxes()[box]->sceneBoundingRect().center();
         map.vwMap->centerOn(centre);
         QTest::mouseClick(map.vwMap->viewport(), Qt::LeftButton, {},
                           map.vwMap->mapFromScene(centre));
-        EXPECT_EQ(Window().txtScenarioNr->text(), shown);
+        EXPECT_EQ(ShownScenario(), shown);
     }
-    modMain::CurrentCampaign()->ScenarioAt(1)->Victories()->Item(1)->SetOnEndGoTo(9);
-    Window().RefreshCampaignMap();
+    document.SetNumber(Field::OutcomeGoTo, {1, 0}, 9);
     QCoreApplication::sendPostedEvents();  // as the event loop does
     QListWidgetItem* finding = map.lstFindings->item(0);
     ASSERT_NE(finding, nullptr);
     QTest::mouseClick(map.lstFindings->viewport(), Qt::LeftButton, {},
                       map.lstFindings->visualItemRect(finding).center());
-    EXPECT_EQ(Window().txtScenarioNr->text(), "1");
+    EXPECT_EQ(ShownScenario(), "Scenario 1");
 }
 
 TEST_F(MapWindowTest, AnOpenMapFollowsTheEditsAndAClosedOneCatchesUpWhenOpened) {
     gui::frmMap& map = OpenedMap();
-    Window().txtScenario->setFocus();
-    Window().txtScenario->end(false);
-    QTest::keyClick(Window().txtScenario, Qt::Key_X);
+    Find("txtScenario")->setFocus();
+    Find("txtScenario")->end(false);
+    QTest::keyClick(Find("txtScenario"), Qt::Key_X);
     QCoreApplication::sendPostedEvents();
     WaitForDrawing(map);
     EXPECT_EQ(map.ShownGraph().nodes[0].label, "0\ncamp10.scnx");
 
     map.close();
-    Window().cbxVictoryGoto[3]->setCurrentIndex(0);  // scenario 0's loss ends the campaign
+    QTest::keyClick(List("cbxVictoryGoto_3"), Qt::Key_Home);  // scenario 0's loss ends it
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(map.ShownGraph().edges.size(), 3u);
     ClickToolbar("MAP");

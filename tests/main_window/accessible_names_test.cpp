@@ -18,7 +18,6 @@
 #ifdef XAL_CAMPAIGN_MAP
 #include "campaign_map/frm_map.h"
 #endif
-#include "main_window/mod_main.h"
 #include "new_campaign/frm_new.h"
 #include "settings/frm_options.h"
 #include "support/campaign_fixtures.h"
@@ -72,8 +71,8 @@ class AccessibleNamesTest : public test::MainWindowTest {};
 TEST_F(AccessibleNamesTest, EveryControlOfEveryWindowHasANameOfItsOwn) {
     gui::frmMain& main = Window();
     OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
-    gui::frmNew wizard(modMain::Settings, &main);
-    gui::frmOptions options(modMain::Settings, campaigns.Path().string(), &main);
+    gui::frmNew wizard(settings, &main);
+    gui::frmOptions options(settings, campaigns.Path().string(), &main);
     gui::frmAbout about(&main, campaigns.Path().string());
     gui::frmEdit lineEditor(&main);
     gui::frmEdit textEditor(&main);
@@ -81,7 +80,7 @@ TEST_F(AccessibleNamesTest, EveryControlOfEveryWindowHasANameOfItsOwn) {
     std::vector<QWidget*> windows{&main, &wizard, &options, &about, &lineEditor, &textEditor};
 #ifdef XAL_CAMPAIGN_MAP
     gui::frmMap map(
-        modMain::Document, [](Byte) {}, &main);
+        document, [](Byte) {}, &main);
     windows.push_back(&map);
 #endif
     for (QWidget* window : windows)

@@ -4,7 +4,6 @@
 #include <chrono>
 
 #include "campaign_file/campaign_writer.h"
-#include "main_window/mod_main.h"
 #include "model/campaign_snapshot.h"
 #include "recovery/recovery_store.h"
 #include "support/campaign_fixtures.h"
@@ -47,7 +46,7 @@ TEST_F(CampaignRecoveryTest, ACopyIsKeptWhileChangesAreUnsavedAndGoesWithThem) {
     ClickToolbar("CAMP_DOWN");
     ASSERT_TRUE(QTest::qWaitFor([&] { return Copies().size() == 1; }));
     const RecoveryCopy copy = ReadRecoveryCopy(recovery.Read(Copies()[0]));
-    EXPECT_TRUE(CampaignSnapshot(*copy.campaign).Holds(*modMain::CurrentCampaign()));
+    EXPECT_TRUE(CampaignSnapshot(*copy.campaign).Holds(*document.Campaign()));
     EXPECT_EQ(copy.campaign->CampaignFile(), campaigns.File("camp1.cam"));
 
     ClickToolbar("SAVE");
@@ -73,8 +72,8 @@ TEST_F(CampaignRecoveryTest, ACopyLeftIsRestoredUnsavedAndSavedToItsOwnFile) {
                           platform::MessageAnswer::Restore);
     Window().StartRecovery(recovery.File(""));
     prompts.VerifyDone();
-    EXPECT_TRUE(CampaignSnapshot(edited).Holds(*modMain::CurrentCampaign()));
-    EXPECT_EQ(Window().lvScenarios->topLevelItemCount(), 3);
+    EXPECT_TRUE(CampaignSnapshot(edited).Holds(*document.Campaign()));
+    EXPECT_EQ(Scenarios()->topLevelItemCount(), 3);
     test::ExpectCommandState(Window(), test::CommandState::Changed);
     EXPECT_EQ(Copies().size(), 1u) << "the editor's own copy, in place of the one left";
 
@@ -90,7 +89,7 @@ TEST_F(CampaignRecoveryTest, DiscardRemovesTheCopy) {
     prompts.ExpectMessage(Question("none, it was never saved"), platform::MessageAnswer::Discard);
     Window().StartRecovery(recovery.File(""));
     prompts.VerifyDone();
-    EXPECT_FALSE(modMain::Document.IsOpen());
+    EXPECT_FALSE(document.IsOpen());
     EXPECT_TRUE(Copies().empty());
 }
 

@@ -2,7 +2,6 @@
 #include <filesystem>
 
 #include "campaign_file/campaign_reader.h"
-#include "main_window/mod_main.h"
 #include "platform/read_limits.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
@@ -18,8 +17,7 @@ class UnsavedChangesTest : public test::MainWindowTest {
     std::string OpenChanged() {
         const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(3));
         OpenThroughToolbar(path);
-        modMain::CurrentCampaign()->SetPrestige(4321);
-        Window().MarkChanged();
+        document.SetNumber(Field::CampaignPrestige, {}, 4321);
         return path;
     }
     void ExpectQuestion(MessageAnswer answer) {
@@ -39,8 +37,8 @@ TEST_F(UnsavedChangesTest, CommandStatesFollowOpeningEditingAndSaving) {
     test::ExpectCommandState(window, test::CommandState::NoCampaign);
     OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
     test::ExpectCommandState(window, test::CommandState::Unchanged);
-    QTest::keyClick(window.cbxCountry, Qt::Key_Space);  // opening the list marks a change
-    window.cbxCountry->hidePopup();
+    QTest::keyClick(List("cbxCountry"), Qt::Key_Space);  // opening the list marks a change
+    List("cbxCountry")->hidePopup();
     test::ExpectCommandState(window, test::CommandState::Changed);
     ClickToolbar("SAVE");
     test::ExpectCommandState(window, test::CommandState::Unchanged);
@@ -77,16 +75,16 @@ TEST_F(UnsavedChangesTest, AFailedSaveAfterYesGoesNoFurther) {
     ClickToolbar("OPEN");  // no file dialog follows
     prompts.VerifyDone();
     EXPECT_TRUE(window.mnuSave->isEnabled());
-    EXPECT_EQ(modMain::CurrentCampaign()->Prestige(), 4321);
+    EXPECT_EQ(document.Campaign()->Prestige(), 4321);
 }
 
 TEST_F(UnsavedChangesTest, AChoiceMadeWithTheKeysInADropDownListMarksAChange) {
     OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
-    for (QComboBox* list : {static_cast<QComboBox*>(Window().cbxCountry),
-                            static_cast<QComboBox*>(Window().cbxVictoryGoto[0])}) {
+    for (QComboBox* list : {static_cast<QComboBox*>(List("cbxCountry")),
+                            static_cast<QComboBox*>(List("cbxVictoryGoto_0"))}) {
         SCOPED_TRACE(list->objectName().toStdString());
         const int before = list->currentIndex();
-        Window().SetSaved();
+        document.SetUnsavedChanges(false);
         QTest::keyClick(list, before + 1 == list->count() ? Qt::Key_Up : Qt::Key_Down);
         ASSERT_NE(list->currentIndex(), before);
         EXPECT_TRUE(Window().mnuSave->isEnabled());

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <filesystem>
 
-#include "main_window/mod_main.h"
 #include "support/main_window_fixture.h"
 
 namespace xal {
@@ -11,7 +10,7 @@ using test::MainWindowTest;
 
 TEST_F(MainWindowTest, TheCountriesAreTheFirstTwentyLinesAsWindows1252) {
     game.Write("GUI97.txt", "\xc9ire\r\n\r\n" + test::CountryLines(23));
-    QComboBox* list = Window().cbxCountry;
+    QComboBox* list = List("cbxCountry");
     ASSERT_EQ(list->count(), 20);
     EXPECT_EQ(list->itemText(0), QString::fromUtf8("\u00c9ire"));
     EXPECT_EQ(list->itemText(1), "") << "an empty line is an entry";
@@ -29,16 +28,17 @@ TEST_F(MainWindowTest, AnIncompleteOrMissingCountryListSendsTheUserToTheOptions)
         SCOPED_TRACE(c.folder + std::to_string(c.lines));
         std::filesystem::remove(game.File("GUI97.txt"));
         if (c.lines >= 0) game.Write("GUI97.txt", test::CountryLines(c.lines));
-        modMain::Settings.GameFolder = game.File(c.folder);
+        settings.GameFolder = game.File(c.folder);
         prompts.ExpectMessage(
             {"Cannot find the Xandor's Legion folder.\r\nPlease select the correct folder in "
              "'Options' and then close and restart the program.",
              platform::MessageButtons::Ok, platform::MessageIcon::Critical, "XaL Campaign Editor"},
             platform::MessageAnswer::Ok);
         prompts.ExpectDialog("frmOptions", [](void*) {});
-        gui::frmMain window;
+        gui::frmMain window(document, settings);
         prompts.VerifyDone();
-        EXPECT_EQ(window.cbxCountry->count(), *c.folder ? 0 : std::max(c.lines, 0));
+        EXPECT_EQ(window.findChild<QComboBox*>("cbxCountry")->count(),
+                  *c.folder ? 0 : std::max(c.lines, 0));
         EXPECT_EQ(std::filesystem::exists(game.File("GUI97.txt")), c.lines >= 0)
             << "reading creates nothing";
     }

@@ -8,7 +8,6 @@
 #include <functional>
 #include <memory>
 
-#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -34,51 +33,52 @@ class FieldEditingTest : public test::MainWindowTest {
         QApplication::clipboard()->setText(text);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     }
-    Scenario& Shown() { return *modMain::CurrentCampaign()->ScenarioAt(0); }
+    Scenario& Shown() { return *document.Campaign()->ScenarioAt(0); }
 };
 
 TEST_F(FieldEditingTest, ANameTooLongOrOutsideWindows1252IsTakenBackWithTheMessage) {
-    gui::frmMain& window = Opened();
-    TypeOver(window.txtScenarioTXT, "abcdefghijklmnopqrst");
+    Opened();
+    QLineEdit* box = Find("txtScenarioTXT");
+    TypeOver(box, "abcdefghijklmnopqrst");
     prompts.ExpectMessage(
         {"The maximum length of a text file name is 20.", platform::MessageButtons::Ok,
          platform::MessageIcon::Exclamation, "XaL Campaign Editor"},
         platform::MessageAnswer::Ok);
-    QTest::keyClick(window.txtScenarioTXT, Qt::Key_U);
+    QTest::keyClick(box, Qt::Key_U);
     prompts.VerifyDone();
-    EXPECT_EQ(window.txtScenarioTXT->text(), "abcdefghijklmnopqrst");
+    EXPECT_EQ(box->text(), "abcdefghijklmnopqrst");
     EXPECT_EQ(Shown().ScenarioTXT(), "abcdefghijklmnopqrst");
 
-    TypeOver(window.txtScenarioTXT, "");
-    Paste(window.txtScenarioTXT, "Été.txt");
+    TypeOver(box, "");
+    Paste(box, "Été.txt");
     EXPECT_EQ(Shown().ScenarioTXT(), "\xc9t\xe9.txt");
     prompts.ExpectMessage(
         "A campaign file can only hold file names in Latin letters (Windows-1252).");
-    Paste(window.txtScenarioTXT, "Ж");
+    Paste(box, "Ж");
     prompts.VerifyDone();
-    EXPECT_EQ(window.txtScenarioTXT->text(), "Été.txt");
+    EXPECT_EQ(box->text(), "Été.txt");
     EXPECT_EQ(Shown().ScenarioTXT(), "\xc9t\xe9.txt");
 }
 
 TEST_F(FieldEditingTest, EachFieldStoresIntoItsOwnPlaceWithoutControlCharacters) {
-    gui::frmMain& window = Opened();
-    TypeOver(window.txtCampaignDefeatMOV, "l.mov");
-    TypeOver(window.txtVictoryTXT[3], "lost.txt");
-    TypeOver(window.txtScenarioMOV, "");
-    Paste(window.txtScenarioMOV, "ab\ncd\r\n\t");
-    TypeOver(window.txtScenario, "Alp");
-    const Campaign& campaign = *modMain::CurrentCampaign();
+    Opened();
+    TypeOver(Find("txtCampaignDefeatMOV"), "l.mov");
+    TypeOver(Find("txtVictoryTXT_3"), "lost.txt");
+    TypeOver(Find("txtScenarioMOV"), "");
+    Paste(Find("txtScenarioMOV"), "ab\ncd\r\n\t");
+    TypeOver(Find("txtScenario"), "Alp");
+    const Campaign& campaign = *document.Campaign();
     EXPECT_EQ(campaign.DefeatMOV(), "l.mov");
     EXPECT_EQ(Shown().Victories()->Item(4)->VictoryTXT(), "lost.txt");
-    EXPECT_EQ(window.txtScenarioMOV->text(), "abcd");
+    EXPECT_EQ(Find("txtScenarioMOV")->text(), "abcd");
     EXPECT_EQ(Shown().ScenarioMOV(), "abcd");
-    EXPECT_EQ(window.ScenarioEntry("_0")->text(1), "Alp") << "the list follows as you type";
+    EXPECT_EQ(Scenarios()->topLevelItem(0)->text(1), "Alp") << "the list follows as you type";
     EXPECT_EQ(campaign.ScenarioAt(1)->ScenarioMOV(), "s1.mov");
 }
 
 TEST_F(FieldEditingTest, PrestigeIsReadInTheUsersLocaleAndBadTextsAreMarked) {
-    gui::frmMain& window = Opened();
-    QLineEdit* box = window.txtCampaignPrestige;
+    Opened();
+    QLineEdit* box = Find("txtCampaignPrestige");
     const QColor normalBase = box->palette().color(QPalette::Base);
     const struct {
         QLocale::Language language;
@@ -93,7 +93,7 @@ TEST_F(FieldEditingTest, PrestigeIsReadInTheUsersLocaleAndBadTextsAreMarked) {
         SCOPED_TRACE(c.text);
         QLocale::setDefault(QLocale(c.language));
         TypeOver(box, c.text);
-        EXPECT_EQ(modMain::CurrentCampaign()->Prestige(), c.stored);
+        EXPECT_EQ(document.Campaign()->Prestige(), c.stored);
         EXPECT_EQ(box->text(), c.text) << "the text stays as typed";
         EXPECT_EQ(box->palette().color(QPalette::Base) != normalBase, c.marked);
         EXPECT_EQ(box->toolTip() == "Not a number from 0 to 65000: 0 will be saved.", c.marked);
@@ -103,11 +103,11 @@ TEST_F(FieldEditingTest, PrestigeIsReadInTheUsersLocaleAndBadTextsAreMarked) {
 
 TEST_F(FieldEditingTest, KeysMarkTheCampaignChangedExceptTabAndProgramChanges) {
     gui::frmMain& window = Opened();
-    window.txtScenarioMOV->setText("shown.mov");  // as the display sets a field
-    QTest::keyClick(window.txtScenarioMOV, Qt::Key_Tab);
-    QTest::keyClick(window.txtScenarioMOV, Qt::Key_Backtab, Qt::ShiftModifier);
+    Find("txtScenarioMOV")->setText("shown.mov");  // as the display sets a field
+    QTest::keyClick(Find("txtScenarioMOV"), Qt::Key_Tab);
+    QTest::keyClick(Find("txtScenarioMOV"), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_FALSE(window.mnuSave->isEnabled());
-    QTest::keyClick(window.txtScenarioMOV, Qt::Key_Left);
+    QTest::keyClick(Find("txtScenarioMOV"), Qt::Key_Left);
     EXPECT_TRUE(window.mnuSave->isEnabled());
 }
 
@@ -121,7 +121,7 @@ QAction* MenuEntry(QMenu& menu, const char* caption) {
 
 TEST_F(FieldEditingTest, ChangesMadeWithTheMouseAloneMarkTheCampaignChanged) {
     gui::frmMain& window = Opened();
-    QLineEdit* box = window.txtScenarioMOV;
+    QLineEdit* box = Find("txtScenarioMOV");
     const struct {
         const char* way;
         std::function<void()> change;
@@ -129,13 +129,13 @@ TEST_F(FieldEditingTest, ChangesMadeWithTheMouseAloneMarkTheCampaignChanged) {
         {"Paste from the field's menu",
          [&] {
              QApplication::clipboard()->setText("menu.mov");
-             const std::unique_ptr<QMenu> menu(window.FieldMenu(box));
+             const std::unique_ptr<QMenu> menu(static_cast<gui::FieldBox*>(box)->Menu());
              MenuEntry(*menu, "&Paste")->trigger();
          }},
         {"Delete from the field's menu",
          [&] {
              box->selectAll();
-             const std::unique_ptr<QMenu> menu(window.FieldMenu(box));
+             const std::unique_ptr<QMenu> menu(static_cast<gui::FieldBox*>(box)->Menu());
              MenuEntry(*menu, "Delete")->trigger();
          }},
         {"a drop",
@@ -151,7 +151,7 @@ TEST_F(FieldEditingTest, ChangesMadeWithTheMouseAloneMarkTheCampaignChanged) {
     };
     for (const auto& way : ways) {
         SCOPED_TRACE(way.way);
-        window.ShowCampaignState(false);
+        document.SetUnsavedChanges(false);
         const std::string before = Shown().ScenarioMOV();
         way.change();
         EXPECT_NE(Shown().ScenarioMOV(), before);
@@ -161,9 +161,9 @@ TEST_F(FieldEditingTest, ChangesMadeWithTheMouseAloneMarkTheCampaignChanged) {
 
 TEST_F(FieldEditingTest, TheFieldsMenuUndoesAndRedoesTheCampaignNotTheBox) {
     gui::frmMain& window = Opened();
-    QLineEdit* box = window.txtScenarioTXT;
+    QLineEdit* box = Find("txtScenarioTXT");
     TypeOver(box, "typed.txt");
-    const std::unique_ptr<QMenu> menu(window.FieldMenu(box));
+    const std::unique_ptr<QMenu> menu(static_cast<gui::FieldBox*>(box)->Menu());
     EXPECT_EQ(MenuEntry(*menu, "&Undo"), window.mnuUndo) << "no second Undo of the box's own";
     EXPECT_EQ(MenuEntry(*menu, "&Redo"), window.mnuRedo);
     window.mnuUndo->trigger();

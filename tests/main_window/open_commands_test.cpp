@@ -4,7 +4,6 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "main_window/mod_main.h"
 #include "settings/recent_campaigns.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
@@ -47,7 +46,7 @@ TEST_F(OpenCommandsTest, TheFileMenuListsRecentCampaignsNewestFirstAndDropsVanis
     ASSERT_EQ(RecentEntries().size(), 2);
     EXPECT_EQ(RecentEntries()[0]->text(), "&1 " + QString::fromStdString(second));
     RecentEntries()[1]->trigger();
-    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1");
+    EXPECT_EQ(document.Campaign()->CampaignName(), "camp1");
     EXPECT_EQ(RecentCampaigns(), (std::vector<std::string>{first, second}));
 
     RememberRecentCampaign(campaigns.File("gone.cam"));
@@ -57,7 +56,7 @@ TEST_F(OpenCommandsTest, TheFileMenuListsRecentCampaignsNewestFirstAndDropsVanis
     RecentEntries()[0]->trigger();
     prompts.VerifyDone();
     EXPECT_EQ(RecentCampaigns(), (std::vector<std::string>{first, second}));
-    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1") << "the campaign stays";
+    EXPECT_EQ(document.Campaign()->CampaignName(), "camp1") << "the campaign stays";
 
     for (int i = 0; i < 8; ++i) RememberRecentCampaign("/elsewhere/c" + std::to_string(i) + ".cam");
     EXPECT_EQ(RecentCampaigns().size(), 8u);
@@ -68,13 +67,13 @@ TEST_F(OpenCommandsTest, ADroppedCampaignFileOpens) {
     campaigns.Write("notes.txt", "text");
     EXPECT_FALSE(Drop(campaigns.File("notes.txt"))) << "only campaign files";
     EXPECT_TRUE(Drop(WriteCampaign("OTHER.CAM", test::DistinctCampaign(3))));
-    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "OTHER");
+    EXPECT_EQ(document.Campaign()->CampaignName(), "OTHER");
     test::ExpectCommandState(Window(), test::CommandState::Unchanged);
 #ifndef _WIN32
     // A folder named in Latin-1, which Qt shows with U+FFFD, is found in its own bytes.
     const std::string latin1 = WriteCampaign("fold\xe9r/camp\xe9.cam", test::DistinctCampaign(2));
     EXPECT_TRUE(Drop(latin1));
-    EXPECT_EQ(modMain::CurrentCampaign()->CampaignFile(), latin1);
+    EXPECT_EQ(document.Campaign()->CampaignFile(), latin1);
 #endif
 }
 
@@ -83,7 +82,7 @@ TEST_F(OpenCommandsTest, TheUsualKeysRunTheFileCommandsOnlyWhereTheyAreEnabled) 
     Press(Qt::CTRL | Qt::Key_S);  // nothing to save: no prompt at all
     prompts.ExpectFilePick("Open campaign file", path);
     Press(Qt::CTRL | Qt::Key_O);
-    Window().MarkChanged();
+    document.SetUnsavedChanges(true);
     Press(Qt::CTRL | Qt::Key_S);
     EXPECT_FALSE(Window().mnuSave->isEnabled());
     prompts.ExpectFilePick("Save campaign file", std::nullopt);

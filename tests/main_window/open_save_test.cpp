@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "campaign_file/campaign_reader.h"
-#include "main_window/mod_main.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -18,8 +17,7 @@ class OpenSaveTest : public test::MainWindowTest {
         return saved.Prestige();
     }
     void ChangeAndSave(Long prestige) {
-        modMain::CurrentCampaign()->SetPrestige(prestige);
-        Window().MarkChanged();
+        document.SetNumber(Field::CampaignPrestige, {}, prestige);
         ClickToolbar("SAVE");
     }
 };
@@ -30,7 +28,7 @@ TEST_F(OpenSaveTest, OpenReadsTheChosenFileAndTheNextOpenStartsThere) {
     // With no campaign shown, the game's campaigns are where the picker starts.
     EXPECT_EQ(prompts.FilePicks()[0].initialFolder, game.File("scenario/"));
     EXPECT_EQ(prompts.FilePicks()[0].initialFileName, "");
-    const Campaign& campaign = *modMain::CurrentCampaign();
+    const Campaign& campaign = *document.Campaign();
     EXPECT_EQ(campaign.CampaignName(), "camp1");
     EXPECT_EQ(campaign.CampaignFolder(), campaigns.File(""));
     EXPECT_EQ(campaign.NrOfScenarios(), 3);
@@ -39,12 +37,12 @@ TEST_F(OpenSaveTest, OpenReadsTheChosenFileAndTheNextOpenStartsThere) {
     prompts.ExpectFilePick("Open campaign file", std::nullopt);
     ClickToolbar("OPEN");
     EXPECT_EQ(prompts.FilePicks()[1].initialFileName, path);
-    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1") << "cancel changes nothing";
+    EXPECT_EQ(document.Campaign()->CampaignName(), "camp1") << "cancel changes nothing";
 }
 
 TEST_F(OpenSaveTest, AFailedOpenKeepsThePreviousCampaignAndWindow) {
     OpenThroughToolbar(WriteCampaign("good.cam", test::DistinctCampaign(2)));
-    auto good = modMain::CurrentCampaign();
+    auto good = document.Campaign();
     campaigns.Write("short.cam", std::string(500, '\x03'));
     prompts.ExpectFilePick("Open campaign file", campaigns.File("short.cam"));
     prompts.ExpectMessage(
@@ -55,10 +53,10 @@ TEST_F(OpenSaveTest, AFailedOpenKeepsThePreviousCampaignAndWindow) {
         platform::MessageAnswer::Ok);
     ClickToolbar("OPEN");
     prompts.VerifyDone();
-    EXPECT_EQ(modMain::CurrentCampaign(), good);
+    EXPECT_EQ(document.Campaign(), good);
     EXPECT_EQ(good->CampaignName(), "good");
     EXPECT_EQ(Window().fraMain->title(), "good.cam");
-    EXPECT_EQ(Window().lvScenarios->topLevelItemCount(), 2);
+    EXPECT_EQ(Scenarios()->topLevelItemCount(), 2);
 }
 
 TEST_F(OpenSaveTest, SaveWritesTheFileOpenedAsSpelledAndSaveAsTheChosenOne) {
@@ -72,7 +70,7 @@ TEST_F(OpenSaveTest, SaveWritesTheFileOpenedAsSpelledAndSaveAsTheChosenOne) {
     prompts.ExpectFilePick("Save campaign file", campaigns.File("Жук"));  // no ending typed
     Window().mnuSaveAs->trigger();
     EXPECT_EQ(prompts.FilePicks()[1].initialFileName, "CAMP1.cam");
-    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "Жук");
+    EXPECT_EQ(document.Campaign()->CampaignName(), "Жук");
     EXPECT_EQ(Window().fraMain->title(), "Жук.cam");
     ChangeAndSave(777);
     EXPECT_EQ(campaigns.Names(), (std::vector<std::string>{"Жук.cam", "Кампания"}));
@@ -90,14 +88,14 @@ TEST_F(OpenSaveTest, AFailedSaveReportsTheErrorAndKeepsTheLastGoodFile) {
     EXPECT_TRUE(Window().mnuSave->isEnabled());
     EXPECT_EQ(campaigns.Read("camp1.cam"), good);
 
-    modMain::CurrentCampaign()->SetPrestige(7);
+    document.SetNumber(Field::CampaignPrestige, {}, 7);
     std::filesystem::create_directory(campaigns.Path() / "taken.cam");
     prompts.ExpectFilePick("Save campaign file", campaigns.File("taken.cam"));
     prompts.ExpectMessage(
         "75\r\nPath/File access error: not a regular file\r\nFile: " + campaigns.File("taken.cam") +
         "\r\nNothing was saved: the file is unchanged.");
     Window().mnuSaveAs->trigger();
-    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "camp1") << "a failed Save As";
+    EXPECT_EQ(document.Campaign()->CampaignName(), "camp1") << "a failed Save As";
     EXPECT_EQ(Window().fraMain->title(), "camp1.cam");
 }
 

@@ -35,31 +35,33 @@ class Startup : public test::StartupTest {
                             settings_keys::kGameDirectory, game.Path().string(),
                             platform::RegType::Sz);
     }
-    void OpenArgument(const std::string& name) { gui::OpenCommandLineCampaign({game.File(name)}); }
+    void OpenArgument(const std::string& name) {
+        editor->OpenCommandLineCampaign({game.File(name)});
+    }
 
     test::TempFolder game;
 };
 
 TEST_F(Startup, MainLoadsTheSettingsShowsTheWindowAndOpensTheArgument) {
     game.Write("camp1.cam", BuildCampaignFile(test::DistinctCampaign(3)));
-    gui::Main();
-    ASSERT_NE(gui::MainWindow(), nullptr);
-    EXPECT_TRUE(gui::MainWindow()->isVisible());
-    EXPECT_EQ(gui::MainWindow()->cbxCountry->count(), 20) << "from the game's folder";
+    editor = gui::Main();
+    EXPECT_TRUE(editor->Window().isVisible());
+    EXPECT_EQ(editor->Window().findChild<QComboBox*>("cbxCountry")->count(), 20)
+        << "from the game's folder";
     OpenArgument("camp1.cam");
-    EXPECT_EQ(modMain::CurrentCampaign()->CampaignFolder(), game.File(""));
-    EXPECT_EQ(gui::MainWindow()->fraMain->title(), "camp1.cam");
-    EXPECT_FALSE(gui::MainWindow()->mnuSave->isEnabled());
+    EXPECT_EQ(editor->Document().Campaign()->CampaignFolder(), game.File(""));
+    EXPECT_EQ(editor->Window().fraMain->title(), "camp1.cam");
+    EXPECT_FALSE(editor->Window().mnuSave->isEnabled());
 }
 
 TEST_F(Startup, ABadArgumentIsReportedAndTheWindowStaysEmpty) {
-    gui::Main();
+    editor = gui::Main();
     prompts.ExpectMessage("53\r\nFile not found\r\nFile: " + game.File("no.cam"));
     OpenArgument("no.cam");
-    gui::OpenCommandLineCampaign({"a.cam", "b.cam"});  // usage: no prompt
+    editor->OpenCommandLineCampaign({"a.cam", "b.cam"});  // usage: no prompt
     prompts.VerifyDone();
-    EXPECT_EQ(modMain::CurrentCampaign()->NrOfScenarios(), 0);
-    EXPECT_FALSE(gui::MainWindow()->fraMain->isVisible());
+    EXPECT_EQ(editor->Document().Campaign()->NrOfScenarios(), 0);
+    EXPECT_FALSE(editor->Window().fraMain->isVisible());
 }
 
 #ifndef _WIN32
@@ -80,7 +82,7 @@ TEST_F(Startup, ADamagedSettingsFileIsToldInAMessageBox) {
              path + ".bad; the settings that could be read are kept, the others start afresh.",
          platform::MessageButtons::Ok, platform::MessageIcon::Exclamation, "XaL Campaign Editor"},
         platform::MessageAnswer::Ok);
-    gui::Main();
+    editor = gui::Main();
     prompts.VerifyDone();
 }
 
@@ -97,25 +99,26 @@ TEST_F(Startup, ACampaignOfTheCommandLineOpensAfterTheRecoveryQuestionAskingToSa
             QDateTime::fromSecsSinceEpoch(0).toString("yyyy-MM-dd HH:mm:ss").toStdString() +
             "\r\n\r\nRestore the campaign as it stood then?",
         platform::MessageAnswer::Restore);
-    gui::Main();
+    editor = gui::Main();
     prompts.ExpectMessage("Save left.cam", platform::MessageAnswer::Cancel);
     OpenArgument("camp1.cam");
     prompts.VerifyDone();
-    EXPECT_EQ(modMain::CurrentCampaign()->CampaignName(), "left") << "not dropped unasked";
+    EXPECT_EQ(editor->Document().Campaign()->CampaignName(), "left") << "not dropped unasked";
     prompts.ExpectMessage("Save left.cam", platform::MessageAnswer::No);
 }
 
 // A start that finds every setting the first start stored, two of them empty, leaves the
 // settings file as it was: its bytes, its time stamp and the file itself.
 TEST_F(Startup, AStartThatChangesNothingWritesNothing) {
-    gui::Main();
+    editor = gui::Main();
     const std::string path = sandbox.StorePath();
     std::filesystem::last_write_time(path, std::filesystem::file_time_type{});
     const std::string bytes = sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg");
     struct stat before {};
     ASSERT_EQ(::stat(path.c_str(), &before), 0);
 
-    gui::Main();
+    editor.reset();
+    editor = gui::Main();
     EXPECT_EQ(sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg"), bytes);
     EXPECT_EQ(std::filesystem::last_write_time(path), std::filesystem::file_time_type{});
     struct stat after {};

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <filesystem>
 
-#include "main_window/mod_main.h"
 #include "new_campaign/frm_new.h"
 #include "support/main_window_fixture.h"
 #include "text_editor/frm_edit.h"
@@ -43,7 +42,7 @@ TEST_F(NewCampaignWizardTest, OkShowsTheNewCampaignWithUnsavedChangesAndSaveAsks
     gui::frmMain& window = Window();
     test::ExpectCommandState(window, test::CommandState::Changed);
     EXPECT_EQ(window.fraMain->title(), "camp1.cam");
-    EXPECT_EQ(window.cbxVictoryGoto[3]->currentText(), "END/SCORE");
+    EXPECT_EQ(List("cbxVictoryGoto_3")->currentText(), "END/SCORE");
 
     const platform::MessageRequest question{
         game.File("scenario/camp1.cam") + " already exists.\r\nDo you want to replace it?",
@@ -58,7 +57,7 @@ TEST_F(NewCampaignWizardTest, OkShowsTheNewCampaignWithUnsavedChangesAndSaveAsks
 }
 
 TEST_F(NewCampaignWizardTest, RefusedValuesKeepTheWizardOpenAndTheCampaignAsItWas) {
-    const auto before = modMain::CurrentCampaign();
+    const auto before = document.Campaign();
     RunWizard([&](gui::frmNew& wizard) {
         Retype(wizard.txtNrOfScenarios, "0.4");
         prompts.ExpectMessage(
@@ -79,7 +78,7 @@ TEST_F(NewCampaignWizardTest, RefusedValuesKeepTheWizardOpenAndTheCampaignAsItWa
         });
         QTest::mouseClick(wizard.cmdOK, Qt::LeftButton);
         EXPECT_TRUE(wizard.isVisible());
-        EXPECT_EQ(modMain::CurrentCampaign(), before) << "current only once it passes the check";
+        EXPECT_EQ(document.Campaign(), before) << "current only once it passes the check";
 
         Retype(wizard.txtCampaignName, "Short");
         QTest::mouseClick(wizard.cmdOK, Qt::LeftButton);

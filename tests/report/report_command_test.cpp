@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "main_window/mod_main.h"
 #include "report/campaign_report.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
@@ -13,8 +12,8 @@ TEST_F(MainWindowTest, ReportWritesTheSummaryBesideTheCampaignAndNamesItsPath) {
     Campaign campaign = test::DistinctCampaign(2);
     campaign.SetCountry(4);
     OpenThroughToolbar(WriteCampaign("camp1.cam", campaign));
-    // The country the campaign holds is reported, whatever the box shows.
-    modMain::CurrentCampaign()->SetCountry(7);
+    // The country the campaign holds is reported.
+    document.SetNumber(Field::Country, {}, 7);
     prompts.ExpectMessage(
         {"A summary report for this campaign has been saved to:\r\n" +
              campaigns.File("camp1_REPORT.txt"),
@@ -23,7 +22,7 @@ TEST_F(MainWindowTest, ReportWritesTheSummaryBesideTheCampaignAndNamesItsPath) {
     ClickToolbar("REPORT");
     prompts.VerifyDone();
     EXPECT_EQ(campaigns.Read("camp1_REPORT.txt"),
-              CampaignReportText(*modMain::CurrentCampaign(), "Country 7"));
+              CampaignReportText(*document.Campaign(), "Country 7"));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <sys/stat.h>
 #endif
 
-#include "main_window/mod_main.h"
 #include "settings/registry.h"
 #include "support/main_window_fixture.h"
 
@@ -17,9 +16,9 @@ using namespace settings_keys;
 class OptionsDialogTest : public test::MainWindowTest {
   protected:
     OptionsDialogTest() {
-        modMain::Settings.ScenarioEditorPath = "/opt/rh/editor.exe";
-        modMain::Settings.ScnFileSeparator = "_";
-        modMain::Settings.ScnBVFileSeparator = "b";
+        settings.ScenarioEditorPath = "/opt/rh/editor.exe";
+        settings.ScnFileSeparator = "_";
+        settings.ScnBVFileSeparator = "b";
     }
 
     // Opens the options with the toolbar; `work` works in the dialog and must close it.
@@ -50,7 +49,7 @@ class OptionsDialogTest : public test::MainWindowTest {
 };
 
 TEST_F(OptionsDialogTest, ShowsTheSettingsAndOkStoresThemAsTexts) {
-    modMain::Settings.PrestigeIncrement = 250;
+    settings.PrestigeIncrement = 250;
     RunOptions([this](gui::frmOptions& options) {
         EXPECT_EQ(options.txtXaLPath->text().toStdString(), game.File(""));
         EXPECT_EQ(options.txtPrestigeIncrement->text(), "250");
@@ -59,7 +58,7 @@ TEST_F(OptionsDialogTest, ShowsTheSettingsAndOkStoresThemAsTexts) {
         Retype(options.txtPrestigeIncrement, "500");
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
     });
-    EXPECT_EQ(modMain::Settings.GameFolder, "/games/Legion/");
+    EXPECT_EQ(settings.GameFolder, "/games/Legion/");
     EXPECT_EQ(Stored(kScenarioEditor), "/opt/rh/editor.exe");
     EXPECT_EQ(Stored(kScnInfoFileSeparator), "");
     EXPECT_EQ(Stored(kPrestigeIncrement), "500") << "a text, not a number";
@@ -67,7 +66,7 @@ TEST_F(OptionsDialogTest, ShowsTheSettingsAndOkStoresThemAsTexts) {
 }
 
 TEST_F(OptionsDialogTest, TheIncrementGuardAndAnIncrementStoredOutOfRange) {
-    modMain::Settings.PrestigeIncrement = 100000;
+    settings.PrestigeIncrement = 100000;
     RunOptions([](gui::frmOptions& options) {
         EXPECT_EQ(options.txtPrestigeIncrement->text(), "1000") << "100000 shows as 1000";
         Retype(options.txtPrestigeIncrement, "65001");
@@ -75,7 +74,7 @@ TEST_F(OptionsDialogTest, TheIncrementGuardAndAnIncrementStoredOutOfRange) {
         Retype(options.txtPrestigeIncrement, "12.5");
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
     });
-    EXPECT_EQ(modMain::Settings.PrestigeIncrement, 12) << "halves to even";
+    EXPECT_EQ(settings.PrestigeIncrement, 12) << "halves to even";
 }
 
 TEST_F(OptionsDialogTest, TheEditorPathEnablesTheScenarioEditorButtonOnOkOnly) {
@@ -83,19 +82,19 @@ TEST_F(OptionsDialogTest, TheEditorPathEnablesTheScenarioEditorButtonOnOkOnly) {
         Retype(options.txtRHXaLScenarioEditor, "");
         QTest::mouseClick(options.cmdCancel, Qt::LeftButton);
     });
-    EXPECT_TRUE(Window().cmdEditScenario->isEnabled());
+    EXPECT_TRUE(Button("cmdEditScenario")->isEnabled());
     EXPECT_EQ(Stored(kScenarioEditor), "(not a text)") << "Cancel stores nothing";
     RunOptions([](gui::frmOptions& options) {
         Retype(options.txtRHXaLScenarioEditor, "");
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
     });
-    EXPECT_FALSE(Window().cmdEditScenario->isEnabled());
+    EXPECT_FALSE(Button("cmdEditScenario")->isEnabled());
     RunOptions([this](gui::frmOptions& options) {
         prompts.ExpectFilePick("Select application", "/opt/other/XaLEdit.exe");
         QTest::mouseClick(options.cmdSelectRHXaLScenarioEditor, Qt::LeftButton);
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
     });
-    EXPECT_TRUE(Window().cmdEditScenario->isEnabled());
+    EXPECT_TRUE(Button("cmdEditScenario")->isEnabled());
 }
 
 #ifndef _WIN32
@@ -103,7 +102,7 @@ TEST_F(OptionsDialogTest, OkThatCannotStoreTellsWhyAndStaysOpenWithWhatWasTyped)
     RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, kGameFolder, game.File(""),
                         RegType::Sz);
     ::chmod(sandbox.StorePath().c_str(), 0444);
-    modMain::Settings.PrestigeIncrement = 250;
+    settings.PrestigeIncrement = 250;
     RunOptions([this](gui::frmOptions& options) {
         Retype(options.txtPrestigeIncrement, "500");
         prompts.ExpectMessage(
@@ -115,7 +114,7 @@ TEST_F(OptionsDialogTest, OkThatCannotStoreTellsWhyAndStaysOpenWithWhatWasTyped)
         EXPECT_EQ(options.txtPrestigeIncrement->text(), "500");
         QTest::mouseClick(options.cmdCancel, Qt::LeftButton);
     });
-    EXPECT_EQ(modMain::Settings.PrestigeIncrement, 250);
+    EXPECT_EQ(settings.PrestigeIncrement, 250);
     EXPECT_EQ(Stored(kPrestigeIncrement), "(not a text)");
 }
 #endif

@@ -2,7 +2,6 @@
 #include "support/main_window_fixture.h"
 
 #include "campaign_file/campaign_writer.h"
-#include "main_window/mod_main.h"
 #include "support/test_application.h"
 
 namespace xal::test {
@@ -43,10 +42,8 @@ void ExpectCommandState(gui::frmMain& window, CommandState state) {
 MainWindowTest::MainWindowTest() {
     EnsureApplication();
     game.Write("GUI97.txt", CountryLines(20));
-    modMain::Settings = SettingsRecord{};
-    modMain::Settings.GameFolder = game.File("");
-    modMain::Settings.PrestigeIncrement = 1000;
-    modMain::Document = CampaignDocument();
+    settings.GameFolder = game.File("");
+    settings.PrestigeIncrement = 1000;
 }
 
 MainWindowTest::~MainWindowTest() {
@@ -55,7 +52,7 @@ MainWindowTest::~MainWindowTest() {
 
 gui::frmMain& MainWindowTest::Window() {
     if (!window_) {
-        window_ = std::make_unique<gui::frmMain>();
+        window_ = std::make_unique<gui::frmMain>(document, settings);
         window_->show();
     }
     return *window_;
@@ -70,6 +67,13 @@ void MainWindowTest::ClickToolbar(const QString& key) {
     QWidget* button = Window().tbMain->widgetForAction(Window().ToolbarButton(key));
     ASSERT_NE(button, nullptr) << key.toStdString();
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void MainWindowTest::ClickScenario(int scenarioNr) {
+    QTreeWidget* list = Scenarios();
+    QTreeWidgetItem* entry = list->topLevelItem(scenarioNr);
+    ASSERT_NE(entry, nullptr) << scenarioNr;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(entry).center());
 }
 
 void MainWindowTest::OpenThroughToolbar(const std::string& path) {

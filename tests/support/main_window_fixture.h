@@ -3,11 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 #include <memory>
 
 #include "main_window/frm_main.h"
 #include "model/campaign.h"
+#include "settings/settings.h"
 #include "support/registry_sandbox.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"
@@ -36,11 +42,28 @@ class MainWindowTest : public ::testing::Test {
     // Opens a campaign file through the toolbar's open button and the file dialog.
     void OpenThroughToolbar(const std::string& path);
     void ClickToolbar(const QString& key);
+    // A control of the window, by the name the window's design gives it.
+    template <typename Control = QLineEdit>
+    Control* Find(const QString& name) {
+        auto* control = Window().findChild<Control*>(name);
+        EXPECT_NE(control, nullptr) << name.toStdString();
+        return control;
+    }
+    QPushButton* Button(const QString& name) { return Find<QPushButton>(name); }
+    QComboBox* List(const QString& name) { return Find<QComboBox>(name); }
+    QTreeWidget* Scenarios() { return Find<QTreeWidget>("lvScenarios"); }
+    // Clicks a scenario's entry in the list, which shows it.
+    void ClickScenario(int scenarioNr);
+    // The shown scenario, as its frame's caption says: "Scenario 2".
+    QString ShownScenario() { return Find<QGroupBox>("fraScenario")->title(); }
 
     RegistrySandbox sandbox;
     TempFolder game;
     TempFolder campaigns;
     ScriptedPrompts prompts;
+    // The window's campaign and settings: the settings name the game folder above.
+    CampaignDocument document;
+    SettingsRecord settings;
 
   private:
     std::unique_ptr<gui::frmMain> window_;

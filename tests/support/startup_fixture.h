@@ -5,8 +5,6 @@
 
 #include <QCoreApplication>
 
-#include "main_window/frm_main.h"
-#include "main_window/mod_main.h"
 #include "main_window/startup.h"
 #include "support/registry_sandbox.h"
 #include "support/scripted_prompts.h"
@@ -14,22 +12,20 @@
 
 namespace xal::test {
 
-// A test of the program's start through gui::Main: no campaign is open before it, and
-// the window Main opened is closed and deleted after it, while the test's registry and
-// prompts are still there.
+// A test of the program's start through gui::Main: the editor Main started is closed and
+// deleted after it, while the test's registry and prompts are still there.
 class StartupTest : public ::testing::Test {
   protected:
-    StartupTest() {
-        EnsureApplication();
-        modMain::Document = CampaignDocument();
-    }
+    StartupTest() { EnsureApplication(); }
     ~StartupTest() override {
-        if (gui::MainWindow()) gui::MainWindow()->close();
+        if (editor) editor->Window().close();
+        editor.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     RegistrySandbox sandbox;
     ScriptedPrompts prompts;
+    std::unique_ptr<gui::Editor> editor;
 };
 
 }  // namespace xal::test

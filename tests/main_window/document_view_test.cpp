@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: MIT
+#include "support/campaign_fixtures.h"
+#include "support/main_window_fixture.h"
+
+namespace xal {
+namespace {
+
+class DocumentViewTest : public test::MainWindowTest {
+  protected:
+    gui::frmMain& Opened(const Campaign& campaign, const std::string& name = "camp1.cam") {
+        OpenThroughToolbar(WriteCampaign(name, campaign));
+        return Window();
+    }
+    // The number of the scenario selected in the list, -1 for none.
+    int Selected() {
+        const auto selected = Scenarios()->selectedItems();
+        return selected.size() == 1 ? Scenarios()->indexOfTopLevelItem(selected.first()) : -1;
+    }
+    void ExpectHistory(const QString& undo, const QString& redo) {
+        EXPECT_EQ(Window().mnuUndo->text(), undo);
+        EXPECT_EQ(Window().mnuUndo->isEnabled(), undo != "&Undo");
+        EXPECT_EQ(Window().mnuRedo->text(), redo);
+        EXPECT_EQ(Window().mnuRedo->isEnabled(), redo != "&Redo");
+    }
+};
+
+TEST_F(DocumentViewTest, ACampaignIsShownWithItsListsAndScenarioZero) {
+    Campaign campaign = test::DistinctCampaign(3);
+    campaign.ScenarioAt(0)->Victories()->Item(2)->SetOnEndGoTo(1);
+    gui::frmMain& window = Opened(campaign);
+    EXPECT_EQ(List("cbxCountry")->currentText(), "Country 7");
+    ASSERT_EQ(Scenarios()->topLevelItemCount(), 3);
+    EXPECT_EQ(Scenarios()->topLevelItem(2)->text(0), "2");
+    EXPECT_EQ(Scenarios()->topLevelItem(2)->text(1), "camp12.scn");
+    QComboBox* goTo = List("cbxVictoryGoto_1");
+    ASSERT_EQ(goTo->count(), 4);
+    EXPECT_EQ(goTo->itemText(0), "END/SCORE");
+    EXPECT_EQ(goTo->itemData(0).toInt(), 254);
+    EXPECT_EQ(goTo->currentText(), "1");
+    EXPECT_EQ(ShownScenario(), "Scenario 0");
+    EXPECT_EQ(Find("txtVictoryPrestige_2")->text(), "65533");
+
+    ClickScenario(2);
+    EXPECT_EQ(Find("txtScenario")->text(), "camp12.scn");
+    QTest::keyClick(Scenarios(), Qt::Key_Up);
+    EXPECT_EQ(ShownScenario(), "Scenario 1") << "the keyboard moves through the list";
+    EXPECT_EQ(Find("txtVictoryMOV_3")->text(), "m1_3.mov");
+    EXPECT_FALSE(window.mnuSave->isEnabled()) << "choosing a scenario is no edit";
+}
+
+TEST_F(DocumentViewTest, ACountryTheListDoesNotHoldIsShownAndReportedAsNone) {
+    Campaign campaign = test::DistinctCampaign(2);
+    campaign.SetCountry(3);
+    Opened(campaign, "known.cam");
+    campaign.SetCountry(0);
+    Opened(campaign, "odd.cam");
+    EXPECT_EQ(List("cbxCountry")->currentText(), "") << "not the country shown before";
+    const std::string report = campaigns.File("odd_REPORT.txt");
+    prompts.ExpectMessage("A summary report for this campaign has been saved to:\r\n" + report);
+    ClickToolbar("REPORT");
+    EXPECT_NE(campaigns.Read("odd_REPORT.txt").find("Country:\t (0)\r\n"), std::string::npos);
+}
+
+TEST_F(DocumentViewTest, OutOfRangeValuesAreShownWithoutChangingTheCampaign) {
+    Campaign odd = test::DistinctCampaign(2);
+    odd.ScenarioAt(0)->SetPrestige(65535);
+    odd.ScenarioAt(0)->Victories()->Item(1)->SetOnEndGoTo(77);
+    gui::frmMain& window = Opened(odd);
+    EXPECT_EQ(List("cbxVictoryGoto_0")->currentIndex(), -1);
+    EXPECT_EQ(Find("txtScenarioPrestige")->text(), "65535");
+    EXPECT_FALSE(window.mnuSave->isEnabled());
+}
+
+TEST_F(DocumentViewTest, PickingFromTheListsStoresTheChoiceForTheShownScenario) {
+    Opened(test::DistinctCampaign(3));
+    ClickScenario(2);
+    QTest::keyClick(List("cbxVictoryGoto_1"), Qt::Key_End);
+    EXPECT_EQ(document.Campaign()->ScenarioAt(2)->Victories()->Item(2)->OnEndGoTo(), 2);
+    EXPECT_EQ(document.Campaign()->ScenarioAt(0)->Victories()->Item(2)->OnEndGoTo(), 1);
+    QTest::keyClick(List("cbxCountry"), Qt::Key_Down);
+    EXPECT_EQ(document.Campaign()->Country(), 8);
+}
+
+TEST_F(DocumentViewTest, TheListAndTheShownScenarioFollowEveryCommandAndItsUndo) {
+    gui::frmMain& window = Opened(test::DistinctCampaign(3));
+    ClickScenario(1);
+    QTest::mouseClick(Button("cmdUp"), Qt::LeftButton);
+    EXPECT_EQ(Selected(), 0);
+    EXPECT_EQ(Find("txtScenario")->text(), "camp11.scn");
+    EXPECT_TRUE(window.mnuSave->isEnabled());
+    ClickToolbar("SCN_UP");
+    EXPECT_EQ(Find("txtScenarioPrestige")->text(), "2001") << "the shown scenario's new value";
+    QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
+    EXPECT_EQ(Selected(), 3);
+    EXPECT_EQ(Find("txtScenario")->text(), "camp1_04.scn");
+    EXPECT_EQ(Find("txtCampaignNrOfScenarios")->text(), "4");
+    EXPECT_EQ(List("cbxVictoryGoto_0")->count(), 5);
+    ClickScenario(2);
+    QTest::mouseClick(Button("cmdDelete"), Qt::LeftButton);
+    EXPECT_EQ(Scenarios()->topLevelItemCount(), 3);
+    EXPECT_EQ(ShownScenario(), "Scenario 0");
+    EXPECT_EQ(Selected(), -1);
+    ExpectHistory("&Undo Delete scenario 2", "&Redo");
+
+    window.mnuUndo->trigger();
+    EXPECT_EQ(Scenarios()->topLevelItemCount(), 4);
+    EXPECT_EQ(Selected(), 2) << "the scenario the step concerns";
+    EXPECT_EQ(ShownScenario(), "Scenario 2");
+    ExpectHistory("&Undo Add scenario", "&Redo Delete scenario 2");
+    window.mnuUndo->trigger();
+    EXPECT_EQ(Find("txtCampaignNrOfScenarios")->text(), "3");
+    EXPECT_EQ(ShownScenario(), "Scenario 2") << "the added one, within the campaign";
+    window.mnuUndo->trigger();
+    EXPECT_EQ(Find("txtScenarioPrestige")->text(), "1001");
+    window.mnuRedo->trigger();
+    EXPECT_EQ(Find("txtScenarioPrestige")->text(), "2001");
+    ExpectHistory("&Undo Raise prestige of scenario 0", "&Redo Add scenario");
+    document.SetUnsavedChanges(false);
+    Opened(test::DistinctCampaign(2), "camp2.cam");
+    ExpectHistory("&Undo", "&Redo");
+}
+
+TEST_F(DocumentViewTest, TheLastScenarioIsNeverDeletedNorThe256thAdded) {
+    gui::frmMain& window = Opened(test::DistinctCampaign(1));
+    ClickScenario(0);
+    prompts.ExpectMessage(
+        {"A campaign must have at least one scenario", platform::MessageButtons::Ok,
+         platform::MessageIcon::Exclamation, "XaL Campaign Editor"},
+        platform::MessageAnswer::Ok);
+    QTest::mouseClick(Button("cmdDelete"), Qt::LeftButton);
+    prompts.VerifyDone();
+    EXPECT_EQ(Scenarios()->topLevelItemCount(), 1);
+    EXPECT_FALSE(window.mnuSave->isEnabled());
+
+    while (document.Campaign()->NrOfScenarios() < 255) document.AddScenario();
+    prompts.ExpectMessage("6\r\nOverflow\r\nField: Number of scenarios");
+    QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
+    prompts.VerifyDone();
+    EXPECT_EQ(Scenarios()->topLevelItemCount(), 255);
+    EXPECT_EQ(Selected(), 254);
+}
+
+TEST_F(DocumentViewTest, CtrlZAndCtrlYInAFieldUndoAndRedoTheCampaign) {
+    gui::frmMain& window = Opened(test::DistinctCampaign(2));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));  // the menu's keys reach it
+    QLineEdit* box = Find("txtScenarioMOV");
+    box->setFocus();
+    QTest::keyClicks(box, "abc");
+    ExpectHistory("&Undo Edit scenario MOV file", "&Redo");
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), "s0.mov");
+    EXPECT_EQ(document.Campaign()->ScenarioAt(0)->ScenarioMOV(), "s0.mov");
+    ExpectHistory("&Undo", "&Redo Edit scenario MOV file");
+    QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), "s0.movabc");
+}
+
+}  // namespace
+}  // namespace xal
