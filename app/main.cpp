@@ -4,13 +4,13 @@
 #include <cstdlib>
 #include <memory>
 
-#include "main_window/editor_application.h"
-#include "main_window/startup.h"
-#include "platform/escaped_exception.h"
-#include "platform/font_engine.h"
-#include "platform/pictures.h"
-#include "platform/prompts.h"
-#include "platform/qt_prompts.h"
+#include "core/platform/escaped_exception.h"
+#include "core/platform/prompts.h"
+#include "gui/main_window/editor_application.h"
+#include "gui/main_window/startup.h"
+#include "gui/widgets/font_engine.h"
+#include "gui/widgets/pictures.h"
+#include "gui/widgets/qt_prompts.h"
 #include "version.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <filesystem>
 
-#include "campaign_file/campaign_reader.h"
-#include "campaign_file/campaign_writer.h"
-#include "model/outcomes.h"
-#include "platform/read_limits.h"
+#include "core/base/read_limits.h"
+#include "core/campaign_file/campaign_reader.h"
+#include "core/campaign_file/campaign_writer.h"
+#include "core/model/outcomes.h"
 
 namespace {
 

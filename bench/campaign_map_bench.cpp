@@ -9,10 +9,10 @@
 #include <map>
 #include <string>
 
-#include "campaign_check/campaign_check.h"
-#include "campaign_map/campaign_graph.h"
-#include "campaign_map/map_layout.h"
-#include "new_campaign/campaign_generation.h"
+#include "core/campaign_check/campaign_check.h"
+#include "core/campaign_map/campaign_graph.h"
+#include "core/map_drawing/map_layout.h"
+#include "core/new_campaign/campaign_generation.h"
 
 namespace {
 

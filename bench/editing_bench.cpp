@@ -16,13 +16,13 @@
 #include <functional>
 
 #include "bench/offscreen_benchmarks.h"
-#include "campaign_file/campaign_writer.h"
-#include "campaign_file/open_save_commands.h"
-#include "campaign_map/frm_map.h"
-#include "main_window/frm_main.h"
-#include "new_campaign/campaign_generation.h"
-#include "platform/file_system.h"
-#include "platform/registry_file_store.h"
+#include "core/campaign_file/campaign_writer.h"
+#include "core/campaign_file/open_save_commands.h"
+#include "core/new_campaign/campaign_generation.h"
+#include "core/platform/file_system.h"
+#include "core/registry/registry_file_store.h"
+#include "gui/campaign_map/frm_map.h"
+#include "gui/main_window/frm_main.h"
 
 namespace {
 

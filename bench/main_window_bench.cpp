@@ -14,16 +14,16 @@
 #include <filesystem>
 
 #include "bench/offscreen_benchmarks.h"
-#include "campaign_file/campaign_reader.h"
-#include "campaign_file/campaign_writer.h"
-#include "main_window/frm_main.h"
-#include "model/outcomes.h"
-#include "platform/file_system.h"
-#include "platform/read_limits.h"
-#include "platform/reg_file_format.h"
-#include "platform/registry_file_store.h"
-#include "settings/registry.h"
-#include "settings/settings.h"
+#include "core/base/read_limits.h"
+#include "core/campaign_file/campaign_reader.h"
+#include "core/campaign_file/campaign_writer.h"
+#include "core/model/outcomes.h"
+#include "core/platform/file_system.h"
+#include "core/registry/reg_file_format.h"
+#include "core/registry/registry.h"
+#include "core/registry/registry_file_store.h"
+#include "core/settings/settings.h"
+#include "gui/main_window/frm_main.h"
 
 namespace {
 

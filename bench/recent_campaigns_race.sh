@@ -4,7 +4,7 @@
 # times, with the settings file on the work disk, on a tmpfs and, when this machine lets
 # root mount one, on an ext2 file system in a loop file; prints how many campaigns each
 # file system lost.
-#   bench/recent_campaigns_race.sh BUILD/tests/settings/test_settings
+#   bench/recent_campaigns_race.sh BUILD/tests/core/settings/test_core_settings
 set -euo pipefail
 test_program="$(realpath "$1")"
 work="$(mktemp -d)"

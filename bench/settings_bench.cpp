@@ -11,11 +11,11 @@
 #include <filesystem>
 #include <optional>
 
-#include "platform/file_system.h"
-#include "platform/reg_file_format.h"
-#include "platform/registry_file_store.h"
-#include "platform/wine_registry.h"
-#include "settings/settings.h"
+#include "core/platform/file_system.h"
+#include "core/registry/reg_file_format.h"
+#include "core/registry/registry_file_store.h"
+#include "core/registry/wine_registry.h"
+#include "core/settings/settings.h"
 
 namespace {
 

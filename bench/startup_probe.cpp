@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #ifdef XAL_PROBE_EDITOR
-#include "main_window/startup.h"
+#include "gui/main_window/startup.h"
 #endif
 
 int main(int argc, char* argv[]) {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "campaign_file/campaign_writer.h"
 #include "cli/campaign_json.h"
 #include "cli/commands.h"
-#include "platform/error.h"
-#include "platform/file_system.h"
-#include "platform/read_limits.h"
+#include "core/base/error.h"
+#include "core/base/read_limits.h"
+#include "core/campaign_file/campaign_writer.h"
+#include "core/platform/file_system.h"
 
 namespace xal::cli {
 namespace {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "cli/campaign_json.h"
 
-#include "campaign_file/campaign_layout.h"
-#include "model/campaign_limits.h"
-#include "model/editing_rules.h"
-#include "model/outcomes.h"
-#include "platform/error.h"
-#include "platform/windows1252.h"
+#include "core/base/error.h"
+#include "core/base/windows1252.h"
+#include "core/campaign_file/campaign_layout.h"
+#include "core/model/campaign_limits.h"
+#include "core/model/editing_rules.h"
+#include "core/model/outcomes.h"
 
 namespace xal::cli {
 namespace {

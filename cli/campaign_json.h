@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "model/campaign.h"
+#include "core/model/campaign.h"
 
 namespace xal::cli {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "campaign_check/campaign_check.h"
 #include "cli/commands.h"
+#include "core/campaign_check/campaign_check.h"
 
 namespace xal::cli {
 

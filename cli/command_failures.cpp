@@ -4,8 +4,8 @@
 #include <iostream>
 #include <string>
 
-#include "platform/error.h"
-#include "platform/escaped_exception.h"
+#include "core/base/error.h"
+#include "core/platform/escaped_exception.h"
 
 namespace xal::cli {
 

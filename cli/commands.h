@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/command_failures.h"
-#include "model/campaign.h"
+#include "core/model/campaign.h"
 
 namespace xal::cli {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "campaign_file/campaign_path.h"
-#include "campaign_file/campaign_reader.h"
 #include "cli/campaign_json.h"
 #include "cli/commands.h"
-#include "platform/read_limits.h"
+#include "core/base/read_limits.h"
+#include "core/campaign_file/campaign_path.h"
+#include "core/campaign_file/campaign_reader.h"
 
 namespace xal::cli {
 

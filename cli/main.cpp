@@ -16,8 +16,8 @@
 #endif
 
 #include "cli/commands.h"
-#include "platform/error.h"
-#include "platform/file_system.h"
+#include "core/base/error.h"
+#include "core/platform/file_system.h"
 #include "version.h"
 
 namespace xal::cli {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "campaign_check/campaign_check.h"
-#include "campaign_map/campaign_graph.h"
 #include "cli/commands.h"
-#include "platform/error.h"
+#include "core/base/error.h"
+#include "core/campaign_check/campaign_check.h"
+#include "core/campaign_map/campaign_graph.h"
 #ifdef XAL_CAMPAIGN_MAP
-#include "campaign_map/map_render.h"
+#include "core/map_drawing/map_render.h"
 #endif
 
 namespace xal::cli {

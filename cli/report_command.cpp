@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "campaign_file/campaign_writer.h"
 #include "cli/commands.h"
-#include "platform/error.h"
-#include "platform/file_system.h"
-#include "platform/read_limits.h"
-#include "report/campaign_report.h"
-#include "settings/country_list.h"
-#include "settings/settings.h"
+#include "core/base/error.h"
+#include "core/base/read_limits.h"
+#include "core/campaign_file/campaign_writer.h"
+#include "core/platform/file_system.h"
+#include "core/report/campaign_report.h"
+#include "core/settings/country_list.h"
+#include "core/settings/settings.h"
 
 namespace xal::cli {
 namespace {

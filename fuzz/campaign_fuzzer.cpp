@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "campaign_file/campaign_reader.h"
-#include "campaign_file/campaign_writer.h"
-#include "model/outcomes.h"
-#include "platform/error.h"
+#include "core/base/error.h"
+#include "core/campaign_file/campaign_reader.h"
+#include "core/campaign_file/campaign_writer.h"
+#include "core/model/outcomes.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "campaign_file/campaign_writer.h"
 #include "cli/campaign_json.h"
-#include "platform/error.h"
+#include "core/base/error.h"
+#include "core/campaign_file/campaign_writer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

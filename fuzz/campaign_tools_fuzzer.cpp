@@ -7,14 +7,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "campaign_check/campaign_check.h"
-#include "campaign_file/campaign_reader.h"
-#include "campaign_file/campaign_writer.h"
-#include "campaign_map/campaign_graph.h"
-#include "model/outcomes.h"
-#include "platform/error.h"
-#include "report/campaign_report.h"
-#include "settings/country_list.h"
+#include "core/base/error.h"
+#include "core/campaign_check/campaign_check.h"
+#include "core/campaign_file/campaign_reader.h"
+#include "core/campaign_file/campaign_writer.h"
+#include "core/campaign_map/campaign_graph.h"
+#include "core/model/outcomes.h"
+#include "core/report/campaign_report.h"
+#include "core/settings/country_list.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/reg_file_format.h"
+#include "core/registry/reg_file_format.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <string>
 
-#include "platform/wine_prefix.h"
-#include "platform/wine_registry.h"
-#include "settings/settings.h"
+#include "core/registry/wine_prefix.h"
+#include "core/registry/wine_registry.h"
+#include "core/settings/settings.h"
 
 namespace {
 

@@ -66,7 +66,7 @@ grep -o 'VALUE "[A-Za-z]*", "[^"]*"' "$build/generated/version.rc" | while read 
 done
 
 # The first start of the Windows build writes the nine settings into Wine's registry.
-wine "$build/tests/settings/test_settings.exe" --gtest_brief=1 \
+wine "$build/tests/core/settings/test_core_settings.exe" --gtest_brief=1 \
   --gtest_filter=LoadSettingsTest.FirstStartWritesTheNineDefaults >/dev/null
 expected="$(printf '\nHKEY_LOCAL_MACHINE\\Software\\XaL Campaign Editor\n'
   printf '    %s    %s    %s\n' \

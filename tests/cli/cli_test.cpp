@@ -7,7 +7,7 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 
-#include "campaign_file/campaign_writer.h"
+#include "core/campaign_file/campaign_writer.h"
 #include "support/campaign_fixtures.h"
 #include "support/temp_folder.h"
 

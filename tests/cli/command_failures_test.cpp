@@ -6,7 +6,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "platform/error.h"
+#include "core/base/error.h"
 
 namespace xal {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "model/campaign.h"
+#include "core/model/campaign.h"
 
 namespace xal::test {
 

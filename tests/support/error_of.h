@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/error.h"
+#include "core/base/error.h"
 
 namespace xal::test {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/main_window_fixture.h"
 
-#include "campaign_file/campaign_writer.h"
+#include "core/campaign_file/campaign_writer.h"
 #include "support/test_application.h"
 
 namespace xal::test {

@@ -11,9 +11,9 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "main_window/frm_main.h"
-#include "model/campaign.h"
-#include "settings/settings.h"
+#include "core/model/campaign.h"
+#include "core/settings/settings.h"
+#include "gui/main_window/frm_main.h"
 #include "support/registry_sandbox.h"
 #include "support/scripted_prompts.h"
 #include "support/temp_folder.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/reg_file_format.h"
+#include "core/registry/reg_file_format.h"
 #include "support/temp_folder.h"
 
 namespace xal::test {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #ifndef _WIN32
-#include "platform/registry_file_store.h"
+#include "core/registry/registry_file_store.h"
 #include "support/registry_sandbox.h"
 
 namespace xal::test {

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/utf16.h"
-#include "settings/settings.h"
+#include "core/base/utf16.h"
+#include "core/settings/settings.h"
 #include "support/registry_sandbox.h"
 
 namespace xal::test {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/prompts.h"
+#include "core/platform/prompts.h"
 
 namespace xal::test {
 

@@ -5,7 +5,7 @@
 
 #include <QCoreApplication>
 
-#include "main_window/startup.h"
+#include "gui/main_window/startup.h"
 #include "support/registry_sandbox.h"
 #include "support/scripted_prompts.h"
 #include "support/test_application.h"

@@ -6,7 +6,7 @@
 #include <random>
 #include <sstream>
 
-#include "platform/file_system.h"
+#include "core/platform/file_system.h"
 
 namespace xal::test {
 

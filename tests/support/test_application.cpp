@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "support/test_application.h"
 
-#include "main_window/editor_application.h"
+#include "gui/main_window/editor_application.h"
 
 namespace xal::test {
 

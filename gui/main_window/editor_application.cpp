@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#include "gui/main_window/editor_application.h"
+
+#include <cstdlib>
+
+#include "core/platform/escaped_exception.h"
+
+namespace xal::gui {
+
+bool EditorApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        platform::ReportEscapedException();
+        return false;
+    }
+}
+
+int EditorApplication::Run(const std::function<void()>& start) {
+    try {
+        start();
+    } catch (...) {
+        platform::ReportEscapedException();
+        return EXIT_FAILURE;
+    }
+    return exec();
+}
+
+}  // namespace xal::gui

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include "core/campaign_map/campaign_graph.h"
+#include "core/map_drawing/map_layout.h"
+#include "support/campaign_fixtures.h"
+
+namespace xal {
+namespace {
+
+// The campaign's map laid out, every box, point, arrow and label within its bounds.
+MapLayout WellFormedLayout(const Campaign& campaign) {
+    const CampaignGraph graph = MapOfCampaign(campaign, {});
+    const MapLayout layout = LayOutCampaign(graph);
+    EXPECT_EQ(layout.nodes.size(), graph.nodes.size());
+    EXPECT_EQ(layout.edges.size(), graph.edges.size());
+    auto inside = [&](const MapPoint& p) {
+        return p.x >= -0.5 && p.y >= -0.5 && p.x <= layout.width + 0.5 &&
+               p.y <= layout.height + 0.5;
+    };
+    for (const NodePlace& node : layout.nodes) {
+        EXPECT_TRUE(inside({node.centre.x - node.width / 2, node.centre.y - node.height / 2}));
+        EXPECT_TRUE(inside({node.centre.x + node.width / 2, node.centre.y + node.height / 2}));
+    }
+    for (const EdgePlace& edge : layout.edges) {
+        EXPECT_TRUE(edge.curve.size() >= 4 && edge.curve.size() % 3 == 1);
+        for (std::size_t p = 0; p < edge.curve.size(); p += 3) EXPECT_TRUE(inside(edge.curve[p]));
+        EXPECT_TRUE(edge.arrowTip && inside(*edge.arrowTip));
+        EXPECT_TRUE(edge.labelCentre && inside(*edge.labelCentre));
+    }
+    return layout;
+}
+
+TEST(MapLayout, AScenarioStandsAboveTheScenariosItLeadsTo) {
+    Campaign campaign = test::DistinctCampaign(3);
+    test::SetLinks(campaign, {{1, 1, 2, 254}, {2, 2, 2, 77}, {254, 254, 254, 0}});
+    const MapLayout layout = WellFormedLayout(campaign);
+    ASSERT_EQ(layout.nodes.size(), 5u);
+    for (int i = 0; i < 3; ++i) EXPECT_LT(layout.nodes[i].centre.y, layout.nodes[i + 1].centre.y);
+}
+
+TEST(MapLayout, TwoWaysBetweenTwoScenariosAreTwoArrowsLabelledApart) {
+    Campaign campaign = test::DistinctCampaign(2);
+    test::SetLinks(campaign, {{1, 1, 1, 1}, {0, 0, 254, 254}});
+    const MapLayout layout = WellFormedLayout(campaign);
+    ASSERT_EQ(layout.edges.size(), 3u);
+    EXPECT_NE(layout.edges[0].labelCentre, layout.edges[1].labelCentre);
+}
+
+}  // namespace
+}  // namespace xal

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/platform/file_system.h"
+#include "core/registry/registry.h"
+#include "core/settings/recent_campaigns.h"
+#include "core/settings/settings.h"
+#include "support/registry_sandbox.h"
+#include "support/scripted_prompts.h"
+
+namespace xal {
+namespace {
+
+using namespace settings_keys;
+
+// The game's folder as its installer names it, and as the settings name it: with the
+// platform's separator at its end.
+#ifdef _WIN32
+const std::string kLegion = "C:\\Games\\Legion";
+#else
+const std::string kLegion = "/games/legion";
+#endif
+const std::string kLegionFolder = kLegion + platform::PathSeparator();
+
+class LoadSettingsTest : public ::testing::Test {
+  protected:
+    void Store(const char* name, const RegistryValue& value, std::uint32_t type,
+               const char* key = kSettingsKey) {
+        RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, key, name, value, type);
+    }
+    RegistryValue Stored(const char* name) {
+        return RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, name);
+    }
+
+    test::RegistrySandbox sandbox;
+    test::ScriptedPrompts prompts;
+    SettingsRecord settings;
+};
+
+TEST_F(LoadSettingsTest, FirstStartWritesTheNineDefaults) {
+    Store(kGameDirectory, kLegion, RegType::Sz, kGameKey);
+    settings = LoadSettings();
+    EXPECT_EQ((std::vector<std::string>{settings.ScenarioEditorPath, settings.GameFolder,
+                                        settings.ScnFileSeparator, settings.ScnInfoFileSeparator,
+                                        settings.ScnBVFileSeparator, settings.ScnVFileSeparator,
+                                        settings.ScnTVFileSeparator, settings.ScnLFileSeparator}),
+              (std::vector<std::string>{"", kLegionFolder, "", "i", "v", "v", "v", "l"}));
+    EXPECT_EQ(settings.PrestigeIncrement, 1000);
+
+    std::vector<std::string> names = sandbox.ValueNames(kSettingsKey);
+    std::vector<std::string> loadOrder{
+        kScenarioEditor,       kGameFolder,         kScnFileSeparator,
+        kScnInfoFileSeparator, kScnBVFileSeparator, kScnVFileSeparator,
+        kScnTVFileSeparator,   kScnLFileSeparator,  kPrestigeIncrement};
+#ifdef _WIN32
+    // Wine's registry lists a key's values by name, not in the order they were written.
+    std::sort(names.begin(), names.end());
+    std::sort(loadOrder.begin(), loadOrder.end());
+#endif
+    EXPECT_EQ(names, loadOrder);
+    EXPECT_EQ(sandbox.Stored(kSettingsKey, kGameFolder)->data, kLegionFolder + '\0');
+    EXPECT_EQ(sandbox.Stored(kSettingsKey, kPrestigeIncrement)->type, RegType::Dword);
+    EXPECT_EQ(Stored(kPrestigeIncrement), RegistryValue(std::int32_t{1000}));
+    EXPECT_TRUE(sandbox.Stored(kGameKey, kGameDirectory).has_value()) << "the game's key stays";
+}
+
+TEST_F(LoadSettingsTest, GameFolderFromTheGameKeyUntilOneIsStored) {
+    settings = LoadSettings();
+    EXPECT_EQ(settings.GameFolder, "") << "no game key";
+    EXPECT_EQ(sandbox.Stored(kSettingsKey, kGameFolder)->data, std::string("\0", 1));
+    Store(kGameDirectory, kLegionFolder, RegType::Sz, kGameKey);
+    settings = LoadSettings();
+    EXPECT_EQ(settings.GameFolder, kLegionFolder) << "tried again; a separator is not doubled";
+    Store(kGameFolder, "/elsewhere", RegType::Sz);
+    settings = LoadSettings();
+    EXPECT_EQ(settings.GameFolder, "/elsewhere") << "a stored XaL Path is taken exactly as stored";
+}
+
+#ifdef _WIN32
+// Where 64-bit Windows keeps the keys of 32-bit programs, as the game's installer writes it.
+TEST_F(LoadSettingsTest, GameFolderFromTheGameKeyOfThe32BitPrograms) {
+    Store(kGameDirectory, kLegionFolder, RegType::Sz,
+          "Software\\Wow6432Node\\Ostrand\\Xandor's Legion\\1.0");
+    EXPECT_EQ(LoadSettings().GameFolder, kLegionFolder);
+}
+
+// A standard user may not write under HKEY_LOCAL_MACHINE: what the options and the recent
+// campaigns remember goes to the user's own key, and comes back from it at the next start.
+TEST_F(LoadSettingsTest, AUserWhoMayNotWriteTheMachinesKeyKeepsSettingsInTheirOwn) {
+    sandbox.Plant(kSettingsKey, kGameFolder, RegType::Sz, kLegionFolder);
+    sandbox.Plant(kSettingsKey, kScnInfoFileSeparator, RegType::Sz, "info");
+    sandbox.RefuseWrites(kSettingsKey);
+
+    settings = LoadSettings();
+    EXPECT_EQ(settings.GameFolder, kLegionFolder) << "the machine's value fills in";
+    EXPECT_EQ(settings.ScnInfoFileSeparator, "info");
+    const auto userDefault = sandbox.StoredForUser(kSettingsKey, kScnLFileSeparator);
+    ASSERT_TRUE(userDefault.has_value()) << "defaults go to the user's key";
+    EXPECT_EQ(userDefault->data, std::string("l\0", 2));
+    settings.PrestigeIncrement = 250;
+    settings.ScnInfoFileSeparator = "";
+    SaveSettings(settings);
+    RememberRecentCampaign("C:\\Campaigns\\One.cam");
+
+    settings = LoadSettings();
+    EXPECT_EQ(settings.PrestigeIncrement, 250);
+    EXPECT_EQ(settings.ScnInfoFileSeparator, "") << "emptied by the user";
+    EXPECT_EQ(RecentCampaigns(), std::vector<std::string>{"C:\\Campaigns\\One.cam"});
+    EXPECT_EQ(sandbox.ValueNames(kSettingsKey),
+              (std::vector<std::string>{kScnInfoFileSeparator, kGameFolder}))
+        << "the machine's key is left as it was";
+}
+#endif
+
+TEST_F(LoadSettingsTest, AValueStoredEmptyIsTheEmptyText) {
+    Store(kScnInfoFileSeparator, "", RegType::Sz);
+    Store(kScnFileSeparator, "", RegType::Sz);
+    Store(kScnLFileSeparator, "_loss", RegType::Sz);
+    settings = LoadSettings();
+    EXPECT_EQ(settings.ScnInfoFileSeparator, "");
+    EXPECT_EQ(settings.ScnFileSeparator, "");
+    EXPECT_EQ(settings.ScnLFileSeparator, "_loss");
+    EXPECT_EQ(Stored(kScnInfoFileSeparator), RegistryValue(""));
+}
+
+TEST_F(LoadSettingsTest, PrestigeIncrementAsTextNumberOrNonsense) {
+    struct Case {
+        RegistryValue stored;
+        std::uint32_t type;
+        std::int32_t expected;
+        bool rewritten;
+    };
+    const Case cases[] = {
+        {"2500", RegType::Sz, 2500, false},
+        {std::int32_t{700}, RegType::Dword, 700, false},
+        {"-50", RegType::Sz, -50, false},
+        {"99999", RegType::Sz, 99999, false},
+        {"12.5", RegType::Sz, 12, false},
+        {"2147483647", RegType::Sz, 2147483647, false},
+        {"abc", RegType::Sz, 1000, true},
+        {"1E20", RegType::Sz, 1000, true},
+        {std::vector<unsigned char>{1, 2}, RegType::Binary, 1000, true},
+    };
+    for (const auto& c : cases) {
+        Store(kPrestigeIncrement, c.stored, c.type);
+        settings = LoadSettings();
+        EXPECT_EQ(settings.PrestigeIncrement, c.expected);
+        if (c.rewritten) {
+            EXPECT_EQ(Stored(kPrestigeIncrement), RegistryValue(std::int32_t{1000}));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace xal

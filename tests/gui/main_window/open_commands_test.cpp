@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+#include <QDropEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+
+#include "core/settings/recent_campaigns.h"
+#include "support/campaign_fixtures.h"
+#include "support/main_window_fixture.h"
+
+namespace xal {
+namespace {
+
+class OpenCommandsTest : public test::MainWindowTest {
+  protected:
+    // The recent campaigns as the File menu shows them when it opens.
+    QList<QAction*> RecentEntries() {
+        emit Window().menuBar()->actions().front()->menu()->aboutToShow();
+        return Window().mnuRecent->actions();
+    }
+    // Drops a file on the window; false when the window refuses it.
+    bool Drop(const std::string& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(&Window(), &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&Window(), &drop);
+        return true;
+    }
+    void Press(QKeyCombination keys) {
+        Window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+        QTest::keyClick(&Window(), keys.key(), keys.keyboardModifiers());
+    }
+};
+
+TEST_F(OpenCommandsTest, TheFileMenuListsRecentCampaignsNewestFirstAndDropsVanishedOnes) {
+    EXPECT_TRUE(RecentEntries().isEmpty());
+    const std::string first = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
+    const std::string second = WriteCampaign("camp2.cam", test::DistinctCampaign(3));
+    OpenThroughToolbar(first);
+    OpenThroughToolbar(second);
+    ASSERT_EQ(RecentEntries().size(), 2);
+    EXPECT_EQ(RecentEntries()[0]->text(), "&1 " + QString::fromStdString(second));
+    RecentEntries()[1]->trigger();
+    EXPECT_EQ(document.Campaign()->CampaignName(), "camp1");
+    EXPECT_EQ(RecentCampaigns(), (std::vector<std::string>{first, second}));
+
+    RememberRecentCampaign(campaigns.File("gone.cam"));
+    prompts.ExpectMessage(campaigns.File("gone.cam") +
+                          "\r\nThis campaign file is no longer there; it has been taken off "
+                          "the list of recent campaigns.");
+    RecentEntries()[0]->trigger();
+    prompts.VerifyDone();
+    EXPECT_EQ(RecentCampaigns(), (std::vector<std::string>{first, second}));
+    EXPECT_EQ(document.Campaign()->CampaignName(), "camp1") << "the campaign stays";
+
+    for (int i = 0; i < 8; ++i) RememberRecentCampaign("/elsewhere/c" + std::to_string(i) + ".cam");
+    EXPECT_EQ(RecentCampaigns().size(), 8u);
+    EXPECT_EQ(RecentCampaigns().back(), "/elsewhere/c0.cam") << "the oldest dropped off";
+}
+
+TEST_F(OpenCommandsTest, ADroppedCampaignFileOpens) {
+    campaigns.Write("notes.txt", "text");
+    EXPECT_FALSE(Drop(campaigns.File("notes.txt"))) << "only campaign files";
+    EXPECT_TRUE(Drop(WriteCampaign("OTHER.CAM", test::DistinctCampaign(3))));
+    EXPECT_EQ(document.Campaign()->CampaignName(), "OTHER");
+    test::ExpectCommandState(Window(), test::CommandState::Unchanged);
+#ifndef _WIN32
+    // A folder named in Latin-1, which Qt shows with U+FFFD, is found in its own bytes.
+    const std::string latin1 = WriteCampaign("fold\xe9r/camp\xe9.cam", test::DistinctCampaign(2));
+    EXPECT_TRUE(Drop(latin1));
+    EXPECT_EQ(document.Campaign()->CampaignFile(), latin1);
+#endif
+}
+
+TEST_F(OpenCommandsTest, TheUsualKeysRunTheFileCommandsOnlyWhereTheyAreEnabled) {
+    const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
+    Press(Qt::CTRL | Qt::Key_S);  // nothing to save: no prompt at all
+    prompts.ExpectFilePick("Open campaign file", path);
+    Press(Qt::CTRL | Qt::Key_O);
+    document.SetUnsavedChanges(true);
+    Press(Qt::CTRL | Qt::Key_S);
+    EXPECT_FALSE(Window().mnuSave->isEnabled());
+    prompts.ExpectFilePick("Save campaign file", std::nullopt);
+    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    prompts.ExpectDialog("frmNew", [](void* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    Press(Qt::CTRL | Qt::Key_N);
+    prompts.VerifyDone();
+    Press(Qt::CTRL | Qt::Key_Q);
+    EXPECT_FALSE(Window().isVisible());
+}
+
+}  // namespace
+}  // namespace xal

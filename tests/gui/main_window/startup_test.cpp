@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QTimer>
+#include <stdexcept>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+
+#include <filesystem>
+#endif
+
+#include "core/campaign_file/campaign_writer.h"
+#include "core/recovery/recovery_store.h"
+#include "core/registry/registry.h"
+#include "core/settings/settings.h"
+#include "gui/main_window/editor_application.h"
+#include "gui/widgets/font_engine.h"
+#include "support/campaign_fixtures.h"
+#include "support/main_window_fixture.h"
+#include "support/scoped_environment.h"
+#include "support/startup_fixture.h"
+#include "support/temp_folder.h"
+
+namespace xal {
+namespace {
+
+// A game folder with its country list, named by the game's key.
+class Startup : public test::StartupTest {
+  protected:
+    Startup() {
+        game.Write("GUI97.txt", test::CountryLines(20));
+        RegistrySetKeyValue(HKEY_LOCAL_MACHINE_ROOT, settings_keys::kGameKey,
+                            settings_keys::kGameDirectory, game.Path().string(),
+                            platform::RegType::Sz);
+    }
+    void OpenArgument(const std::string& name) {
+        editor->OpenCommandLineCampaign({game.File(name)});
+    }
+
+    test::TempFolder game;
+};
+
+TEST_F(Startup, MainLoadsTheSettingsShowsTheWindowAndOpensTheArgument) {
+    game.Write("camp1.cam", BuildCampaignFile(test::DistinctCampaign(3)));
+    editor = gui::Main();
+    EXPECT_TRUE(editor->Window().isVisible());
+    EXPECT_EQ(editor->Window().findChild<QComboBox*>("cbxCountry")->count(), 20)
+        << "from the game's folder";
+    OpenArgument("camp1.cam");
+    EXPECT_EQ(editor->Document().Campaign()->CampaignFolder(), game.File(""));
+    EXPECT_EQ(editor->Window().fraMain->title(), "camp1.cam");
+    EXPECT_FALSE(editor->Window().mnuSave->isEnabled());
+}
+
+TEST_F(Startup, ABadArgumentIsReportedAndTheWindowStaysEmpty) {
+    editor = gui::Main();
+    prompts.ExpectMessage("53\r\nFile not found\r\nFile: " + game.File("no.cam"));
+    OpenArgument("no.cam");
+    editor->OpenCommandLineCampaign({"a.cam", "b.cam"});  // usage: no prompt
+    prompts.VerifyDone();
+    EXPECT_EQ(editor->Document().Campaign()->NrOfScenarios(), 0);
+    EXPECT_FALSE(editor->Window().fraMain->isVisible());
+}
+
+#ifndef _WIN32
+// Qt's own text of the arguments loses what is not UTF-8, such as a folder named in Latin-1.
+TEST(CommandLine, FilesAreTakenInTheirOwnBytes) {
+    std::string program = "XaL_CampaignEdit", endOfOptions = "--", notAnOption = "-",
+                file = "fold\xe9r/camp1.cam";
+    char* argv[] = {program.data(), endOfOptions.data(), notAnOption.data(), file.data()};
+    EXPECT_EQ(gui::ReadCommandLine(4, argv), (std::vector<std::string>{"-", file}));
+}
+
+TEST_F(Startup, ADamagedSettingsFileIsToldInAMessageBox) {
+    sandbox.Folder().Write("HKEY_LOCAL_MACHINE.reg",
+                           sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg") + "garbage\n");
+    const std::string path = sandbox.StorePath();
+    prompts.ExpectMessage(
+        {"The settings file " + path + " is damaged (line 12: unexpected text). It was kept as " +
+             path + ".bad; the settings that could be read are kept, the others start afresh.",
+         platform::MessageButtons::Ok, platform::MessageIcon::Exclamation, "XaL Campaign Editor"},
+        platform::MessageAnswer::Ok);
+    editor = gui::Main();
+    prompts.VerifyDone();
+}
+
+TEST_F(Startup, ACampaignOfTheCommandLineOpensAfterTheRecoveryQuestionAskingToSaveFirst) {
+    game.Write("camp1.cam", BuildCampaignFile(test::DistinctCampaign(3)));
+    const test::TempFolder state;
+    const test::ScopedEnvironment stateHome("XDG_STATE_HOME", state.File(""));
+    Campaign left = test::DistinctCampaign(2);
+    left.SetCampaignName("left");
+    RecoveryStore(RecoveryStore::DefaultFolder()).Keep(left, 0);
+    prompts.ExpectMessage(
+        "The campaign left.cam has changes that were not saved when the editor last ended.\r\n"
+        "File: none, it was never saved\r\nRecovery copy of " +
+            QDateTime::fromSecsSinceEpoch(0).toString("yyyy-MM-dd HH:mm:ss").toStdString() +
+            "\r\n\r\nRestore the campaign as it stood then?",
+        platform::MessageAnswer::Restore);
+    editor = gui::Main();
+    prompts.ExpectMessage("Save left.cam", platform::MessageAnswer::Cancel);
+    OpenArgument("camp1.cam");
+    prompts.VerifyDone();
+    EXPECT_EQ(editor->Document().Campaign()->CampaignName(), "left") << "not dropped unasked";
+    prompts.ExpectMessage("Save left.cam", platform::MessageAnswer::No);
+}
+
+// A start that finds every setting the first start stored, two of them empty, leaves the
+// settings file as it was: its bytes, its time stamp and the file itself.
+TEST_F(Startup, AStartThatChangesNothingWritesNothing) {
+    editor = gui::Main();
+    const std::string path = sandbox.StorePath();
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type{});
+    const std::string bytes = sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg");
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+
+    editor.reset();
+    editor = gui::Main();
+    EXPECT_EQ(sandbox.Folder().Read("HKEY_LOCAL_MACHINE.reg"), bytes);
+    EXPECT_EQ(std::filesystem::last_write_time(path), std::filesystem::file_time_type{});
+    struct stat after {};
+    ASSERT_EQ(::stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "not replaced";
+}
+#endif
+
+// What an event handler or the start lets escape is told with a number.
+TEST(EditorApplication, ReportsWhatEscapesWithANumber) {
+    test::EnsureApplication();
+    test::ScriptedPrompts prompts;
+    prompts.ExpectMessage("9\r\nSubscript out of range")
+        .ExpectMessage("51\r\nInternal error\r\nbroken")
+        .ExpectMessage("7\r\nOut of memory");
+    QTimer::singleShot(0, [] { Raise(ErrorNumber::SubscriptOutOfRange); });
+    QTimer::singleShot(0, [] { throw std::logic_error("broken"); });
+    QCoreApplication::processEvents();
+    auto* application = static_cast<gui::EditorApplication*>(QCoreApplication::instance());
+    EXPECT_EQ(application->Run([] { throw std::bad_alloc(); }), EXIT_FAILURE);
+}
+
+#ifdef _WIN32
+// The Windows build's tests run under Wine, where the editor draws text with FreeType.
+TEST(WindowSystem, UnderWineFreeTypeIsAskedForUnlessAPlatformWasChosen) {
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
+    qunsetenv("QT_QPA_PLATFORM");
+    gui::UseFreeTypeUnderWine();
+    EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray("windows:fontengine=freetype"));
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    gui::UseFreeTypeUnderWine();
+    EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), QByteArray("offscreen"));
+    qputenv("QT_QPA_PLATFORM", chosen);
+}
+#endif
+
+}  // namespace
+}  // namespace xal
