@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "gui/main_window/accessible_controls.h"
+
 namespace xal::gui {
 namespace {
 
@@ -19,7 +21,9 @@ bool Counts(const QKeyEvent& key) {
 
 }  // namespace
 
-FieldBox::FieldBox(QWidget* parent) : QLineEdit(parent) {}
+FieldBox::FieldBox(QWidget* parent) : QLineEdit(parent) {
+    UseAccessibleControls();
+}
 
 void FieldBox::UseCampaignHistory(QAction* undo, QAction* redo) {
     undo_ = undo;

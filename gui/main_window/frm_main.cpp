@@ -106,7 +106,7 @@ void frmMain::ShowScenario(int scenarioNr) {
 
 void frmMain::UpdateCommandStates() {
     const bool open = document_.IsOpen();
-    if (open) fraMain->setTitle(Utf8ToQString(document_.Campaign()->CampaignName()) + ".cam");
+    if (open) fraMain->SetCaption(Utf8ToQString(document_.Campaign()->CampaignName()) + ".cam");
     fraMain->setVisible(open);
     ShowCommandStates(document_, settings_);
     fraMain->Scenario()->EditScenarioButton()->setEnabled(!settings_.ScenarioEditorPath.empty());

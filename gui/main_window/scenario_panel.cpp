@@ -100,7 +100,7 @@ void ScenarioPanel::Draw(const DocumentChange& change, bool another) {
 }
 
 void ScenarioPanel::DrawAll() {
-    setTitle("Scenario " + ToQString(DecimalText(shown_.Number())));
+    SetCaption("Scenario " + ToQString(DecimalText(shown_.Number())));
     binding_.DrawAll();
     for (OutcomePanel* outcome : outcomes_) outcome->DrawAll();
 }

@@ -6,7 +6,14 @@
 
 namespace xal::gui {
 
-CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {
+    setAccessibleName(caption);
+}
+
+void CaptionFrame::SetCaption(const QString& caption) {
+    setTitle(caption);
+    setAccessibleName(caption);
+}
 
 QFont CaptionFrame::CaptionFont() const {
     QFont caption = font();

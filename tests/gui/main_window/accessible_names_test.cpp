@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include <algorithm>
 #include <vector>
 
 #include <QAbstractButton>
@@ -33,12 +32,23 @@ bool IsControl(const QWidget* widget) {
            qobject_cast<const QAbstractButton*>(widget) ||
            qobject_cast<const QAbstractSpinBox*>(widget) ||
            qobject_cast<const QPlainTextEdit*>(widget) ||
-           qobject_cast<const QGraphicsView*>(widget);
+           qobject_cast<const QGraphicsView*>(widget) || qobject_cast<const QGroupBox*>(widget);
 }
 
-// Every control a user can reach in `window` whose name, as a screen reader reads it, is
-// empty or only the caption of a frame around it, or a list without a label; a line
-// "objectName: name" each.
+QString NameOf(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+}
+
+// The text of the label that names a control, if one does.
+QString LabelOf(const QWidget* control) {
+    for (const QLabel* label : control->parentWidget()->findChildren<QLabel*>())
+        if (label->buddy() == control) return label->text();
+    return {};
+}
+
+// Every frame and control a user can reach in `window` whose name, as a screen reader reads
+// it, is empty, the caption of a frame around it, for a frame not its own caption, for a
+// drop-down list not its label; a line "objectName: name" each.
 QString BadlyNamedControls(QWidget* window) {
     QStringList bad;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -46,22 +56,13 @@ QString BadlyNamedControls(QWidget* window) {
         if (!IsControl(widget) || qobject_cast<QHeaderView*>(widget) ||
             !widget->isVisibleTo(window))
             continue;
-        const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-        bool frameCaption = false;
+        const QString name = NameOf(widget);
+        bool wrong = name.trimmed().isEmpty();
         for (QWidget* around = widget->parentWidget(); around; around = around->parentWidget())
-            if (auto* frame = qobject_cast<QGroupBox*>(around))
-                frameCaption = frameCaption || frame->title() == name;
-        if (name.trimmed().isEmpty() || frameCaption) bad << widget->objectName() + ": " + name;
-        // A list's name is its entry; a screen reader finds its label through a relation
-        // (where the frame around it counts as a label too).
-        if (qobject_cast<QComboBox*>(widget)) {
-            const auto labels =
-                QAccessible::queryAccessibleInterface(widget)->relations(QAccessible::Label);
-            if (std::ranges::none_of(labels, [](const auto& relation) {
-                    return qobject_cast<QLabel*>(relation.first->object()) != nullptr;
-                }))
-                bad << widget->objectName() + ": no label";
-        }
+            if (auto* frame = qobject_cast<QGroupBox*>(around)) wrong |= frame->title() == name;
+        if (auto* frame = qobject_cast<QGroupBox*>(widget)) wrong |= name != frame->title();
+        if (qobject_cast<QComboBox*>(widget)) wrong |= name != LabelOf(widget);
+        if (wrong) bad << widget->objectName() + ": " + name;
     }
     return bad.join("\n");
 }
@@ -88,9 +89,36 @@ TEST_F(AccessibleNamesTest, EveryControlOfEveryWindowHasANameOfItsOwn) {
             << window->objectName().toStdString();
     for (const char* key : {"SAVE", "CAMP_UP", "HELP"}) {  // a toolbar button says its tool tip
         QWidget* button = main.tbMain->widgetForAction(main.ToolbarButton(key));
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
-                  button->toolTip());
+        EXPECT_EQ(NameOf(button), button->toolTip());
     }
+}
+
+TEST_F(AccessibleNamesTest, FramesFollowTheirCaptionsListsSayTheirEntryAndTheCountIsReadOnly) {
+    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
+    ClickScenario(2);
+    const std::pair<const char*, const char*> frames[] = {
+        {"fraMain", "camp1.cam"}, {"fraScenario", "Scenario 2"}, {"fraVictory_3", "Loss"}};
+    for (const auto& [frame, name] : frames) EXPECT_EQ(NameOf(Find<QGroupBox>(frame)), name);
+
+    QAccessibleInterface* country = QAccessible::queryAccessibleInterface(List("cbxCountry"));
+    EXPECT_EQ(country->role(), QAccessible::ComboBox);
+    EXPECT_EQ(country->text(QAccessible::Value), "Country 7");
+    QAccessibleInterface* entries = country->child(0);
+    ASSERT_NE(entries, nullptr);
+    EXPECT_EQ(entries->childCount(), 20) << "its entries";
+
+    const QAccessible::State count =
+        QAccessible::queryAccessibleInterface(Find("txtCampaignNrOfScenarios"))->state();
+    EXPECT_TRUE(count.readOnly);
+    EXPECT_FALSE(count.editable);
+    QAccessibleInterface* shown =
+        QAccessible::queryAccessibleInterface(Find("txtCampaignNrOfScenarios"));
+    ASSERT_NE(shown->textInterface(), nullptr);
+    EXPECT_EQ(shown->textInterface()->text(0, shown->textInterface()->characterCount()), "3");
+    const QAccessible::State prestige =
+        QAccessible::queryAccessibleInterface(Find("txtCampaignPrestige"))->state();
+    EXPECT_TRUE(prestige.editable);
+    EXPECT_FALSE(prestige.readOnly);
 }
 
 }  // namespace

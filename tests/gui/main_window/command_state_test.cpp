@@ -78,18 +78,5 @@ TEST_F(UnsavedChangesTest, AFailedSaveAfterYesGoesNoFurther) {
     EXPECT_EQ(document.Campaign()->Prestige(), 4321);
 }
 
-TEST_F(UnsavedChangesTest, AChoiceMadeWithTheKeysInADropDownListMarksAChange) {
-    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
-    for (QComboBox* list : {static_cast<QComboBox*>(List("cbxCountry")),
-                            static_cast<QComboBox*>(List("cbxVictoryGoto_0"))}) {
-        SCOPED_TRACE(list->objectName().toStdString());
-        const int before = list->currentIndex();
-        document.SetUnsavedChanges(false);
-        QTest::keyClick(list, before + 1 == list->count() ? Qt::Key_Up : Qt::Key_Down);
-        ASSERT_NE(list->currentIndex(), before);
-        EXPECT_TRUE(Window().mnuSave->isEnabled());
-    }
-}
-
 }  // namespace
 }  // namespace xal

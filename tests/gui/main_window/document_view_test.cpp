@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "core/report/campaign_report.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -48,27 +49,28 @@ TEST_F(DocumentViewTest, ACampaignIsShownWithItsListsAndScenarioZero) {
     EXPECT_FALSE(window.mnuSave->isEnabled()) << "choosing a scenario is no edit";
 }
 
-TEST_F(DocumentViewTest, ACountryTheListDoesNotHoldIsShownAndReportedAsNone) {
-    Campaign campaign = test::DistinctCampaign(2);
-    campaign.SetCountry(3);
-    Opened(campaign, "known.cam");
-    campaign.SetCountry(0);
-    Opened(campaign, "odd.cam");
-    EXPECT_EQ(List("cbxCountry")->currentText(), "") << "not the country shown before";
-    const std::string report = campaigns.File("odd_REPORT.txt");
-    prompts.ExpectMessage("A summary report for this campaign has been saved to:\r\n" + report);
-    ClickToolbar("REPORT");
-    EXPECT_NE(campaigns.Read("odd_REPORT.txt").find("Country:\t (0)\r\n"), std::string::npos);
-}
-
-TEST_F(DocumentViewTest, OutOfRangeValuesAreShownWithoutChangingTheCampaign) {
+TEST_F(DocumentViewTest, OutOfRangeValuesAreShownAsTheyAreAndTheReportNamesTheCountryHeld) {
     Campaign odd = test::DistinctCampaign(2);
+    odd.SetCountry(3);
+    Opened(odd, "known.cam");
+    odd.SetCountry(0);
     odd.ScenarioAt(0)->SetPrestige(65535);
     odd.ScenarioAt(0)->Victories()->Item(1)->SetOnEndGoTo(77);
-    gui::frmMain& window = Opened(odd);
+    gui::frmMain& window = Opened(odd, "odd.cam");
+    EXPECT_EQ(List("cbxCountry")->currentText(), "") << "not the country shown before";
     EXPECT_EQ(List("cbxVictoryGoto_0")->currentIndex(), -1);
     EXPECT_EQ(Find("txtScenarioPrestige")->text(), "65535");
     EXPECT_FALSE(window.mnuSave->isEnabled());
+    for (const auto& [country, name] : {std::pair{0, ""}, std::pair{7, "Country 7"}}) {
+        document.SetNumber(Field::Country, {}, country);
+        prompts.ExpectMessage({"A summary report for this campaign has been saved to:\r\n" +
+                                   campaigns.File("odd_REPORT.txt"),
+                               platform::MessageButtons::Ok, platform::MessageIcon::Information,
+                               "XaL Campaign Editor"},
+                              platform::MessageAnswer::Ok);
+        ClickToolbar("REPORT");
+        EXPECT_EQ(campaigns.Read("odd_REPORT.txt"), CampaignReportText(*document.Campaign(), name));
+    }
 }
 
 TEST_F(DocumentViewTest, PickingFromTheListsStoresTheChoiceForTheShownScenario) {
@@ -77,8 +79,11 @@ TEST_F(DocumentViewTest, PickingFromTheListsStoresTheChoiceForTheShownScenario) 
     QTest::keyClick(List("cbxVictoryGoto_1"), Qt::Key_End);
     EXPECT_EQ(document.Campaign()->ScenarioAt(2)->Victories()->Item(2)->OnEndGoTo(), 2);
     EXPECT_EQ(document.Campaign()->ScenarioAt(0)->Victories()->Item(2)->OnEndGoTo(), 1);
+    EXPECT_TRUE(Window().mnuSave->isEnabled()) << "a choice made with the keys is an edit";
+    document.SetUnsavedChanges(false);
     QTest::keyClick(List("cbxCountry"), Qt::Key_Down);
     EXPECT_EQ(document.Campaign()->Country(), 8);
+    EXPECT_TRUE(Window().mnuSave->isEnabled());
 }
 
 TEST_F(DocumentViewTest, TheListAndTheShownScenarioFollowEveryCommandAndItsUndo) {
