@@ -10,14 +10,32 @@ xal_install "${XAL_BUILD_PACKAGES[@]}" lintian xvfb xdotool x11-utils
 build="$XAL_ROOT/build-tests"
 cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j "$(xal_jobs)"
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(xal_jobs)"
 
+# Every step below stops the run at its first failure; each one that passes adds to the
+# tally printed last: the tests a ctest run counted, or one for a step that checks by
+# itself, or one skipped for a step that says it was not run.
+passed=0 skipped=0
+step() {
+  local log="$build/step.log"
+  "$@" 2>&1 | tee "$log"
+  local counts
+  counts=$(sed -n 's/.*tests failed out of \([0-9]*\)$/\1/p' "$log")
+  if [ -n "$counts" ]; then
+    for count in $counts; do passed=$((passed + count)); done
+  elif grep -q "was not tested" "$log"; then
+    skipped=$((skipped + 1))
+  else
+    passed=$((passed + 1))
+  fi
+}
+
+step env QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$(xal_jobs)"
 # The Windows build of the core, the tool and the tests, under Wine.
-bash "$XAL_ROOT/scripts/run-windows-tests.sh"
+step bash "$XAL_ROOT/scripts/run-windows-tests.sh"
 # The Windows editor under Wine, when Qt for Windows has been built on this machine.
-bash "$XAL_ROOT/scripts/run-windows-editor-tests.sh"
+step bash "$XAL_ROOT/scripts/run-windows-editor-tests.sh"
 # Its installer, installed, upgraded and removed under Wine, likewise.
-bash "$XAL_ROOT/scripts/run-windows-installer-tests.sh"
+step bash "$XAL_ROOT/scripts/run-windows-installer-tests.sh"
 
 # A short fuzzing run of each fuzzer (XAL_FUZZ_SECONDS each, 15 by default), when clang
 # and its fuzzer runtime are here.
@@ -30,9 +48,11 @@ if command -v clang++ >/dev/null; then
        -DXAL_BUILD_GUI=OFF -DXAL_BUILD_TESTS=OFF -DXAL_BUILD_BENCHMARKS=OFF -DXAL_BUILD_FUZZER=ON >/dev/null &&
      cmake --build "$fuzz" -j "$(xal_jobs)" --target "${fuzzers[@]}"; then
     for fuzzer in "${fuzzers[@]}"; do
-      bash "$XAL_ROOT/fuzz/run-fuzzer.sh" "$fuzz" "$fuzzer" "${XAL_FUZZ_SECONDS:-15}"
+      step bash "$XAL_ROOT/fuzz/run-fuzzer.sh" "$fuzz" "$fuzzer" "${XAL_FUZZ_SECONDS:-15}"
     done
   else
     echo "Fuzzing skipped: this clang cannot build the fuzzers."
+    skipped=$((skipped + ${#fuzzers[@]}))
   fi
 fi
+echo "Tests: $passed passed, 0 failed, $skipped skipped"
