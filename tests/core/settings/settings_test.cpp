@@ -10,10 +10,21 @@
 #include "support/registry_sandbox.h"
 #include "support/scripted_prompts.h"
 
+#ifndef _WIN32
+#include <filesystem>
+
+#include "support/scoped_environment.h"
+#include "support/wine_prefix_layout.h"
+#endif
+
 namespace xal {
 namespace {
 
 using namespace settings_keys;
+#ifndef _WIN32
+using test::GameKeySection;
+using test::kWow64GameKey;
+#endif
 
 // The game's folder as its installer names it, and as the settings name it: with the
 // platform's separator at its end.
@@ -61,7 +72,6 @@ TEST_F(LoadSettingsTest, FirstStartWritesTheNineDefaults) {
 #endif
     EXPECT_EQ(names, loadOrder);
     EXPECT_EQ(sandbox.Stored(kSettingsKey, kGameFolder)->data, kLegionFolder + '\0');
-    EXPECT_EQ(sandbox.Stored(kSettingsKey, kPrestigeIncrement)->type, RegType::Dword);
     EXPECT_EQ(Stored(kPrestigeIncrement), RegistryValue(std::int32_t{1000}));
     EXPECT_TRUE(sandbox.Stored(kGameKey, kGameDirectory).has_value()) << "the game's key stays";
 }
@@ -116,11 +126,9 @@ TEST_F(LoadSettingsTest, AUserWhoMayNotWriteTheMachinesKeyKeepsSettingsInTheirOw
 
 TEST_F(LoadSettingsTest, AValueStoredEmptyIsTheEmptyText) {
     Store(kScnInfoFileSeparator, "", RegType::Sz);
-    Store(kScnFileSeparator, "", RegType::Sz);
     Store(kScnLFileSeparator, "_loss", RegType::Sz);
     settings = LoadSettings();
     EXPECT_EQ(settings.ScnInfoFileSeparator, "");
-    EXPECT_EQ(settings.ScnFileSeparator, "");
     EXPECT_EQ(settings.ScnLFileSeparator, "_loss");
     EXPECT_EQ(Stored(kScnInfoFileSeparator), RegistryValue(""));
 }
@@ -152,6 +160,52 @@ TEST_F(LoadSettingsTest, PrestigeIncrementAsTextNumberOrNonsense) {
         }
     }
 }
+
+#ifndef _WIN32
+// The game installed under Wine: its folder on drive C: of a prefix named by WINEPREFIX,
+// its key written by a 32-bit installer into the prefix's registry, and an empty store.
+class GameUnderWineTest : public LoadSettingsTest {
+  protected:
+    GameUnderWineTest() {
+        std::filesystem::create_directories(prefix.DriveC() / "Games" / "Legion");
+        prefix.WriteSystemRegistry(GameKeySection(kWow64GameKey, "C:\\\\Games\\\\Legion"));
+    }
+    std::string StoredGameFolder() {
+        auto stored = sandbox.Stored(kSettingsKey, kGameFolder);
+        return stored ? stored->data : "(none)";
+    }
+
+    test::WinePrefixLayout prefix;
+    test::ScopedEnvironment winePrefix{"WINEPREFIX", prefix.Path()};
+    const std::string legion = (prefix.DriveC() / "Games" / "Legion" / "").string();
+};
+
+TEST_F(GameUnderWineTest, TheFirstStartTakesTheGameFolderFromThePrefix) {
+    EXPECT_EQ(ConfiguredGameFolder(), legion);
+    EXPECT_FALSE(std::filesystem::exists(sandbox.StorePath())) << "asking writes nothing";
+    settings = LoadSettings();
+    EXPECT_EQ(settings.GameFolder, legion);
+    EXPECT_EQ(StoredGameFolder(), legion + '\0') << "XaL Path is written as from the game's key";
+    EXPECT_FALSE(sandbox.KeyExists(kGameKey)) << "the game's key is not copied into the store";
+}
+
+TEST_F(GameUnderWineTest, WhatTheStoreHoldsComesFirst) {
+    Store(kGameDirectory, "/games/legion", RegType::Sz, kGameKey);
+    settings = LoadSettings();
+    EXPECT_EQ(settings.GameFolder, "/games/legion/") << "the store's own game key";
+    Store(kGameDirectory, "", RegType::Sz, kGameKey);
+    Store(kGameFolder, "", RegType::Sz);
+    settings = LoadSettings();
+    EXPECT_EQ(settings.GameFolder, legion) << "an empty game key in the store counts as none";
+}
+
+TEST_F(GameUnderWineTest, NoGameInThePrefixLeavesTheFolderEmpty) {
+    prefix.WriteSystemRegistry(GameKeySection(kWow64GameKey, "\\\\\\\\server\\\\Legion"));
+    settings = LoadSettings();
+    EXPECT_EQ(settings.GameFolder, "");
+    EXPECT_EQ(StoredGameFolder(), std::string(1, '\0'));
+}
+#endif
 
 }  // namespace
 }  // namespace xal
