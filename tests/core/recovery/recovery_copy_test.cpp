@@ -52,6 +52,7 @@ TEST(RecoveryCopy, GivesBackEveryByteOfEveryTextAndTheExtremesOfEveryNumber) {
 TEST(RecoveryCopy, HoldsNoScenarioAndUpTo255ButRefusesToWriteMore) {
     ExpectRoundTrip(Campaign(), 0);
     Campaign campaign = test::DistinctCampaign(255);
+    campaign.SetCampaignFile("/camps/c.cam");  // saved before
     ExpectRoundTrip(campaign, 1767225600);
     campaign.Scenarios()->Add("one more", 0, "", "", 0, 0);
     EXPECT_EQ(test::ErrorOf([&] { RecoveryCopyText(campaign, 0); }), ErrorNumber::InvalidArgument);
