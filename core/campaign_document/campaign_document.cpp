@@ -168,12 +168,15 @@ void CampaignDocument::AddScenario() {
          [](xal::Campaign& campaign) { xal::AddScenario(campaign); });
 }
 
+bool CampaignDocument::CanMoveScenario(Byte scenario, MoveDirection direction) const {
+    const int to = scenario + (direction == MoveDirection::Up ? -1 : 1);
+    return scenario < campaign_->NrOfScenarios() && to >= 0 && to < campaign_->NrOfScenarios();
+}
+
 void CampaignDocument::MoveScenario(Byte scenario, MoveDirection direction) {
+    if (!CanMoveScenario(scenario, direction)) Raise(ErrorNumber::SubscriptOutOfRange);
     const bool up = direction == MoveDirection::Up;
-    const int to = scenario + (up ? -1 : 1);
-    if (scenario >= campaign_->NrOfScenarios() || to < 0 || to >= campaign_->NrOfScenarios())
-        Raise(ErrorNumber::SubscriptOutOfRange);
-    const auto moved = static_cast<Byte>(to);
+    const auto moved = static_cast<Byte>(scenario + (up ? -1 : 1));
     const std::string caption = "Move scenario " + DecimalText(scenario) + (up ? " up" : " down");
     Edit({caption, moved, {}}, {.parts = Change::kScenarioList, .scenario = moved},
          [scenario, moved](xal::Campaign& campaign) {
@@ -183,6 +186,7 @@ void CampaignDocument::MoveScenario(Byte scenario, MoveDirection direction) {
 
 void CampaignDocument::DeleteScenario(Byte scenario) {
     if (scenario >= campaign_->NrOfScenarios()) Raise(ErrorNumber::SubscriptOutOfRange);
+    if (!CanDeleteScenario()) Raise(ErrorNumber::InvalidArgument);
     Edit({"Delete scenario " + DecimalText(scenario), scenario, {}},
          {.parts = Change::kScenarioList},
          [scenario](xal::Campaign& campaign) { xal::DeleteScenario(campaign, scenario); });

@@ -109,7 +109,11 @@ class CampaignDocument {
     EditStep Redo();
 
     // The window's commands, with their captions.
-    void AddScenario();                                         // "Add scenario"
+    void AddScenario();  // "Add scenario"
+    // A scenario moves only within the list, and the last one left is not deleted; a
+    // command that breaks either raises.
+    bool CanMoveScenario(Byte scenario, MoveDirection direction) const;
+    bool CanDeleteScenario() const { return campaign_->NrOfScenarios() > 1; }
     void MoveScenario(Byte scenario, MoveDirection direction);  // "Move scenario 3 up"
     void DeleteScenario(Byte scenario);                         // "Delete scenario 2"
     // "Raise all prestige", "Lower prestige of scenario 2"; `displayed` is the scenario shown.

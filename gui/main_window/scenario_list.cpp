@@ -67,8 +67,8 @@ ScenarioList::ScenarioList(CampaignDocument& document, std::function<void(int)> 
     QPushButton* remove = AddButton(frame, "cmdDelete", "&Delete", {1800, 6240, 855, 375},
                                     "Delete selected scenario");
 
-    connect(up, &QPushButton::clicked, this, [this] { Move(-1); });
-    connect(down, &QPushButton::clicked, this, [this] { Move(+1); });
+    connect(up, &QPushButton::clicked, this, [this] { Move(MoveDirection::Up); });
+    connect(down, &QPushButton::clicked, this, [this] { Move(MoveDirection::Down); });
     connect(add, &QPushButton::clicked, this, [this] { Add(); });
     connect(remove, &QPushButton::clicked, this, [this] { Delete(); });
     auto showEntry = [this](QTreeWidgetItem* entry) {
@@ -139,16 +139,14 @@ void ScenarioList::Add() {
     }
 }
 
-void ScenarioList::Move(int step) {
+void ScenarioList::Move(MoveDirection direction) {
     const auto from = Selected();
-    if (!from) return;
-    const int to = *from + step;
-    if (to < 0 || to >= document_.Campaign()->NrOfScenarios()) return;
-    document_.MoveScenario(*from, step < 0 ? MoveDirection::Up : MoveDirection::Down);
+    if (from && document_.CanMoveScenario(*from, direction))
+        document_.MoveScenario(*from, direction);
 }
 
 void ScenarioList::Delete() {
-    if (document_.Campaign()->NrOfScenarios() == 1) {
+    if (!document_.CanDeleteScenario()) {
         platform::ShowMessage("A campaign must have at least one scenario",
                               platform::MessageButtons::Ok, platform::MessageIcon::Exclamation,
                               version::FileDescription);

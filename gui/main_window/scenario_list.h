@@ -28,7 +28,7 @@ class ScenarioList : public QObject {
     // The number of the selected scenario, or nothing when none is selected.
     std::optional<Byte> Selected() const;
     void Add();
-    void Move(int step);
+    void Move(MoveDirection direction);
     void Delete();
 
     CampaignDocument& document_;

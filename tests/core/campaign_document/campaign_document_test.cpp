@@ -176,6 +176,9 @@ TEST(CampaignDocument, AFailingChangeLeavesTheCampaignAndTheHistoryAsTheyWere) {
          },
          6},
         {3, [](auto& d) { d.SetNumber(Field::ScenarioCount, {}, 2); }, 5},
+        {1, [](auto& d) { d.DeleteScenario(0); }, 5},
+        {3, [](auto& d) { d.MoveScenario(0, MoveDirection::Up); }, 9},
+        {3, [](auto& d) { d.MoveScenario(2, MoveDirection::Down); }, 9},
         {3, [](auto& d) { d.SetText(Field::CampaignPrestige, {}, "2"); }, 5},
         {3,
          [](auto& d) {

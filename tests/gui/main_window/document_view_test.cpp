@@ -125,7 +125,7 @@ TEST_F(DocumentViewTest, TheListAndTheShownScenarioFollowEveryCommandAndItsUndo)
     ExpectHistory("&Undo", "&Redo");
 }
 
-TEST_F(DocumentViewTest, TheLastScenarioIsNeverDeletedNorThe256thAdded) {
+TEST_F(DocumentViewTest, TheLastScenarioIsNotDeletedAndAFailedAddIsTold) {
     gui::frmMain& window = Opened(test::DistinctCampaign(1));
     ClickScenario(0);
     prompts.ExpectMessage(
