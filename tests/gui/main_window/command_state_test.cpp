@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <filesystem>
 
-#include "core/base/read_limits.h"
-#include "core/campaign_file/campaign_reader.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -24,11 +22,6 @@ class UnsavedChangesTest : public test::MainWindowTest {
         prompts.ExpectMessage({"Save camp1.cam", platform::MessageButtons::YesNoCancel,
                                platform::MessageIcon::Question, "XaL Campaign Editor"},
                               answer);
-    }
-    static Long StoredPrestige(const std::string& path) {
-        Campaign read;
-        ParseCampaign(ReadWholeFile(path, platform::read_limit::kCampaignFile), read);
-        return read.Prestige();
     }
 };
 
@@ -53,13 +46,13 @@ TEST_F(UnsavedChangesTest, ClosingAndNewAskOnlyWithUnsavedChanges) {
     EXPECT_FALSE(window.close());
     ExpectQuestion(MessageAnswer::No);
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(StoredPrestige(path), 300);
+    EXPECT_EQ(test::StoredPrestige(path), 300);
     window.show();
     ExpectQuestion(MessageAnswer::Yes);
     prompts.ExpectDialog("frmNew", [](void*) {});
     ClickToolbar("NEW");  // New asks too
     prompts.VerifyDone();
-    EXPECT_EQ(StoredPrestige(path), 4321) << "saved before the wizard";
+    EXPECT_EQ(test::StoredPrestige(path), 4321) << "saved before the wizard";
 }
 
 TEST_F(UnsavedChangesTest, AFailedSaveAfterYesGoesNoFurther) {

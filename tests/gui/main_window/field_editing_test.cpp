@@ -85,9 +85,7 @@ TEST_F(FieldEditingTest, PrestigeIsReadInTheUsersLocaleAndBadTextsAreMarked) {
         const char* text;
         Long stored;
         bool marked;
-    } cases[] = {{QLocale::English, "65001", 0, true},
-                 {QLocale::German, "1.000", 1000, false},
-                 {QLocale::English, "1,000", 1000, false}};
+    } cases[] = {{QLocale::English, "65001", 0, true}, {QLocale::German, "1.000", 1000, false}};
     const QLocale before;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

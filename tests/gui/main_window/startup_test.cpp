@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <QDateTime>
 #include <QTimer>
 #include <stdexcept>
 
@@ -93,12 +92,8 @@ TEST_F(Startup, ACampaignOfTheCommandLineOpensAfterTheRecoveryQuestionAskingToSa
     Campaign left = test::DistinctCampaign(2);
     left.SetCampaignName("left");
     RecoveryStore(RecoveryStore::DefaultFolder()).Keep(left, 0);
-    prompts.ExpectMessage(
-        "The campaign left.cam has changes that were not saved when the editor last ended.\r\n"
-        "File: none, it was never saved\r\nRecovery copy of " +
-            QDateTime::fromSecsSinceEpoch(0).toString("yyyy-MM-dd HH:mm:ss").toStdString() +
-            "\r\n\r\nRestore the campaign as it stood then?",
-        platform::MessageAnswer::Restore);
+    prompts.ExpectMessage(test::RecoveryQuestion("left", "none, it was never saved", 0),
+                          platform::MessageAnswer::Restore);
     editor = gui::Main();
     prompts.ExpectMessage("Save left.cam", platform::MessageAnswer::Cancel);
     OpenArgument("camp1.cam");
