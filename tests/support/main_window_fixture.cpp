@@ -30,6 +30,13 @@ std::string RecoveryQuestion(const std::string& name, const std::string& file, q
            "\r\n\r\nRestore the campaign as it stood then?";
 }
 
+void Retype(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
 void ExpectCommandState(gui::frmMain& window, CommandState state) {
     const bool shown = state != CommandState::NoCampaign;
     const bool changed = state == CommandState::Changed;

@@ -30,6 +30,9 @@ Long StoredPrestige(const std::string& path);
 // `time` (seconds since 1970).
 std::string RecoveryQuestion(const std::string& name, const std::string& file, qint64 time);
 
+// Replaces the whole text of a box as a user does: selects it all, then types.
+void Retype(QLineEdit* box, const QString& text);
+
 // The three command states of the main window: no campaign, unchanged, changed.
 enum class CommandState { NoCampaign, Unchanged, Changed };
 // Checks every control of the command-state table against one state.

@@ -25,9 +25,6 @@ class CampaignRecoveryTest : public test::MainWindowTest {
         RecoveryStore dead(recovery.File(""));
         dead.Keep(campaign, 1'700'000'000);
     }
-    static std::string Question(const std::string& file) {
-        return test::RecoveryQuestion("camp1", file, 1'700'000'000);
-    }
 
     test::TempFolder recovery;
 };
@@ -59,7 +56,8 @@ TEST_F(CampaignRecoveryTest, ACopyLeftIsRestoredUnsavedAndSavedToItsOwnFile) {
     edited.SetCampaignFile(path);
     LeaveCopy(edited);
 
-    prompts.ExpectMessage({Question(path), platform::MessageButtons::RestoreDiscard,
+    prompts.ExpectMessage({test::RecoveryQuestion("camp1", path, 1'700'000'000),
+                           platform::MessageButtons::RestoreDiscard,
                            platform::MessageIcon::Question, "XaL Campaign Editor"},
                           platform::MessageAnswer::Restore);
     Window().StartRecovery(recovery.File(""));
@@ -77,7 +75,9 @@ TEST_F(CampaignRecoveryTest, DiscardRemovesTheCopy) {
     Campaign never = test::DistinctCampaign(1);
     never.SetCampaignName("camp1");
     LeaveCopy(never);
-    prompts.ExpectMessage(Question("none, it was never saved"), platform::MessageAnswer::Discard);
+    prompts.ExpectMessage(
+        test::RecoveryQuestion("camp1", "none, it was never saved", 1'700'000'000),
+        platform::MessageAnswer::Discard);
     Window().StartRecovery(recovery.File(""));
     prompts.VerifyDone();
     EXPECT_FALSE(document.IsOpen());
