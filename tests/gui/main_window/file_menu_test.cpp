@@ -13,7 +13,9 @@
 namespace xal {
 namespace {
 
-class OpenCommandsTest : public test::MainWindowTest {
+using platform::MessageAnswer;
+
+class FileMenuTest : public test::MainWindowTest {
   protected:
     // The recent campaigns as the File menu shows them when it opens.
     QList<QAction*> RecentEntries() {
@@ -37,9 +39,25 @@ class OpenCommandsTest : public test::MainWindowTest {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
         QTest::keyClick(&Window(), keys.key(), keys.keyboardModifiers());
     }
+    void ChangeAndSave(Long prestige) {
+        document.SetNumber(Field::CampaignPrestige, {}, prestige);
+        ClickToolbar("SAVE");
+    }
+    // Opens camp1.cam and changes it; returns the file's path.
+    std::string OpenChanged() {
+        const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(3));
+        OpenThroughToolbar(path);
+        document.SetNumber(Field::CampaignPrestige, {}, 4321);
+        return path;
+    }
+    void ExpectQuestion(MessageAnswer answer) {
+        prompts.ExpectMessage({"Save camp1.cam", platform::MessageButtons::YesNoCancel,
+                               platform::MessageIcon::Question, "XaL Campaign Editor"},
+                              answer);
+    }
 };
 
-TEST_F(OpenCommandsTest, TheFileMenuListsRecentCampaignsNewestFirstAndDropsVanishedOnes) {
+TEST_F(FileMenuTest, TheFileMenuListsRecentCampaignsNewestFirstAndDropsVanishedOnes) {
     EXPECT_TRUE(RecentEntries().isEmpty());
     const std::string first = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
     const std::string second = WriteCampaign("camp2.cam", test::DistinctCampaign(3));
@@ -65,7 +83,7 @@ TEST_F(OpenCommandsTest, TheFileMenuListsRecentCampaignsNewestFirstAndDropsVanis
     EXPECT_EQ(RecentCampaigns().back(), "/elsewhere/c0.cam") << "the oldest dropped off";
 }
 
-TEST_F(OpenCommandsTest, ADroppedCampaignFileOpens) {
+TEST_F(FileMenuTest, ADroppedCampaignFileOpens) {
     campaigns.Write("notes.txt", "text");
     EXPECT_FALSE(Drop(campaigns.File("notes.txt"))) << "only campaign files";
     EXPECT_TRUE(Drop(WriteCampaign("OTHER.CAM", test::DistinctCampaign(3))));
@@ -78,7 +96,7 @@ TEST_F(OpenCommandsTest, ADroppedCampaignFileOpens) {
 #endif
 }
 
-TEST_F(OpenCommandsTest, TheUsualKeysRunTheFileCommandsOnlyWhereTheyAreEnabled) {
+TEST_F(FileMenuTest, TheUsualKeysRunTheFileCommandsOnlyWhereTheyAreEnabled) {
     const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
     Press(Qt::CTRL | Qt::Key_S);  // nothing to save: no prompt at all
     prompts.ExpectFilePick("Open campaign file", path);
@@ -95,15 +113,7 @@ TEST_F(OpenCommandsTest, TheUsualKeysRunTheFileCommandsOnlyWhereTheyAreEnabled) 
     EXPECT_FALSE(Window().isVisible());
 }
 
-class OpenSaveTest : public test::MainWindowTest {
-  protected:
-    void ChangeAndSave(Long prestige) {
-        document.SetNumber(Field::CampaignPrestige, {}, prestige);
-        ClickToolbar("SAVE");
-    }
-};
-
-TEST_F(OpenSaveTest, OpenReadsTheChosenFileAndTheNextOpenStartsThere) {
+TEST_F(FileMenuTest, OpenReadsTheChosenFileAndTheNextOpenStartsThere) {
     const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(3));
     OpenThroughToolbar(path);
     // With no campaign shown, the game's campaigns are where the picker starts.
@@ -117,7 +127,7 @@ TEST_F(OpenSaveTest, OpenReadsTheChosenFileAndTheNextOpenStartsThere) {
     EXPECT_EQ(document.Campaign()->CampaignName(), "camp1") << "cancel changes nothing";
 }
 
-TEST_F(OpenSaveTest, AFailedOpenKeepsThePreviousCampaignAndWindow) {
+TEST_F(FileMenuTest, AFailedOpenKeepsThePreviousCampaignAndWindow) {
     OpenThroughToolbar(WriteCampaign("good.cam", test::DistinctCampaign(2)));
     auto good = document.Campaign();
     campaigns.Write("short.cam", std::string(500, '\x03'));
@@ -132,21 +142,18 @@ TEST_F(OpenSaveTest, AFailedOpenKeepsThePreviousCampaignAndWindow) {
     prompts.VerifyDone();
     EXPECT_EQ(document.Campaign(), good);
     EXPECT_EQ(Window().fraMain->title(), "good.cam");
-    EXPECT_EQ(Scenarios()->topLevelItemCount(), 2);
 }
 
-TEST_F(OpenSaveTest, SaveWritesTheFileOpenedAsSpelledAndSaveAsTheChosenOne) {
+TEST_F(FileMenuTest, SaveWritesTheFileOpenedAsSpelledAndSaveAsTheChosenOne) {
     OpenThroughToolbar(WriteCampaign("Кампания/CAMP1.CAM", test::DistinctCampaign(2)));
     EXPECT_EQ(Window().fraMain->title(), "CAMP1.cam");
     ChangeAndSave(4321);
-    EXPECT_FALSE(Window().mnuSave->isEnabled());
     EXPECT_EQ(campaigns.Names("Кампания"), std::vector<std::string>{"CAMP1.CAM"});
     EXPECT_EQ(test::StoredPrestige(campaigns.File("Кампания/CAMP1.CAM")), 4321);
 
     prompts.ExpectFilePick("Save campaign file", campaigns.File("Жук"));  // no ending typed
     Window().mnuSaveAs->trigger();
     EXPECT_EQ(prompts.FilePicks()[1].initialFileName, "CAMP1.cam");
-    EXPECT_EQ(document.Campaign()->CampaignName(), "Жук");
     EXPECT_EQ(Window().fraMain->title(), "Жук.cam");
     ChangeAndSave(777);
     EXPECT_EQ(campaigns.Names(), (std::vector<std::string>{"Жук.cam", "Кампания"}));
@@ -154,7 +161,7 @@ TEST_F(OpenSaveTest, SaveWritesTheFileOpenedAsSpelledAndSaveAsTheChosenOne) {
     EXPECT_EQ(test::StoredPrestige(campaigns.File("Кампания/CAMP1.CAM")), 4321);
 }
 
-TEST_F(OpenSaveTest, AFailedSaveAsReportsTheErrorAndKeepsTheCampaignsOwnFile) {
+TEST_F(FileMenuTest, AFailedSaveAsReportsTheErrorAndKeepsTheCampaignsOwnFile) {
     OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(2)));
     document.SetNumber(Field::CampaignPrestige, {}, 7);
     std::filesystem::create_directory(campaigns.Path() / "taken.cam");
@@ -165,6 +172,52 @@ TEST_F(OpenSaveTest, AFailedSaveAsReportsTheErrorAndKeepsTheCampaignsOwnFile) {
     Window().mnuSaveAs->trigger();
     EXPECT_EQ(document.Campaign()->CampaignName(), "camp1") << "a failed Save As";
     EXPECT_EQ(Window().fraMain->title(), "camp1.cam");
+}
+
+TEST_F(FileMenuTest, CommandStatesFollowOpeningEditingAndSaving) {
+    gui::frmMain& window = Window();
+    test::ExpectCommandState(window, test::CommandState::NoCampaign);
+    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
+    test::ExpectCommandState(window, test::CommandState::Unchanged);
+    QTest::keyClick(List("cbxCountry"), Qt::Key_Space);  // opening the list marks a change
+    List("cbxCountry")->hidePopup();
+    test::ExpectCommandState(window, test::CommandState::Changed);
+    ClickToolbar("SAVE");
+    test::ExpectCommandState(window, test::CommandState::Unchanged);
+}
+
+TEST_F(FileMenuTest, ClosingAndNewAskOnlyWithUnsavedChanges) {
+    gui::frmMain& window = Window();
+    EXPECT_TRUE(window.close()) << "nothing to ask without a campaign";
+    window.show();
+    const std::string path = OpenChanged();
+    ExpectQuestion(MessageAnswer::Cancel);
+    EXPECT_FALSE(window.close());
+    ExpectQuestion(MessageAnswer::No);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(test::StoredPrestige(path), 300);
+    window.show();
+    ExpectQuestion(MessageAnswer::Yes);
+    prompts.ExpectDialog("frmNew", [](void*) {});
+    ClickToolbar("NEW");  // New asks too
+    prompts.VerifyDone();
+    EXPECT_EQ(test::StoredPrestige(path), 4321) << "saved before the wizard";
+}
+
+TEST_F(FileMenuTest, AFailedSaveAfterYesGoesNoFurther) {
+    gui::frmMain& window = Window();
+    const std::string failed = "76\r\nPath not found\r\nFile: " + OpenChanged() +
+                               "\r\nNothing was saved: no file was created.";
+    std::filesystem::remove_all(campaigns.Path());
+    ExpectQuestion(MessageAnswer::Yes);
+    prompts.ExpectMessage(failed);
+    EXPECT_FALSE(window.close());
+    ExpectQuestion(MessageAnswer::Yes);
+    prompts.ExpectMessage(failed);
+    ClickToolbar("OPEN");  // no file dialog follows
+    prompts.VerifyDone();
+    EXPECT_TRUE(window.mnuSave->isEnabled());
+    EXPECT_EQ(document.Campaign()->Prestige(), 4321);
 }
 
 }  // namespace
