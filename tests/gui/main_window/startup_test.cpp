@@ -119,7 +119,9 @@ TEST_F(Startup, AStartThatChangesNothingWritesNothing) {
 }
 #endif
 
-TEST_F(test::MainWindowTest, TheCountriesAreTheFirstTwentyLinesAsWindows1252) {
+using CountryListTest = test::MainWindowTest;
+
+TEST_F(CountryListTest, TheCountriesAreTheFirstTwentyLinesAsWindows1252) {
     game.Write("GUI97.txt", "\xc9ire\r\n\r\n" + test::CountryLines(23));
     QComboBox* list = List("cbxCountry");
     ASSERT_EQ(list->count(), 20);
@@ -130,7 +132,7 @@ TEST_F(test::MainWindowTest, TheCountriesAreTheFirstTwentyLinesAsWindows1252) {
     EXPECT_EQ(list->currentIndex(), -1);
 }
 
-TEST_F(test::MainWindowTest, AnIncompleteOrMissingCountryListSendsTheUserToTheOptions) {
+TEST_F(CountryListTest, AnIncompleteOrMissingCountryListSendsTheUserToTheOptions) {
     const struct {
         int lines;  // -1: no file
         const char* folder;
