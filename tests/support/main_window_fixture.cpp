@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "support/main_window_fixture.h"
 
+#include <QDateTime>
+
+#include "core/base/read_limits.h"
+#include "core/campaign_file/campaign_reader.h"
 #include "core/campaign_file/campaign_writer.h"
 #include "support/test_application.h"
 
@@ -10,6 +14,27 @@ std::string CountryLines(int count) {
     std::string lines;
     for (int k = 1; k <= count; ++k) lines += "Country " + std::to_string(k) + "\r\n";
     return lines;
+}
+
+Long StoredPrestige(const std::string& path) {
+    Campaign read;
+    ParseCampaign(ReadWholeFile(path, platform::read_limit::kCampaignFile), read);
+    return read.Prestige();
+}
+
+std::string RecoveryQuestion(const std::string& name, const std::string& file, qint64 time) {
+    return "The campaign " + name +
+           ".cam has changes that were not saved when the editor last ended.\r\nFile: " + file +
+           "\r\nRecovery copy of " +
+           QDateTime::fromSecsSinceEpoch(time).toString("yyyy-MM-dd HH:mm:ss").toStdString() +
+           "\r\n\r\nRestore the campaign as it stood then?";
+}
+
+void Retype(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
 }
 
 void ExpectCommandState(gui::frmMain& window, CommandState state) {

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace xal::test {
 namespace {
 
@@ -56,8 +54,8 @@ ScriptedPrompts::ScriptedPrompts() {
     });
 }
 
-ScriptedPrompts::Expectation ScriptedPrompts::Make(Kind kind, const std::string& text) {
-    Expectation e;
+ScriptedPrompts::Expectation& ScriptedPrompts::Add(Kind kind, const std::string& text) {
+    Expectation& e = expected_.emplace_back();
     e.kind = kind;
     e.message.text = text;
     return e;
@@ -90,42 +88,33 @@ std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::Next(Kind kind,
 
 ScriptedPrompts& ScriptedPrompts::ExpectMessage(const std::string& text,
                                                 platform::MessageAnswer answer) {
-    Expectation e = Make(Kind::Message, text);
-    e.answer = answer;
-    expected_.push_back(std::move(e));
+    Add(Kind::Message, text).answer = answer;
     return *this;
 }
 
 ScriptedPrompts& ScriptedPrompts::ExpectMessage(const platform::MessageRequest& request,
                                                 platform::MessageAnswer answer) {
-    Expectation e = Make(Kind::Message, request.text);
+    Expectation& e = Add(Kind::Message, request.text);
     e.message = request;
     e.checkDetails = true;
     e.answer = answer;
-    expected_.push_back(std::move(e));
     return *this;
 }
 
 ScriptedPrompts& ScriptedPrompts::ExpectFilePick(const std::string& title,
                                                  std::optional<std::string> fullPath) {
-    Expectation e = Make(Kind::FilePick, title);
-    e.path = std::move(fullPath);
-    expected_.push_back(std::move(e));
+    Add(Kind::FilePick, title).path = std::move(fullPath);
     return *this;
 }
 
 ScriptedPrompts& ScriptedPrompts::ExpectProcess(const std::string& commandLine, bool started) {
-    Expectation e = Make(Kind::Process, commandLine);
-    e.started = started;
-    expected_.push_back(std::move(e));
+    Add(Kind::Process, commandLine).started = started;
     return *this;
 }
 
 ScriptedPrompts& ScriptedPrompts::ExpectDialog(const std::string& name,
                                                std::function<void(void*)> answer) {
-    Expectation e = Make(Kind::Dialog, name);
-    e.dialogAnswer = std::move(answer);
-    expected_.push_back(std::move(e));
+    Add(Kind::Dialog, name).dialogAnswer = std::move(answer);
     return *this;
 }
 

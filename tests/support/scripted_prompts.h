@@ -51,7 +51,8 @@ class ScriptedPrompts {
         bool started = true;
         std::function<void(void*)> dialogAnswer;
     };
-    static Expectation Make(Kind kind, const std::string& text);
+    // A new expectation at the end of the script.
+    Expectation& Add(Kind kind, const std::string& text);
     std::optional<Expectation> Next(Kind kind, const std::string& what);
 
     std::deque<Expectation> expected_;

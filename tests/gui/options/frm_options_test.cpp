@@ -39,13 +39,6 @@ class OptionsDialogTest : public test::MainWindowTest {
             RegistryGetKeyValue(HKEY_LOCAL_MACHINE_ROOT, kSettingsKey, name);
         return value.IsText() ? value.Text() : "(not a text)";
     }
-
-    static void Retype(QLineEdit* box, const QString& text) {
-        box->setFocus();
-        box->selectAll();
-        if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClicks(box, text);
-    }
 };
 
 TEST_F(OptionsDialogTest, ShowsTheSettingsAndOkStoresThemAsTexts) {
@@ -53,9 +46,9 @@ TEST_F(OptionsDialogTest, ShowsTheSettingsAndOkStoresThemAsTexts) {
     RunOptions([this](gui::frmOptions& options) {
         EXPECT_EQ(options.txtXaLPath->text().toStdString(), game.File(""));
         EXPECT_EQ(options.txtPrestigeIncrement->text(), "250");
-        Retype(options.txtXaLPath, "/games/Legion/");
-        Retype(options.txtInfoFileSeparator, "");
-        Retype(options.txtPrestigeIncrement, "500");
+        test::Retype(options.txtXaLPath, "/games/Legion/");
+        test::Retype(options.txtInfoFileSeparator, "");
+        test::Retype(options.txtPrestigeIncrement, "500");
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
     });
     EXPECT_EQ(settings.GameFolder, "/games/Legion/");
@@ -69,9 +62,9 @@ TEST_F(OptionsDialogTest, TheIncrementGuardAndAnIncrementStoredOutOfRange) {
     settings.PrestigeIncrement = 100000;
     RunOptions([](gui::frmOptions& options) {
         EXPECT_EQ(options.txtPrestigeIncrement->text(), "1000") << "100000 shows as 1000";
-        Retype(options.txtPrestigeIncrement, "65001");
+        test::Retype(options.txtPrestigeIncrement, "65001");
         EXPECT_EQ(options.txtPrestigeIncrement->text(), "1000");
-        Retype(options.txtPrestigeIncrement, "12.5");
+        test::Retype(options.txtPrestigeIncrement, "12.5");
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
     });
     EXPECT_EQ(settings.PrestigeIncrement, 12) << "halves to even";
@@ -79,13 +72,13 @@ TEST_F(OptionsDialogTest, TheIncrementGuardAndAnIncrementStoredOutOfRange) {
 
 TEST_F(OptionsDialogTest, TheEditorPathEnablesTheScenarioEditorButtonOnOkOnly) {
     RunOptions([](gui::frmOptions& options) {
-        Retype(options.txtRHXaLScenarioEditor, "");
+        test::Retype(options.txtRHXaLScenarioEditor, "");
         QTest::mouseClick(options.cmdCancel, Qt::LeftButton);
     });
     EXPECT_TRUE(Button("cmdEditScenario")->isEnabled());
     EXPECT_EQ(Stored(kScenarioEditor), "(not a text)") << "Cancel stores nothing";
     RunOptions([](gui::frmOptions& options) {
-        Retype(options.txtRHXaLScenarioEditor, "");
+        test::Retype(options.txtRHXaLScenarioEditor, "");
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
     });
     EXPECT_FALSE(Button("cmdEditScenario")->isEnabled());
@@ -104,7 +97,7 @@ TEST_F(OptionsDialogTest, OkThatCannotStoreTellsWhyAndStaysOpenWithWhatWasTyped)
     ::chmod(sandbox.StorePath().c_str(), 0444);
     settings.PrestigeIncrement = 250;
     RunOptions([this](gui::frmOptions& options) {
-        Retype(options.txtPrestigeIncrement, "500");
+        test::Retype(options.txtPrestigeIncrement, "500");
         prompts.ExpectMessage(
             "70\r\nPermission denied: the file is read-only\r\nThe options were "
             "not saved.\r\nFile: " +

@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: MIT
+#include <QDropEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
+#include <filesystem>
+#include <vector>
+
+#include "core/settings/recent_campaigns.h"
+#include "support/campaign_fixtures.h"
+#include "support/main_window_fixture.h"
+
+namespace xal {
+namespace {
+
+using platform::MessageAnswer;
+
+class FileMenuTest : public test::MainWindowTest {
+  protected:
+    // The recent campaigns as the File menu shows them when it opens.
+    QList<QAction*> RecentEntries() {
+        emit Window().menuBar()->actions().front()->menu()->aboutToShow();
+        return Window().mnuRecent->actions();
+    }
+    // Drops a file on the window; false when the window refuses it.
+    bool Drop(const std::string& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(&Window(), &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&Window(), &drop);
+        return true;
+    }
+    void Press(QKeyCombination keys) {
+        Window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+        QTest::keyClick(&Window(), keys.key(), keys.keyboardModifiers());
+    }
+    void ChangeAndSave(Long prestige) {
+        document.SetNumber(Field::CampaignPrestige, {}, prestige);
+        ClickToolbar("SAVE");
+    }
+    // Opens camp1.cam and changes it; returns the file's path.
+    std::string OpenChanged() {
+        const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(3));
+        OpenThroughToolbar(path);
+        document.SetNumber(Field::CampaignPrestige, {}, 4321);
+        return path;
+    }
+    void ExpectQuestion(MessageAnswer answer) {
+        prompts.ExpectMessage({"Save camp1.cam", platform::MessageButtons::YesNoCancel,
+                               platform::MessageIcon::Question, "XaL Campaign Editor"},
+                              answer);
+    }
+};
+
+TEST_F(FileMenuTest, TheFileMenuListsRecentCampaignsNewestFirstAndDropsVanishedOnes) {
+    EXPECT_TRUE(RecentEntries().isEmpty());
+    const std::string first = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
+    const std::string second = WriteCampaign("camp2.cam", test::DistinctCampaign(3));
+    OpenThroughToolbar(first);
+    OpenThroughToolbar(second);
+    ASSERT_EQ(RecentEntries().size(), 2);
+    EXPECT_EQ(RecentEntries()[0]->text(), "&1 " + QString::fromStdString(second));
+    RecentEntries()[1]->trigger();
+    EXPECT_EQ(document.Campaign()->CampaignName(), "camp1");
+    EXPECT_EQ(RecentCampaigns(), (std::vector<std::string>{first, second}));
+
+    RememberRecentCampaign(campaigns.File("gone.cam"));
+    prompts.ExpectMessage(campaigns.File("gone.cam") +
+                          "\r\nThis campaign file is no longer there; it has been taken off "
+                          "the list of recent campaigns.");
+    RecentEntries()[0]->trigger();
+    prompts.VerifyDone();
+    EXPECT_EQ(RecentCampaigns(), (std::vector<std::string>{first, second}));
+    EXPECT_EQ(document.Campaign()->CampaignName(), "camp1") << "the campaign stays";
+
+    for (int i = 0; i < 8; ++i) RememberRecentCampaign("/elsewhere/c" + std::to_string(i) + ".cam");
+    EXPECT_EQ(RecentCampaigns().size(), 8u);
+    EXPECT_EQ(RecentCampaigns().back(), "/elsewhere/c0.cam") << "the oldest dropped off";
+}
+
+TEST_F(FileMenuTest, ADroppedCampaignFileOpens) {
+    campaigns.Write("notes.txt", "text");
+    EXPECT_FALSE(Drop(campaigns.File("notes.txt"))) << "only campaign files";
+    EXPECT_TRUE(Drop(WriteCampaign("OTHER.CAM", test::DistinctCampaign(3))));
+    EXPECT_EQ(document.Campaign()->CampaignName(), "OTHER");
+#ifndef _WIN32
+    // A folder named in Latin-1, which Qt shows with U+FFFD, is found in its own bytes.
+    const std::string latin1 = WriteCampaign("fold\xe9r/camp\xe9.cam", test::DistinctCampaign(2));
+    EXPECT_TRUE(Drop(latin1));
+    EXPECT_EQ(document.Campaign()->CampaignFile(), latin1);
+#endif
+}
+
+TEST_F(FileMenuTest, TheUsualKeysRunTheFileCommandsOnlyWhereTheyAreEnabled) {
+    const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
+    Press(Qt::CTRL | Qt::Key_S);  // nothing to save: no prompt at all
+    prompts.ExpectFilePick("Open campaign file", path);
+    Press(Qt::CTRL | Qt::Key_O);
+    document.SetUnsavedChanges(true);
+    Press(Qt::CTRL | Qt::Key_S);
+    EXPECT_FALSE(Window().mnuSave->isEnabled());
+    prompts.ExpectFilePick("Save campaign file", std::nullopt);
+    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    prompts.ExpectDialog("frmNew", [](void* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    Press(Qt::CTRL | Qt::Key_N);
+    prompts.VerifyDone();
+    Press(Qt::CTRL | Qt::Key_Q);
+    EXPECT_FALSE(Window().isVisible());
+}
+
+TEST_F(FileMenuTest, OpenReadsTheChosenFileAndTheNextOpenStartsThere) {
+    const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(3));
+    OpenThroughToolbar(path);
+    // With no campaign shown, the game's campaigns are where the picker starts.
+    EXPECT_EQ(prompts.FilePicks()[0].initialFolder, game.File("scenario/"));
+    EXPECT_EQ(prompts.FilePicks()[0].initialFileName, "");
+    EXPECT_EQ(Window().fraMain->title(), "camp1.cam");
+
+    prompts.ExpectFilePick("Open campaign file", std::nullopt);
+    ClickToolbar("OPEN");
+    EXPECT_EQ(prompts.FilePicks()[1].initialFileName, path);
+    EXPECT_EQ(document.Campaign()->CampaignName(), "camp1") << "cancel changes nothing";
+}
+
+TEST_F(FileMenuTest, AFailedOpenKeepsThePreviousCampaignAndWindow) {
+    OpenThroughToolbar(WriteCampaign("good.cam", test::DistinctCampaign(2)));
+    auto good = document.Campaign();
+    campaigns.Write("short.cam", std::string(500, '\x03'));
+    prompts.ExpectFilePick("Open campaign file", campaigns.File("short.cam"));
+    prompts.ExpectMessage(
+        {"5\r\nInvalid procedure call or argument\r\nA campaign file is 31944 bytes; this file "
+         "has 500.\r\nFile: " +
+             campaigns.File("short.cam"),
+         platform::MessageButtons::Ok, platform::MessageIcon::None, "XaL_CampaignEdit"},
+        platform::MessageAnswer::Ok);
+    ClickToolbar("OPEN");
+    prompts.VerifyDone();
+    EXPECT_EQ(document.Campaign(), good);
+    EXPECT_EQ(Window().fraMain->title(), "good.cam");
+}
+
+TEST_F(FileMenuTest, SaveWritesTheFileOpenedAsSpelledAndSaveAsTheChosenOne) {
+    OpenThroughToolbar(WriteCampaign("Кампания/CAMP1.CAM", test::DistinctCampaign(2)));
+    EXPECT_EQ(Window().fraMain->title(), "CAMP1.cam");
+    ChangeAndSave(4321);
+    EXPECT_EQ(campaigns.Names("Кампания"), std::vector<std::string>{"CAMP1.CAM"});
+    EXPECT_EQ(test::StoredPrestige(campaigns.File("Кампания/CAMP1.CAM")), 4321);
+
+    prompts.ExpectFilePick("Save campaign file", campaigns.File("Жук"));  // no ending typed
+    Window().mnuSaveAs->trigger();
+    EXPECT_EQ(prompts.FilePicks()[1].initialFileName, "CAMP1.cam");
+    EXPECT_EQ(Window().fraMain->title(), "Жук.cam");
+    ChangeAndSave(777);
+    EXPECT_EQ(campaigns.Names(), (std::vector<std::string>{"Жук.cam", "Кампания"}));
+    EXPECT_EQ(test::StoredPrestige(campaigns.File("Жук.cam")), 777);
+    EXPECT_EQ(test::StoredPrestige(campaigns.File("Кампания/CAMP1.CAM")), 4321);
+}
+
+TEST_F(FileMenuTest, AFailedSaveAsReportsTheErrorAndKeepsTheCampaignsOwnFile) {
+    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(2)));
+    document.SetNumber(Field::CampaignPrestige, {}, 7);
+    std::filesystem::create_directory(campaigns.Path() / "taken.cam");
+    prompts.ExpectFilePick("Save campaign file", campaigns.File("taken.cam"));
+    prompts.ExpectMessage(
+        "75\r\nPath/File access error: not a regular file\r\nFile: " + campaigns.File("taken.cam") +
+        "\r\nNothing was saved: the file is unchanged.");
+    Window().mnuSaveAs->trigger();
+    EXPECT_EQ(document.Campaign()->CampaignName(), "camp1") << "a failed Save As";
+    EXPECT_EQ(Window().fraMain->title(), "camp1.cam");
+}
+
+TEST_F(FileMenuTest, CommandStatesFollowOpeningEditingAndSaving) {
+    gui::frmMain& window = Window();
+    test::ExpectCommandState(window, test::CommandState::NoCampaign);
+    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
+    test::ExpectCommandState(window, test::CommandState::Unchanged);
+    QTest::keyClick(List("cbxCountry"), Qt::Key_Space);  // opening the list marks a change
+    List("cbxCountry")->hidePopup();
+    test::ExpectCommandState(window, test::CommandState::Changed);
+    ClickToolbar("SAVE");
+    test::ExpectCommandState(window, test::CommandState::Unchanged);
+}
+
+TEST_F(FileMenuTest, ClosingAndNewAskOnlyWithUnsavedChanges) {
+    gui::frmMain& window = Window();
+    EXPECT_TRUE(window.close()) << "nothing to ask without a campaign";
+    window.show();
+    const std::string path = OpenChanged();
+    ExpectQuestion(MessageAnswer::Cancel);
+    EXPECT_FALSE(window.close());
+    ExpectQuestion(MessageAnswer::No);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(test::StoredPrestige(path), 300);
+    window.show();
+    ExpectQuestion(MessageAnswer::Yes);
+    prompts.ExpectDialog("frmNew", [](void*) {});
+    ClickToolbar("NEW");  // New asks too
+    prompts.VerifyDone();
+    EXPECT_EQ(test::StoredPrestige(path), 4321) << "saved before the wizard";
+}
+
+TEST_F(FileMenuTest, AFailedSaveAfterYesGoesNoFurther) {
+    gui::frmMain& window = Window();
+    const std::string failed = "76\r\nPath not found\r\nFile: " + OpenChanged() +
+                               "\r\nNothing was saved: no file was created.";
+    std::filesystem::remove_all(campaigns.Path());
+    ExpectQuestion(MessageAnswer::Yes);
+    prompts.ExpectMessage(failed);
+    EXPECT_FALSE(window.close());
+    ExpectQuestion(MessageAnswer::Yes);
+    prompts.ExpectMessage(failed);
+    ClickToolbar("OPEN");  // no file dialog follows
+    prompts.VerifyDone();
+    EXPECT_TRUE(window.mnuSave->isEnabled());
+    EXPECT_EQ(document.Campaign()->Prestige(), 4321);
+}
+
+}  // namespace
+}  // namespace xal
