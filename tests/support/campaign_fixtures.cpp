@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/base/read_limits.h"
+#include "core/campaign_file/campaign_reader.h"
+
 namespace xal::test {
 
 Campaign DistinctCampaign(int count) {
@@ -54,6 +57,12 @@ void ExpectSameFileFields(const Campaign& expected, const Campaign& actual) {
             EXPECT_EQ(w->VictoryMOV(), v->VictoryMOV());
         }
     }
+}
+
+Long StoredPrestige(const std::string& path) {
+    Campaign read;
+    ParseCampaign(ReadWholeFile(path, platform::read_limit::kCampaignFile), read);
+    return read.Prestige();
 }
 
 CampaignLinks LinksOf(const Campaign& campaign) {

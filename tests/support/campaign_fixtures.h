@@ -15,6 +15,9 @@ Campaign DistinctCampaign(int count);
 // Checks that two campaigns agree in every field the campaign file holds.
 void ExpectSameFileFields(const Campaign& expected, const Campaign& actual);
 
+// The campaign's prestige as the campaign file at `path` stores it.
+Long StoredPrestige(const std::string& path);
+
 // The go-to links of every scenario's four outcomes, scenario by scenario.
 using CampaignLinks = std::vector<std::array<int, 4>>;
 CampaignLinks LinksOf(const Campaign& campaign);

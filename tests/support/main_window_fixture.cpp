@@ -3,8 +3,6 @@
 
 #include <QDateTime>
 
-#include "core/base/read_limits.h"
-#include "core/campaign_file/campaign_reader.h"
 #include "core/campaign_file/campaign_writer.h"
 #include "support/test_application.h"
 
@@ -14,12 +12,6 @@ std::string CountryLines(int count) {
     std::string lines;
     for (int k = 1; k <= count; ++k) lines += "Country " + std::to_string(k) + "\r\n";
     return lines;
-}
-
-Long StoredPrestige(const std::string& path) {
-    Campaign read;
-    ParseCampaign(ReadWholeFile(path, platform::read_limit::kCampaignFile), read);
-    return read.Prestige();
 }
 
 std::string RecoveryQuestion(const std::string& name, const std::string& file, qint64 time) {

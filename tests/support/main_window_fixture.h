@@ -23,9 +23,6 @@ namespace xal::test {
 // Twenty countries, one per line, as the game's own "GUI97.txt" has them.
 std::string CountryLines(int count);
 
-// The campaign's prestige as the campaign file at `path` stores it.
-Long StoredPrestige(const std::string& path);
-
 // The question that offers the recovery copy of campaign `name`, of file `file`, kept at
 // `time` (seconds since 1970).
 std::string RecoveryQuestion(const std::string& name, const std::string& file, qint64 time);

@@ -161,6 +161,21 @@ TEST_F(LoadSettingsTest, PrestigeIncrementAsTextNumberOrNonsense) {
     }
 }
 
+TEST(RecentCampaigns, NewestFirstEachOnceAndAtMostEight) {
+    test::RegistrySandbox sandbox;
+    EXPECT_TRUE(RecentCampaigns().empty());
+    for (const char* path : {"/c/one.cam", "/c/two.cam", "/c/one.cam"})
+        RememberRecentCampaign(path);
+    EXPECT_EQ(RecentCampaigns(), (std::vector<std::string>{"/c/one.cam", "/c/two.cam"}));
+    for (int i = 0; i < 8; ++i) RememberRecentCampaign("/elsewhere/c" + std::to_string(i) + ".cam");
+    EXPECT_EQ(RecentCampaigns().size(), 8u);
+    EXPECT_EQ(RecentCampaigns().front(), "/elsewhere/c7.cam");
+    EXPECT_EQ(RecentCampaigns().back(), "/elsewhere/c0.cam") << "the oldest dropped off";
+    EXPECT_TRUE(ForgetRecentCampaign("/elsewhere/c3.cam"));
+    EXPECT_EQ(RecentCampaigns().size(), 7u);
+    EXPECT_EQ(RecentCampaigns()[4], "/elsewhere/c2.cam");
+}
+
 #ifndef _WIN32
 // The game installed under Wine: its folder on drive C: of a prefix named by WINEPREFIX,
 // its key written by a 32-bit installer into the prefix's registry, and an empty store.
