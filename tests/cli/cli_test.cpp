@@ -87,7 +87,7 @@ TEST(XalCam, AFileThatIsNotThereFailsAndIsNotCreated) {
     test::TempFolder folder;
     EXPECT_EQ(RunTool(folder, "dump missing.cam").err, "error 53: File not found (missing.cam)\n");
     EXPECT_EQ(RunTool(folder, "build missing.json -o out.cam").status, 1);
-    EXPECT_EQ(folder.Entries(), 2u) << "only the tool's output files";
+    EXPECT_EQ(folder.Names().size(), 2u) << "only the tool's output files";
 }
 
 TEST(XalCam, ReportWritesTheSummaryBesideTheCampaignWithTheConfiguredCountryNames) {
@@ -115,7 +115,7 @@ TEST(XalCam, ReportWritesTheSummaryBesideTheCampaignWithTheConfiguredCountryName
     Outcome full = RunTool(folder, "report camp1.cam",
                            "ulimit -f 1; XDG_CONFIG_HOME='" + folder.File("config") + "' ");
     EXPECT_EQ(full.err, "error 61: Disk full (camp1_REPORT.txt)\n");
-    EXPECT_EQ(folder.Entries(), 6u) << "--stdout writes no file, reading writes no settings";
+    EXPECT_EQ(folder.Names().size(), 6u) << "--stdout writes no file, reading writes no settings";
 }
 
 TEST(XalCam, CheckPrintsTheFindingsAndFailsOnlyOnAnError) {

@@ -28,10 +28,6 @@ std::string TempFolder::File(const std::string& name) const {
         (name.empty() ? path_ / "" : path_ / platform::FsPath(name)).make_preferred());
 }
 
-std::size_t TempFolder::Entries() const {
-    return Names().size();
-}
-
 std::vector<std::string> TempFolder::Names(const std::string& folder) const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(path_ / platform::FsPath(folder)))

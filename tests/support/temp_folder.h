@@ -21,8 +21,6 @@ class TempFolder {
     // when name is empty).
     std::string File(const std::string& name) const;
 
-    // The number of files and folders directly in the folder.
-    std::size_t Entries() const;
     // The names of the files and folders directly in the folder, or in a folder in it,
     // sorted, as the program's text.
     std::vector<std::string> Names(const std::string& folder = "") const;

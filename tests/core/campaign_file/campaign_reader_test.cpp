@@ -6,21 +6,12 @@
 #include "core/campaign_file/campaign_writer.h"
 #include "support/campaign_fixtures.h"
 #include "support/error_of.h"
-#include "support/temp_folder.h"
 
 namespace xal {
 namespace {
 
 using test::ErrorOf;
 using test::ReportOf;
-
-TEST(ReadWholeFile, AMissingFileIsNotFoundAndNothingIsCreated) {
-    test::TempFolder folder;
-    for (const char* name : {"missing.txt", "no/such/folder/missing.txt"})
-        EXPECT_EQ(ReportOf([&] { ReadWholeFile(folder.File(name), 100); }),
-                  "53\r\nFile not found\r\nFile: " + folder.File(name));
-    EXPECT_EQ(folder.Entries(), 0u);
-}
 
 TEST(FieldDecoders, TextStopsAtTheFirstZeroAndLosesOnlyBlanks) {
     EXPECT_EQ(FieldText(std::string("  camp1.txt  \0\0junk\0", 20)), "camp1.txt");

@@ -130,7 +130,7 @@ TEST(ReplaceFileContents, WritesExactlyTheNewBytesAndRemovesInterruptedSavesOnly
     ReplaceFileContents(folder.File("a.cam"), std::string("new\0bytes", 9));
     EXPECT_EQ(folder.Read("a.cam"), std::string("new\0bytes", 9));
     EXPECT_FALSE(fs::exists(folder.Path() / "a.cam.saving-0123abcd.tmp"));
-    EXPECT_EQ(folder.Entries(), 4u) << "the others stay, and no new temporary file";
+    EXPECT_EQ(folder.Names().size(), 4u) << "the others stay, and no new temporary file";
 #ifndef _WIN32
     // A new file gets the usual mode, as any program's: 0666 less the user's mask.
     const mode_t mask = ::umask(0);
@@ -177,7 +177,7 @@ TEST(FileSystem, RefusesWhatItMayNotReadOrWriteAndLeavesEverythingAsItWas) {
     EXPECT_EQ(NumberAndDescriptionOf([&] { ReadText(loop); }), kLinkLoop);
     EXPECT_TRUE(FileExists(loop)) << "so that reading it tells the loop";
 #endif
-    const auto entries = folder.Entries();
+    const auto entries = folder.Names().size();
     for (const auto& [path, report] : refused)
         EXPECT_EQ(NumberAndDescriptionOf([&] { ReplaceFileContents(path, "x"); }), report) << path;
     for (const std::string& path : special)
@@ -186,7 +186,7 @@ TEST(FileSystem, RefusesWhatItMayNotReadOrWriteAndLeavesEverythingAsItWas) {
     EXPECT_EQ(NumberAndDescriptionOf([] { ReadText("/dev/zero"); }), kNotARegularFile);
 #endif
     EXPECT_EQ(folder.Read("read-only.cam"), "old");
-    EXPECT_EQ(folder.Entries(), entries);
+    EXPECT_EQ(folder.Names().size(), entries);
 
     // Each failure names the file, and a failed save says what became of it.
     const std::string missing = folder.File("missing/a.cam");
@@ -195,14 +195,16 @@ TEST(FileSystem, RefusesWhatItMayNotReadOrWriteAndLeavesEverythingAsItWas) {
     EXPECT_EQ(ConcernsOf([&] { ReadText(missing); }), "File: " + missing);
 }
 
-TEST(ReadFileBytes, ReadsUpToTheBound) {
+TEST(ReadFileBytes, ReadsUpToTheBoundAndTellsAMissingFile) {
     test::TempFolder folder;
     folder.Write("bytes", std::string("\0\xff\r\n", 4));
     EXPECT_EQ(ReadFileBytes(folder.File("bytes"), 4), std::string("\0\xff\r\n", 4));
     EXPECT_EQ(NumberAndDescriptionOf([&] { ReadFileBytes(folder.File("bytes"), 3); }),
               "75\r\nPath/File access error: the file is larger than 3 bytes");
-    EXPECT_EQ(ErrorOf([&] { ReadText(folder.File("none")); }), ErrorNumber::FileNotFound);
-    EXPECT_FALSE(fs::exists(folder.File("none")));
+    for (const char* name : {"none", "no/such/folder/none"})
+        EXPECT_EQ(test::ReportOf([&] { ReadText(folder.File(name)); }),
+                  "53\r\nFile not found\r\nFile: " + folder.File(name));
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"bytes"}) << "nothing is created";
 #ifndef _WIN32
     // The system makes up /proc/self/status as it is read, past its size of 0.
     EXPECT_EQ(ErrorOf([] { ReadFileBytes("/proc/self/status", 10); }), 75);
@@ -281,7 +283,7 @@ TEST(ReplaceFileContents, LeavesTheOldFileWholeWhenTheDiskIsFull) {
     EXPECT_EQ(report, "61\r\nDisk full\r\nFile: " + folder.File("a.cam") +
                           "\r\nNothing was saved: the file is unchanged.");
     EXPECT_EQ(folder.Read("a.cam"), "old");
-    EXPECT_EQ(folder.Entries(), 1u);
+    EXPECT_EQ(folder.Names().size(), 1u);
 }
 #endif
 

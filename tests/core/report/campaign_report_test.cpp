@@ -4,12 +4,22 @@
 #include "core/report/campaign_report.h"
 #include "support/error_of.h"
 #include "support/temp_folder.h"
-#include "support/text_lines.h"
 
 namespace xal {
 namespace {
 
 const std::string kRule(80, '=');
+
+// The lines of a text whose every line ends with CR LF; a text that does not end so
+// fails the test.
+std::vector<std::string> CrLfLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "every line ends with CR LF";
+    return lines;
+}
 
 // camp1: scenario 0 leads on to scenario 1 or back to itself, scenario 1 ends it.
 Campaign TwoScenarios(const std::string& folder) {
@@ -29,7 +39,7 @@ Campaign TwoScenarios(const std::string& folder) {
 
 TEST(CampaignReport, ListsTheCampaignThenEveryScenarioLineByLine) {
     const std::vector<std::string> lines =
-        test::CrLfLines(CampaignReportText(TwoScenarios("/camps/"), "Country Three"));
+        CrLfLines(CampaignReportText(TwoScenarios("/camps/"), "Country Three"));
     const std::string head = std::string(40, ' ') + "Goto scenario:       Prestige reward:";
     const std::string dashes = std::string(40, ' ') + std::string(40, '-');
     const std::vector<std::string> expected = {
@@ -56,7 +66,7 @@ TEST(CampaignReport, IsWrittenBesideTheCampaignAndSaysAGoToThatNamesNoScenario) 
     EXPECT_EQ(WriteCampaignReport(campaign, "One"), folder.File("camp1_REPORT.txt"));
     EXPECT_EQ(folder.Read("camp1_REPORT.txt"), CampaignReportText(campaign, "One"));
     campaign.ScenarioAt(0)->Victories()->Item(2)->SetOnEndGoTo(2);  // as deleting leaves it
-    EXPECT_EQ(test::CrLfLines(CampaignReportText(campaign, "x"))[14],
+    EXPECT_EQ(CrLfLines(CampaignReportText(campaign, "x"))[14],
               "                               Victory: 2 (no scenario)      1750");
     const std::string unwritable = folder.File("missing/camp1_REPORT.txt");
     campaign.SetCampaignFolder(folder.File("missing/"));
