@@ -93,13 +93,13 @@ TEST(XalCam, AFileThatIsNotThereFailsAndIsNotCreated) {
 TEST(XalCam, ReportWritesTheSummaryBesideTheCampaignWithTheConfiguredCountryNames) {
     test::TempFolder folder;
     Campaign campaign = test::DistinctCampaign(2);
-    campaign.SetCountry(2);
+    campaign.SetCountry(20);
     folder.Write("camp1.cam", BuildCampaignFile(campaign));
     Outcome written =
         RunTool(folder, "report camp1.cam", "XDG_CONFIG_HOME='" + folder.File("none") + "' ");
     ASSERT_EQ(written.status, 0) << written.err;
     EXPECT_EQ(written.out, "camp1_REPORT.txt\n");
-    EXPECT_NE(folder.Read("camp1_REPORT.txt").find("Country:\t (2)\r\n"), std::string::npos);
+    EXPECT_NE(folder.Read("camp1_REPORT.txt").find("Country:\t (20)\r\n"), std::string::npos);
 
     // The settings name a game folder whose country list names country 2.
     std::string lands;
@@ -110,7 +110,7 @@ TEST(XalCam, ReportWritesTheSummaryBesideTheCampaignWithTheConfiguredCountryName
                      folder.File("") + "\"\n");
     Outcome named = RunTool(folder, "report --stdout camp1.cam",
                             "XDG_CONFIG_HOME='" + folder.File("config") + "' ");
-    EXPECT_NE(named.out.find("        Country:\tLand 2 (2)\r\n"), std::string::npos) << named.err;
+    EXPECT_NE(named.out.find("        Country:\tLand 20 (20)\r\n"), std::string::npos) << named.err;
     // The failure names the report it could not write.
     Outcome full = RunTool(folder, "report camp1.cam",
                            "ulimit -f 1; XDG_CONFIG_HOME='" + folder.File("config") + "' ");
