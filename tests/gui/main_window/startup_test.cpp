@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTimer>
 #include <filesystem>
 #include <stdexcept>
@@ -57,6 +58,11 @@ TEST_F(Startup, MainLoadsTheSettingsShowsTheWindowAndOpensTheArgument) {
     game.Write("camp1.cam", BuildCampaignFile(test::DistinctCampaign(3)));
     editor = gui::Main();
     EXPECT_TRUE(editor->Window().isVisible());
+    // The minor version in two digits, as the first release showed "1.00".
+    EXPECT_TRUE(QRegularExpression("^XaL Campaign Editor - \\d+\\.\\d\\d$")
+                    .match(editor->Window().windowTitle())
+                    .hasMatch())
+        << editor->Window().windowTitle().toStdString();
     EXPECT_EQ(editor->Window().findChild<QComboBox*>("cbxCountry")->count(), 20)
         << "from the game's folder";
     OpenArgument("camp1.cam");
