@@ -144,6 +144,12 @@ TEST_F(DocumentViewTest, CtrlZAndCtrlYInAFieldUndoAndRedoTheCampaign) {
     ExpectHistory("&Undo", "&Redo Edit scenario MOV file");
     QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "s0.movabc");
+    // Undone from another scenario, the step shows its own scenario, every field of it.
+    ClickScenario(1);
+    window.mnuUndo->trigger();
+    EXPECT_EQ(ShownScenario(), "Scenario 0");
+    EXPECT_EQ(Find("txtScenario")->text(), "camp10.scn");
+    EXPECT_EQ(box->text(), "s0.mov");
 }
 
 }  // namespace
