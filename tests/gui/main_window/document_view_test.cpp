@@ -84,6 +84,8 @@ TEST_F(DocumentViewTest, PickingFromTheListsStoresTheChoiceForTheShownScenario) 
     QTest::keyClick(List("cbxCountry"), Qt::Key_Down);
     EXPECT_EQ(document.Campaign()->Country(), 8);
     EXPECT_TRUE(Window().mnuSave->isEnabled());
+    Window().mnuUndo->trigger();
+    EXPECT_EQ(List("cbxCountry")->currentText(), "Country 7") << "the campaign's field drawn back";
 }
 
 TEST_F(DocumentViewTest, TheListAndTheShownScenarioFollowEveryCommandAndItsUndo) {
