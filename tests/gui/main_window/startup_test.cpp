@@ -74,7 +74,9 @@ TEST_F(Startup, ABadArgumentIsReportedAndTheWindowStaysEmpty) {
     editor = gui::Main();
     prompts.ExpectMessage("53\r\nFile not found\r\nFile: " + game.File("no.cam"));
     OpenArgument("no.cam");
+    testing::internal::CaptureStderr();
     editor->OpenCommandLineCampaign({"a.cam", "b.cam"});  // usage: no prompt
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Usage: XaL_CampaignEdit [FILE.cam]\n");
     prompts.VerifyDone();
     EXPECT_FALSE(editor->Window().fraMain->isVisible());
 }

@@ -64,6 +64,8 @@ TEST_F(OptionsDialogTest, TheIncrementGuardAndAnIncrementStoredOutOfRange) {
         EXPECT_EQ(options.txtPrestigeIncrement->text(), "1000") << "100000 shows as 1000";
         test::Retype(options.txtPrestigeIncrement, "65001");
         EXPECT_EQ(options.txtPrestigeIncrement->text(), "1000");
+        test::Retype(options.txtPrestigeIncrement, "65000");
+        EXPECT_EQ(options.txtPrestigeIncrement->text(), "65000") << "the limit itself is kept";
         test::Retype(options.txtPrestigeIncrement, "12.5");
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
     });
