@@ -48,12 +48,20 @@ TEST_F(OptionsDialogTest, ShowsTheSettingsAndOkStoresThemAsTexts) {
         EXPECT_EQ(options.txtPrestigeIncrement->text(), "250");
         test::Retype(options.txtXaLPath, "/games/Legion/");
         test::Retype(options.txtInfoFileSeparator, "");
+        for (QLineEdit* box :
+             {options.txtScenarioFileSeparator, options.txtBVFileSeparator,
+              options.txtVFileSeparator, options.txtTVFileSeparator, options.txtLFileSeparator})
+            test::Retype(box, box->objectName().mid(3, 3));  // "Sce", "BVF", "VFi", …
         test::Retype(options.txtPrestigeIncrement, "500");
         QTest::mouseClick(options.cmdOK, Qt::LeftButton);
     });
     EXPECT_EQ(settings.GameFolder, "/games/Legion/");
     EXPECT_EQ(Stored(kScenarioEditor), "/opt/rh/editor.exe");
     EXPECT_EQ(Stored(kScnInfoFileSeparator), "");
+    EXPECT_EQ((std::vector<std::string>{settings.ScnFileSeparator, settings.ScnBVFileSeparator,
+                                        settings.ScnVFileSeparator, settings.ScnTVFileSeparator,
+                                        settings.ScnLFileSeparator}),
+              (std::vector<std::string>{"Sce", "BVF", "VFi", "TVF", "LFi"}));
     EXPECT_EQ(Stored(kPrestigeIncrement), "500") << "a text, not a number";
     EXPECT_EQ(Window().mnuScn_Down->text(), "Decrease prestige of selected scenario by 500");
 }
