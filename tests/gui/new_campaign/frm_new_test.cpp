@@ -25,7 +25,14 @@ class NewCampaignWizardTest : public test::MainWindowTest {
 };
 
 TEST_F(NewCampaignWizardTest, OkShowsTheNewCampaignWithUnsavedChanges) {
+    settings.ScnInfoFileSeparator = "inf";
+    settings.ScnVFileSeparator = "win";
+    settings.ScnLFileSeparator = "los";
     RunWizard([](gui::frmNew& wizard) {
+        EXPECT_EQ(
+            (QStringList{wizard.txtInfo->text(), wizard.txtWin->text(), wizard.txtLoss->text()}),
+            (QStringList{"inf", "win", "los"}))
+            << "the texts start as the settings' separators";
         test::Retype(wizard.txtCampaignName, "camp1.CAM");
         test::Retype(wizard.txtNrOfScenarios, "3");
         QTest::mouseClick(wizard.chkGoto, Qt::LeftButton);
