@@ -202,6 +202,15 @@ void Keystroke(benchmark::State& state) {
         [](frmMain& window) { QTest::keyClick(Box(window), Qt::Key_Backspace); });
 }
 
+// A digit typed into the scenario's prestige and taken back with Backspace.
+void TypedPrestige(benchmark::State& state) {
+    SelectScenario(Editor(), 100);
+    auto* prestige = Editor().findChild<QLineEdit*>("txtScenarioPrestige");
+    Time(
+        state, [prestige](frmMain&) { QTest::keyClick(prestige, Qt::Key_5); },
+        [prestige](frmMain&) { QTest::keyClick(prestige, Qt::Key_Backspace); });
+}
+
 // The map's redraw after a keystroke in the scenario's file name: dot lays the map out
 // again in the background, and the new map is drawn once it has.
 void MapFollows(benchmark::State& state) {
@@ -228,6 +237,7 @@ XAL_COMMAND(RaiseAllPrestige);
 XAL_COMMAND(UndoDelete);
 XAL_COMMAND(RedoDelete);
 XAL_COMMAND(Keystroke);
+XAL_COMMAND(TypedPrestige);
 XAL_COMMAND(MapFollows)->Iterations(3);
 
 }  // namespace
