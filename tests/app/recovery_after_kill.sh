@@ -14,7 +14,9 @@ editor="$(realpath "$1")" game_source="$2" xal_cam="$(realpath "$3")" runs="${4:
 source "$(dirname "$0")/../../scripts/x11-driving.sh"
 
 work="$(mktemp -d)"
-trap 'xal_stop_x_server; rm -rf "$work"' EXIT
+# On a failure, what the editors wrote to their output tells why (a crash at start, say).
+trap 'status=$?; [ "$status" -eq 0 ] || cat "$work/editor.log" >&2 2>/dev/null
+      xal_stop_x_server; rm -rf "$work"' EXIT
 xal_start_x_server
 export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" WINEPREFIX="$work/no-wine"
 copies="$XDG_STATE_HOME/xal-campaign-edit/recovery"
@@ -36,6 +38,7 @@ copies_left() { find "$copies" -name '*.recovery' 2>/dev/null | wc -l; }
 wait_for_keys() {
   local opened="${1:-^Open campaign file}" tries=20
   until main_window && xdotool key ctrl+o && poll 30 visible "$opened"; do
+    kill -0 "$editor_pid" 2>/dev/null || { echo "The editor ended before it took keys." >&2; return 1; }
     ((--tries > 0)) || { echo "The editor takes no keys." >&2; return 1; }
   done
   focus_window "$opened"
@@ -47,21 +50,22 @@ wait_for_keys() {
 # Starts the editor on a fresh copy of the demo in the folder given; sets $editor_pid.
 start_on_demo() {
   rm -rf "$1" && mkdir -p "$1" && cp "$demo" "$1/Demo.cam"
-  "$editor" "$1/Demo.cam" >/dev/null 2>&1 &
+  "$editor" "$1/Demo.cam" >>"$work/editor.log" 2>&1 &
   editor_pid=$!
   wait_for_keys
 }
 
-# Starts the editor with no file, restores the copy it offers, saves and quits.
+# Starts the editor with no file, restores the copy it offers, saves and quits; sets
+# $editor_pid.
 restore_save_quit() {
-  "$editor" >/dev/null 2>&1 &
-  local pid=$!
+  "$editor" >>"$work/editor.log" 2>&1 &
+  editor_pid=$!
   focus_window "^XaL Campaign Editor$"
   xdotool key Return
   wait_until_closed "^XaL Campaign Editor$"
   wait_for_keys "^XaL Campaign Editor$"
   xdotool key ctrl+s ctrl+q
-  wait_for_exit "$pid"
+  wait_for_exit "$editor_pid"
 }
 
 if [ "$runs" -eq 1 ]; then
