@@ -223,11 +223,5 @@ TEST(XalCam, TheDemoCampaignIsBuiltFromItsJson) {
     EXPECT_EQ(folder.Read("demo.cam"), folder.Read(examples + "game/scenario/Demo.cam"));
 }
 
-TEST(XalCam, UsageErrorsExitWithTwo) {
-    test::TempFolder folder;
-    for (const char* arguments : {"", "unpack x.cam", "build x.json", "dump"})
-        EXPECT_EQ(RunTool(folder, arguments).status, 2) << arguments;
-}
-
 }  // namespace
 }  // namespace xal

@@ -151,20 +151,6 @@ TEST(CheckNewCampaign, NamesOfExactlyTheLimitsPass) {
               0u);
 }
 
-TEST(CheckNewCampaign, ATooLongNameListsEveryFileNameItBreaks) {
-    const std::string name = "ABCDEFGHIJKLMNOPQ";  // 17 characters
-    const std::string scn = " for scenario " + name + "00.scn is too long.\r\n";
-    EXPECT_EQ(CheckNewCampaign(Generated(name, "1")),
-              "A campaign name has at most 16 characters.\r\nA file name has at most 20 "
-              "characters.\r\n\r\nCampaign name (" +
-                  name + ") is too long.\r\n\r\nScenario name (" + name +
-                  "00.scn) is too long.\r\nScenario information file name (" + name + "00i.txt)" +
-                  scn + "Scenario brilliant victory text file name (" + name + "00v.txt)" + scn +
-                  "Scenario victory text file name (" + name + "00v.txt)" + scn +
-                  "Scenario tactical victory text file name (" + name + "00v.txt)" + scn +
-                  "Scenario loss text file name (" + name + "00l.txt)" + scn + "\r\n");
-}
-
 TEST(CheckNewCampaign, PrestigeAboveTheLimitFailsAndExactlyTheLimitPasses) {
     // Scenario 0 has 64000 and a best reward of exactly 65000; scenario 1 has exactly
     // 65000 and rewards above it; scenario 2, the last, has 66000.

@@ -174,16 +174,6 @@ TEST(RegistryStore, ALockFileThatCannotBeOpenedIsToldOnceAndTheFileReadWithoutIt
     EXPECT_EQ(platform::TakeSettingsNotice(), std::nullopt) << "told once";
 }
 
-TEST(RegistryStore, ReadsShareTheStoreUntilItChanges) {
-    test::RegistrySandbox sandbox;
-    Set("XaL Path", "/games/legion/");
-    const platform::RegistryFileStore& store = platform::ActiveRegistryStore();
-    const auto first = store.Read();
-    EXPECT_EQ(store.Read(), first);
-    Set("XaL Path", "/games/other/");
-    EXPECT_NE(store.Read(), first);
-}
-
 TEST(RegistryStore, FollowsXdgConfigHome) {
     test::ScopedEnvironment home("HOME", "/home/designer");
     {
