@@ -6,6 +6,7 @@
 
 #include "core/base/conversions.h"
 #include "core/base/error.h"
+#include "core/model/campaign_limits.h"
 #include "core/model/outcomes.h"
 
 namespace xal {
@@ -54,6 +55,16 @@ EditStep FieldStep(Field field, FieldPlace place) {
     const std::string caption = "Edit " + whose + " " + name;
     return {field == Field::OutcomeGoTo ? "Choose go-to" : caption, place.scenario,
             caption + " " + DecimalText(place.scenario)};
+}
+
+// "victory", "victory and loss", "brilliant victory, victory and loss".
+std::string OutcomeWords(const std::vector<int>& outcomes) {
+    std::string words;
+    for (std::size_t k = 0; k < outcomes.size(); ++k) {
+        if (k > 0) words += k + 1 == outcomes.size() ? " and " : ", ";
+        words += kOutcomes[outcomes[k]].word;
+    }
+    return words;
 }
 
 // The contents of `contents` with the file that `campaign` lives in.
@@ -213,6 +224,30 @@ void CampaignDocument::SetNumber(Field field, FieldPlace place, Long number) {
     place = PlaceOf(field, place);
     Edit(FieldStep(field, place), {.parts = Change::kField, .field = field, .place = place},
          [&](xal::Campaign& campaign) { SetNumberOf(campaign, field, place, number); });
+}
+
+void CampaignDocument::SendOutcomes(Byte scenario, const std::vector<int>& outcomes, Byte goTo) {
+    const int count = campaign_->NrOfScenarios();
+    const bool distinct = std::ranges::all_of(outcomes, [&](int outcome) {
+        return outcome >= 0 && outcome < kOutcomeCount &&
+               std::ranges::count(outcomes, outcome) == 1;
+    });
+    if (scenario >= count || outcomes.empty() || !distinct ||
+        (goTo >= count && goTo != limits::kEndOfCampaign))
+        Raise(ErrorNumber::SubscriptOutOfRange);
+    const std::string target =
+        goTo == limits::kEndOfCampaign ? "END" : "scenario " + DecimalText(goTo);
+    const std::string caption =
+        "Send scenario " + DecimalText(scenario) + "'s " + OutcomeWords(outcomes) + " to " + target;
+    // One field changes or several: the window redraws the scenario's go-to lists either way.
+    DocumentChange what{.parts = Change::kField,
+                        .field = Field::OutcomeGoTo,
+                        .place = {scenario, static_cast<Byte>(outcomes.front())}};
+    if (outcomes.size() > 1) what = {.parts = Change::kScenarios};
+    Edit({caption, scenario, {}}, what, [&](xal::Campaign& campaign) {
+        for (int outcome : outcomes)
+            campaign.ScenarioAt(scenario)->Victories()->Item(outcome + 1)->SetOnEndGoTo(goTo);
+    });
 }
 
 }  // namespace xal

@@ -122,6 +122,11 @@ class CampaignDocument {
     // typing in one field is one step.
     void SetText(Field field, FieldPlace place, const std::string& text);
     void SetNumber(Field field, FieldPlace place, Long number);
+    // Sends outcomes of a scenario (0 brilliant victory to 3 loss, each once) to another
+    // scenario or to the end of the campaign (limits::kEndOfCampaign), as one step that names them:
+    // "Send scenario 3's loss to END", "Send scenario 0's victory and loss to scenario 2".
+    // A go-to that names no scenario of the campaign raises "Subscript out of range" (9).
+    void SendOutcomes(Byte scenario, const std::vector<int>& outcomes, Byte goTo);
 
   private:
     struct Record {

@@ -4,6 +4,7 @@
 #include "core/campaign_document/campaign_document.h"
 #include "core/campaign_document/shown_scenario.h"
 #include "core/campaign_file/campaign_writer.h"
+#include "core/model/campaign_limits.h"
 #include "core/model/campaign_snapshot.h"
 #include "support/campaign_fixtures.h"
 #include "support/error_of.h"
@@ -58,6 +59,13 @@ TEST(CampaignDocument, EveryCommandIsOneStepToldInOneNoticeAndUndoneToTheBytesBe
              Change::kField, kNone, 3, 3},
             {[](auto& d) { d.SetNumber(Field::OutcomePrestige, kFirst, 5); },
              "Edit brilliant victory prestige", Change::kField, kNone, 0, 0},
+            {[](auto& d) { d.SendOutcomes(3, {0}, limits::kEndOfCampaign); },
+             "Send scenario 3's brilliant victory to END", Change::kField, kNone, 3, 3},
+            {[](auto& d) {
+                 d.SendOutcomes(1, {0, 2, 3}, 4);
+             },
+             "Send scenario 1's brilliant victory, tactical victory and loss to scenario 4",
+             Change::kScenarios, kNone, 1, 1},
         };
     for (const auto& [command, caption, parts, told, afterUndo, afterRedo] : cases) {
         SCOPED_TRACE(caption);
@@ -180,6 +188,13 @@ TEST(CampaignDocument, AFailingChangeLeavesTheCampaignAndTheHistoryAsTheyWere) {
         {3, [](auto& d) { d.MoveScenario(0, MoveDirection::Up); }, 9},
         {3, [](auto& d) { d.MoveScenario(2, MoveDirection::Down); }, 9},
         {3, [](auto& d) { d.SetText(Field::CampaignPrestige, {}, "2"); }, 5},
+        {3, [](auto& d) { d.SendOutcomes(0, {3}, 3); }, 9},
+        {3,
+         [](auto& d) {
+             d.SendOutcomes(0, {1, 1}, 2);
+         },
+         9},
+        {3, [](auto& d) { d.SendOutcomes(3, {1}, 2); }, 9},
         {3,
          [](auto& d) {
              d.Edit({"Break", 0, {}}, {}, [](Campaign& c) {
