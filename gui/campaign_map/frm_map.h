@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QFutureWatcher>
+#include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
 #include <QWidget>
@@ -12,25 +12,28 @@
 #include "core/campaign_check/campaign_check.h"
 #include "core/campaign_document/campaign_document.h"
 #include "core/campaign_map/campaign_graph.h"
-#include "core/map_drawing/map_layout.h"
+#include "core/campaign_map/map_places.h"
+#include "gui/campaign_map/box_menu.h"
+#include "gui/campaign_map/layout_process.h"
 #include "gui/campaign_map/map_scene.h"
 
 namespace xal::gui {
 
 // The campaign map window: the document's campaign's scenarios and outcomes as a graph, with
 // the check's findings beside it, following the document's changes while it is shown. A
-// click on a scenario's box, or on a finding about one, shows that scenario through the
-// callback.
+// click on a scenario's box, or on a finding about one, shows that scenario in the main
+// window; an arrow dragged to another box, or a box's menu, sends outcomes elsewhere
+// through the document. Esc closes the window; Ctrl+S saves the map as a picture.
 //
-// Dot lays a large map out in seconds, so it works in the background: the findings and
-// the marks of problems follow an edit at once, a map of another shape once it is laid
-// out. Until then the map drawn before stays.
+// The map is laid out by a program of its own, in the background: the findings and the
+// marks of problems follow an edit at once, a map of another shape once it is laid out.
+// Until then the map drawn before stays usable, with a quiet sign that a new one is coming;
+// a layout that an edit has made stale is stopped.
 class frmMap : public QWidget {
     Q_OBJECT
 
   public:
-    frmMap(const CampaignDocument& document, std::function<void(Byte)> showScenario,
-           QWidget* parent = nullptr);
+    frmMap(CampaignDocument& document, ScenarioActions actions, QWidget* parent = nullptr);
 
     // Checks the document's campaign and draws its map, when the map or the findings differ
     // from those drawn; a map of another shape is laid out first, in the background.
@@ -38,6 +41,10 @@ class frmMap : public QWidget {
     // Refreshes once the events of the moment are handled: a burst of edits draws the map
     // once, after the campaign holds them all.
     void ScheduleRefresh();
+    // Marks the scenario the main window shows.
+    void MarkShown(int scenarioNr) { vwMap->MarkShown(scenarioNr); }
+    // Asks for a file and saves the map there as SVG or PNG, as the tool draws it.
+    void SavePicture();
     // The map drawn, and the findings listed.
     const CampaignGraph& ShownGraph() const { return graph_; }
     const std::vector<Finding>& ShownFindings() const { return findings_; }
@@ -45,30 +52,30 @@ class frmMap : public QWidget {
     QSplitter* splMap = nullptr;
     MapView* vwMap = nullptr;
     QListWidget* lstFindings = nullptr;
+    QLabel* lblLayingOut = nullptr;  // shown while a new layout is made
 
   signals:
     // A map laid out in the background has been drawn.
     void drawn();
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
-    // A graph and the layout dot gave it, or why there is none.
-    struct LaidOut {
-        CampaignGraph graph;
-        MapLayout layout;
-        std::string error;
-    };
+    void EdgeDropped(std::size_t edge, std::size_t box);
     void LayOutWanted();
-    void ShowLaidOut();
+    void ShowLaidOut(const CampaignGraph& graph, const MapLayout& layout);
+    void LayoutFailed(const QString& report);
     void ShowFindings();
     void lstFindings_ItemClick(QListWidgetItem* item);
 
-    const CampaignDocument& document_;
-    std::function<void(Byte)> showScenario_;
+    CampaignDocument& document_;
+    ScenarioActions actions_;
     bool scheduled_ = false;
     CampaignGraph graph_;  // drawn
     MapLayout layout_;
     CampaignGraph wanted_;  // the campaign's map now, drawn once laid out
-    QFutureWatcher<LaidOut> layingOut_;
+    LayoutProcess layingOut_;
     std::vector<Finding> findings_;
     CampaignDocument::Subscription listening_;
 };

@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QLayout>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 
 #include "core/campaign_file/campaign_path.h"
@@ -96,12 +97,20 @@ void frmMain::DocumentChanged(const DocumentChange& change) {
     fraMain->Draw(change, another);
     if (change.Has(Change::kReplaced | Change::kFile | Change::kUnsaved | Change::kHistory))
         UpdateCommandStates();
+    if (another) MarkShownOnMap();
 }
 
 void frmMain::ShowScenario(int scenarioNr) {
     const int count = document_.Campaign()->NrOfScenarios();
     if (scenarioNr < 0 || scenarioNr >= count) return;
     fraMain->ShowScenario(scenarioNr, shown_.Choose(scenarioNr, count));
+    MarkShownOnMap();
+}
+
+void frmMain::MarkShownOnMap() {
+#ifdef XAL_CAMPAIGN_MAP
+    if (frmMap_) frmMap_->MarkShown(shown_.Number());
+#endif
 }
 
 void frmMain::UpdateCommandStates() {
@@ -262,14 +271,32 @@ void frmMain::mnuReport_Click() {
 void frmMain::mnuMap_Click() {
 #ifdef XAL_CAMPAIGN_MAP
     if (!frmMap_)
-        frmMap_ = new frmMap(
-            document_, [this](Byte scenarioNr) { ShowScenario(scenarioNr); }, this);
+        frmMap_ = new frmMap(document_,
+                             {[this](Byte scenarioNr) { ShowScenario(scenarioNr); },
+                              [this](Byte scenarioNr, ScenarioCommand command) {
+                                  RunScenarioCommand(scenarioNr, command);
+                              }},
+                             this);
+    frmMap_->MarkShown(shown_.Number());
     frmMap_->Refresh();
     frmMap_->show();
     frmMap_->raise();
     frmMap_->activateWindow();
 #endif
 }
+
+#ifdef XAL_CAMPAIGN_MAP
+// The map's box menu runs a scenario command as its button in the list does, on the
+// scenario shown.
+void frmMain::RunScenarioCommand(Byte scenarioNr, ScenarioCommand command) {
+    ShowScenario(scenarioNr);
+    const char* button = command == ScenarioCommand::Up     ? "cmdUp"
+                         : command == ScenarioCommand::Down ? "cmdDown"
+                         : command == ScenarioCommand::Add  ? "cmdAdd"
+                                                            : "cmdDelete";
+    fraMain->findChild<QPushButton*>(button)->click();
+}
+#endif
 
 void frmMain::mnuOptions_Click() {
     frmOptions options(settings_, document_.Campaign()->CampaignFolder(), this);

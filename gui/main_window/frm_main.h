@@ -14,6 +14,9 @@
 #include "gui/main_window/file_commands.h"
 #include "gui/main_window/main_commands.h"
 #include "gui/text_editor/uc_edit.h"
+#ifdef XAL_CAMPAIGN_MAP
+#include "gui/campaign_map/box_menu.h"
+#endif
 
 namespace xal::gui {
 
@@ -64,6 +67,8 @@ class frmMain : public QMainWindow, public MainCommands {
   private:
     // The one place that draws a change of the document.
     void DocumentChanged(const DocumentChange& change);
+    // The map marks the scenario shown, when it is open.
+    void MarkShownOnMap();
     // Every command's state and the campaign frame's caption and visibility.
     void UpdateCommandStates();
     void ConnectCommands();
@@ -75,6 +80,9 @@ class frmMain : public QMainWindow, public MainCommands {
     void mnuOpen_Click();
     void mnuReport_Click();
     void mnuMap_Click();
+#ifdef XAL_CAMPAIGN_MAP
+    void RunScenarioCommand(Byte scenarioNr, ScenarioCommand command);
+#endif
     void mnuOptions_Click();
     void mnuAbout_Click();
 

@@ -101,8 +101,9 @@ std::optional<platform::FilePickResult> PickQtFile(const platform::FilePickReque
     dialog.selectFile(QFileInfo(start).fileName());
     if (request.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        // A name typed without an ending gets the kind's own, such as ".cam".
-        dialog.setDefaultSuffix(Utf8ToQString(request.pattern).remove("*."));
+        // A name typed without an ending gets the kind's own, such as ".cam": the first
+        // of the kinds offered.
+        dialog.setDefaultSuffix(Utf8ToQString(request.pattern).section(' ', 0, 0).remove("*."));
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
     }

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
+#include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGraphicsEllipseItem>
 #include <QGraphicsItem>
 #include <QListWidget>
+#include <QMenu>
 #include <QSignalSpy>
 
 #include "gui/campaign_map/frm_map.h"
+#include "gui/campaign_map/node_box.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
@@ -32,8 +37,8 @@ class MapWindowTest : public test::MainWindowTest {
 
 TEST_F(MapWindowTest, ShowsTheCampaignInOneWindowAndAClickedBoxOrFindingShowsItsScenario) {
     gui::frmMap& map = OpenedMap();
-    EXPECT_EQ(map.vwMap->scene()->items().size(), 4u + 3 * 3)
-        << "three scenarios and the end, each arrow a line, a head, a label";
+    EXPECT_EQ(map.vwMap->scene()->items().size(), 4u + 3 * 4)
+        << "three scenarios and the end, each arrow a line, a head, its grip, a label";
     map.close();
     Window().mnuMap->trigger();
     EXPECT_TRUE(map.isVisible());
@@ -72,6 +77,72 @@ TEST_F(MapWindowTest, AnOpenMapFollowsTheEditsAndAClosedOneCatchesUpWhenOpened) 
     ClickToolbar("MAP");
     WaitForDrawing(map);
     EXPECT_EQ(map.ShownGraph().edges.size(), 4u);
+}
+
+// The grip of an arrow's head: the item that carries the edge's position, and no text.
+QPointF HeadOf(const gui::MapView& view, std::size_t edge) {
+    for (QGraphicsItem* item : view.scene()->items())
+        if (item->data(1).isValid() && item->data(1).toULongLong() == edge &&
+            item->type() == QGraphicsEllipseItem::Type)
+            return item->sceneBoundingRect().center();
+    ADD_FAILURE() << "no head of edge " << edge;
+    return {};
+}
+
+TEST_F(MapWindowTest, AnArrowDraggedToAnotherBoxOrAChoiceInABoxsMenuRelinksAsOneStep) {
+    gui::frmMap& map = OpenedMap();
+    gui::MapView& view = *map.vwMap;
+    // Scenario 1's arrow, all four outcomes to scenario 2, dragged onto the end.
+    const QPointF end = view.Boxes()[3]->sceneBoundingRect().center();
+    view.centerOn(HeadOf(view, 1));
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(HeadOf(view, 1)));
+    QTest::mouseMove(view.viewport(), view.mapFromScene(end));
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, view.mapFromScene(end));
+    EXPECT_EQ(
+        Window().mnuUndo->text(),
+        "&Undo Send scenario 1's brilliant victory, victory, tactical victory and loss to END");
+    EXPECT_EQ(document.Campaign()->ScenarioAt(1)->Victories()->Item(3)->OnEndGoTo(), 254);
+    WaitForDrawing(map);
+
+    // From the keys: to scenario 0's box (the one shown), its menu, its loss to scenario 2.
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_Down);
+    ASSERT_EQ(view.CurrentBox(), 0u);
+    QTest::keyClick(&view, Qt::Key_Menu);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QMenu* loss = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text() == "Loss leads to") loss = action->menu();
+    ASSERT_NE(loss, nullptr);
+    EXPECT_TRUE(loss->actions()[2]->isChecked()) << "Scenario 1, where it goes";
+    loss->actions()[3]->trigger();  // Scenario 2
+    menu->close();
+    EXPECT_EQ(Window().mnuUndo->text(), "&Undo Send scenario 0's loss to scenario 2");
+    Window().mnuUndo->trigger();
+    EXPECT_EQ(document.Campaign()->ScenarioAt(0)->Victories()->Item(4)->OnEndGoTo(), 1);
+    EXPECT_EQ(ShownScenario(), "Scenario 0");
+}
+
+TEST_F(MapWindowTest, KeysMoveBetweenBoxesShowTheScenarioAndCloseTheWindow) {
+    gui::frmMap& map = OpenedMap();
+    gui::MapView& view = *map.vwMap;
+    map.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&map));
+    view.setFocus();
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}) QTest::keyClick(&view, key);
+    EXPECT_EQ(view.CurrentBox(), 2u) << "the shown scenario's box, then along the arrows";
+    QTest::keyClick(&view, Qt::Key_Return);
+    EXPECT_EQ(ShownScenario(), "Scenario 2");
+    EXPECT_TRUE(view.Boxes()[2]->IsShown());
+    EXPECT_FALSE(view.Boxes()[0]->IsShown());
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(&view)->child(2);
+    EXPECT_EQ(box->text(QAccessible::Name).toStdString(),
+              "Scenario 2, camp12.scn. Brilliant victory, victory, tactical victory and loss lead "
+              "to END.");
+    EXPECT_TRUE(box->state().focused);
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_FALSE(map.isVisible());
 }
 
 }  // namespace

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: MIT
+#include "gui/campaign_map/layout_process.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "core/base/error.h"
+#include "core/campaign_map/map_exchange.h"
+
+namespace xal::gui {
+namespace {
+
+#ifdef _WIN32
+constexpr const char* kProgramName = "xal-map-layout.exe";
+#else
+constexpr const char* kProgramName = "xal-map-layout";
+#endif
+
+// What the program said when it failed, else why it did not run.
+QString FailureOf(QProcess& process) {
+    const QString said = QString::fromUtf8(process.readAllStandardError()).trimmed();
+    if (!said.isEmpty()) return said;
+    return QString::fromStdString(
+        RunTimeError(ErrorNumber::FileNotFound,
+                     "The map's layout program did not run: " + process.errorString().toStdString(),
+                     "File: " + process.program().toStdString())
+            .Report());
+}
+
+}  // namespace
+
+LayoutProcess::LayoutProcess(QObject* parent) : QObject(parent) {}
+
+LayoutProcess::~LayoutProcess() {
+    Abandon();
+}
+
+QString LayoutProcess::Program() {
+    const QString set = qEnvironmentVariable("XAL_MAP_LAYOUT");
+    if (!set.isEmpty()) return set;
+    const QDir folder(QCoreApplication::applicationDirPath());
+    const QString beside = folder.filePath(kProgramName);
+    if (QFileInfo::exists(beside)) return beside;
+    return QDir::cleanPath(
+        folder.filePath(XAL_INSTALLED_LIBEXEC_FOLDER "/" + QString(kProgramName)));
+}
+
+void LayoutProcess::Abandon() {
+    if (!process_) return;
+    process_->disconnect(this);
+    process_->kill();
+    process_->waitForFinished(-1);  // a killed process ends at once: reap it
+    process_.reset();
+}
+
+void LayoutProcess::Start(const CampaignGraph& graph) {
+    Abandon();
+    graph_ = graph;
+    process_ = std::make_unique<QProcess>();
+    connect(process_.get(), &QProcess::finished, this, [this] { Finished(); });
+    connect(process_.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) Finished();
+    });
+    process_->start(Program(), {});
+    process_->write(QByteArray::fromStdString(GraphText(graph)));
+    process_->closeWriteChannel();
+}
+
+bool LayoutProcess::IsRunning() const {
+    return process_ && process_->state() != QProcess::NotRunning;
+}
+
+void LayoutProcess::Finished() {
+    const std::unique_ptr<QProcess> process = std::move(process_);
+    process->disconnect(this);
+    if (process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0 ||
+        process->error() == QProcess::FailedToStart) {
+        emit failed(FailureOf(*process));
+        return;
+    }
+    try {
+        const MapLayout layout = ReadLayoutText(process->readAllStandardOutput().toStdString());
+        if (layout.nodes.size() != graph_.nodes.size() ||
+            layout.edges.size() != graph_.edges.size())
+            Raise(ErrorNumber::TypeMismatch, "The map's layout does not fit its graph");
+        emit laidOut(graph_, layout);
+    } catch (const RunTimeError& error) {
+        emit failed(QString::fromStdString(error.Report()));
+    }
+}
+
+std::string LayoutProcess::Draw(const CampaignGraph& graph, const std::string& format) {
+    QProcess process;
+    process.start(Program(), {"--draw", QString::fromStdString(format)});
+    process.write(QByteArray::fromStdString(GraphText(graph)));
+    process.closeWriteChannel();
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        Raise(ErrorNumber::InvalidArgument, FailureOf(process).toStdString());
+    return process.readAllStandardOutput().toStdString();
+}
+
+}  // namespace xal::gui
