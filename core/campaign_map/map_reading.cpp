@@ -92,7 +92,7 @@ std::string BoxDescription(const CampaignGraph& graph, std::size_t node) {
             if (k > 0) outcomes += k + 1 == edge.outcomes.size() ? " and " : ", ";
             outcomes += kOutcomes[static_cast<std::size_t>(edge.outcomes[k])].word;
         }
-        ways += (ways.empty() ? " " : "; ") + Capitalised(outcomes) +
+        ways += (ways.empty() ? " " : ". ") + Capitalised(outcomes) +
                 (edge.outcomes.size() == 1 ? " leads to " : " lead to ") +
                 TargetName(graph.nodes[edge.to]);
     }

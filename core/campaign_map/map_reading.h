@@ -22,7 +22,7 @@ std::optional<std::size_t> NextBox(const CampaignGraph& graph, const MapLayout& 
                                    std::size_t from, MapStep step);
 
 // What a box says to a screen reader: "Scenario 3, camp13.scn. Brilliant victory and
-// victory lead to scenario 4; tactical victory and loss lead to END. Marked red: the check
+// victory lead to scenario 4. Tactical victory and loss lead to END. Marked red: the check
 // found an error." In Windows-1252, as the names it holds.
 std::string BoxDescription(const CampaignGraph& graph, std::size_t node);
 

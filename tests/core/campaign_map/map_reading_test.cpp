@@ -56,9 +56,9 @@ TEST(MapReading, ArrowKeysFollowTheArrowsDownAndBackAndGoAcrossARank) {
 TEST(MapReading, EachBoxSaysWhereItsOutcomesLeadAndItsMarkInWords) {
     const CampaignGraph graph = Graph();
     const std::string said[] = {
-        "Scenario 0, a.scn. Brilliant victory and victory lead to scenario 1; Tactical victory "
+        "Scenario 0, a.scn. Brilliant victory and victory lead to scenario 1. Tactical victory "
         "and loss lead to scenario 2.",
-        "Scenario 1, b\xe9.scn. Brilliant victory, victory and tactical victory lead to END; "
+        "Scenario 1, b\xe9.scn. Brilliant victory, victory and tactical victory lead to END. "
         "Loss leads to scenario 0. Marked orange: the check found a warning.",
         "Scenario 2, c.scn. Brilliant victory, victory, tactical victory and loss lead to 77, "
         "which names no scenario. Marked red: the check found an error.",

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 
+#include "core/map_drawing/map_render.h"
 #include "gui/campaign_map/frm_map.h"
 #include "gui/campaign_map/node_box.h"
 #include "support/campaign_fixtures.h"
@@ -143,6 +144,19 @@ TEST_F(MapWindowTest, KeysMoveBetweenBoxesShowTheScenarioAndCloseTheWindow) {
     EXPECT_TRUE(box->state().focused);
     QTest::keyClick(&view, Qt::Key_Escape);
     EXPECT_FALSE(map.isVisible());
+}
+
+TEST_F(MapWindowTest, SavesThePictureTheToolDrawsAndTellsANameOfNoPicture) {
+    gui::frmMap& map = OpenedMap();
+    prompts.ExpectFilePick("Save map picture", campaigns.File("camp1 map.svg"));
+    QTest::keyClick(&map, Qt::Key_S, Qt::ControlModifier);
+    RenderCampaignMap(map.ShownGraph(), campaigns.File("tool.svg"));
+    EXPECT_EQ(campaigns.Read("camp1 map.svg"), campaigns.Read("tool.svg"));
+    prompts.ExpectFilePick("Save map picture", campaigns.File("camp1.gif"))
+        .ExpectMessage("52\r\nA campaign map is written as .svg or .png, not as \"" +
+                       campaigns.File("camp1.gif") + "\"");
+    map.SavePicture();
+    prompts.VerifyDone();
 }
 
 }  // namespace
