@@ -68,8 +68,12 @@ TEST_F(MapWindowTest, AnOpenMapFollowsTheEditsAndAClosedOneCatchesUpWhenOpened) 
     Find("txtScenario")->end(false);
     QTest::keyClick(Find("txtScenario"), Qt::Key_X);
     QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(map.lblLayingOut->isVisibleTo(&map)) << "a sign while the new map is laid out";
+    QTest::keyClick(Find("txtScenario"), Qt::Key_Y);  // the layout under way is stale now
+    QCoreApplication::sendPostedEvents();
     WaitForDrawing(map);
-    EXPECT_EQ(map.ShownGraph().nodes[0].label, "0\ncamp10.scnx");
+    EXPECT_EQ(map.ShownGraph().nodes[0].label, "0\ncamp10.scnxy");
+    EXPECT_FALSE(map.lblLayingOut->isVisibleTo(&map));
 
     map.close();
     QTest::keyClick(List("cbxVictoryGoto_3"), Qt::Key_Home);  // scenario 0's loss ends it
