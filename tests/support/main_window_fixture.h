@@ -48,6 +48,8 @@ class MainWindowTest : public ::testing::Test {
     std::string WriteCampaign(const std::string& name, const Campaign& campaign);
     // Opens a campaign file through the toolbar's open button and the file dialog.
     void OpenThroughToolbar(const std::string& path);
+    // Writes `campaign` as the campaign file `name` and opens it so; returns the window.
+    gui::frmMain& Open(const Campaign& campaign, const std::string& name = "camp1.cam");
     void ClickToolbar(const QString& key);
     // A control of the window, by the name the window's design gives it.
     template <typename Control = QLineEdit>

@@ -26,8 +26,7 @@ std::optional<platform::RegFileValue> RegistrySandbox::Stored(const std::string&
     const auto file = platform::ActiveRegistryStore().Read();
     const platform::RegFileKey* found = file->FindKey(key);
     const platform::RegFileValue* value = found ? found->FindValue(name) : nullptr;
-    if (!value) return std::nullopt;
-    return *value;
+    return value ? std::optional(*value) : std::nullopt;
 }
 
 bool RegistrySandbox::KeyExists(const std::string& key) {

@@ -20,7 +20,6 @@ ScriptedPrompts::ScriptedPrompts() {
             return request.buttons == platform::MessageButtons::Ok
                        ? platform::MessageAnswer::Ok
                        : platform::MessageAnswer::Cancel;
-        EXPECT_EQ(expected->message.text, request.text);
         if (expected->checkDetails) {
             EXPECT_EQ(expected->message.title, request.title) << "title of: " << request.text;
             EXPECT_EQ(expected->message.buttons, request.buttons) << "buttons of: " << request.text;
@@ -32,25 +31,18 @@ ScriptedPrompts::ScriptedPrompts() {
                                                     -> std::optional<platform::FilePickResult> {
         filePicks_.push_back(request);
         auto expected = Next(Kind::FilePick, request.title);
-        if (!expected) return std::nullopt;
-        EXPECT_EQ(expected->message.text, request.title);
-        if (!expected->path) return std::nullopt;
-        std::string title = *expected->path;
-        auto slash = title.find_last_of("/\\");
-        if (slash != std::string::npos) title = title.substr(slash + 1);
-        return platform::FilePickResult{*expected->path, title};
+        if (!expected || !expected->path) return std::nullopt;
+        // The name after the last separator; the whole path without one (npos + 1 is 0).
+        const std::string& path = *expected->path;
+        return platform::FilePickResult{path, path.substr(path.find_last_of("/\\") + 1)};
     });
     oldProcess_ = platform::SetProcessHandler([this](const std::string& commandLine) {
         auto expected = Next(Kind::Process, commandLine);
-        if (!expected) return false;
-        EXPECT_EQ(expected->message.text, commandLine);
-        return expected->started;
+        return expected && expected->started;
     });
     oldDialog_ = platform::SetDialogHandler([this](const std::string& name, void* dialog) {
         auto expected = Next(Kind::Dialog, name);
-        if (!expected) return;
-        EXPECT_EQ(expected->message.text, name);
-        if (expected->dialogAnswer) expected->dialogAnswer(dialog);
+        if (expected && expected->dialogAnswer) expected->dialogAnswer(dialog);
     });
 }
 
@@ -83,6 +75,7 @@ std::optional<ScriptedPrompts::Expectation> ScriptedPrompts::Next(Kind kind,
                       << ": " << what;
         return std::nullopt;
     }
+    EXPECT_EQ(next.message.text, what) << KindName(static_cast<int>(kind));
     return next;
 }
 

@@ -8,12 +8,6 @@
 
 namespace xal::test {
 
-// Wine's header of a machine registry file, up to the first key.
-inline std::string WineRegistryHeader(const std::string& arch = "win64") {
-    return "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n#arch=" + arch +
-           "\n\n";
-}
-
 // A section of a Wine registry file holding the game's folder: the key line as Wine
 // writes it (backslashes doubled, a time stamp after it), its "#time=" line, the folder
 // as an escaped string and the game's version. `escapedKey` and `escapedFolder` are as
@@ -47,9 +41,12 @@ class WinePrefixLayout {
     void Link(const std::string& drive, const std::filesystem::path& target) const {
         std::filesystem::create_symlink(target, folder_.Path() / "dosdevices" / drive);
     }
-    // Writes "system.reg": Wine's header, then the sections as given.
-    void WriteSystemRegistry(const std::string& sections, const std::string& arch = "win64") const {
-        folder_.Write("system.reg", WineRegistryHeader(arch) + sections);
+    // Writes "system.reg": Wine's header of a machine registry, then the sections as given.
+    void WriteSystemRegistry(const std::string& sections) const {
+        folder_.Write("system.reg",
+                      "WINE REGISTRY Version 2\n;; All keys relative to REGISTRY\\\\Machine\n\n"
+                      "#arch=win64\n\n" +
+                          sections);
     }
 
   private:

@@ -19,12 +19,12 @@ TEST(BuildCampaignFile, LaysOutHeaderRecordsAndTrailer) {
     EXPECT_EQ(bytes.substr(2, 2), "\x2c\x01");
     EXPECT_EQ(bytes.substr(4, 8), std::string("won.mov\0", 8));
     EXPECT_EQ(bytes.substr(24, 9), std::string("lost.mov\0", 9));
-    EXPECT_EQ(test::Word16At(bytes, 44), 1000);
+    EXPECT_EQ(bytes.substr(44, 2), "\xe8\x03");
     EXPECT_EQ(static_cast<unsigned char>(bytes[48]), 150);
     EXPECT_EQ(bytes.substr(52, 10), "camp10.scn");
     EXPECT_EQ(bytes.substr(72, 6), "s0.mov");
     EXPECT_EQ(bytes.substr(112, 7), "s0i.txt");
-    EXPECT_EQ(test::Word16At(bytes, 132), 65535);
+    EXPECT_EQ(bytes.substr(132, 2), "\xff\xff");
     EXPECT_EQ(bytes.substr(174, 9), std::string("t0_0.txt\0", 9));
     EXPECT_EQ(bytes.substr(194, 8), "m0_0.mov");
     EXPECT_EQ(static_cast<unsigned char>(bytes[550]), 254);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "core/base/error.h"
 #include "core/model/campaign_snapshot.h"
@@ -32,7 +33,6 @@ TEST(RecoveryCopy, GivesBackEveryByteOfEveryTextAndTheExtremesOfEveryNumber) {
     Campaign campaign = test::DistinctCampaign(3);
     campaign.SetCampaignName(AllBytes());
     campaign.SetCampaignFolder("/home/\xc3\xa9t\xc3\xa9 %41%/");
-    campaign.SetCampaignFile("");
     campaign.SetCampaignTXT(std::string("a\r\nb\0c%", 7));
     campaign.SetDefeatMOV(" lead and trail ");
     campaign.SetNrOfScenarios(255);
@@ -70,12 +70,8 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 
 // The description of the error reading the text raises; empty when it raises none.
 std::string RefusalOf(const std::string& text) {
-    try {
-        ReadRecoveryCopy(text);
-    } catch (const RunTimeError& error) {
-        return error.Description();
-    }
-    return "";
+    const std::optional<RunTimeError> error = test::RaisedBy([&] { ReadRecoveryCopy(text); });
+    return error ? error->Description() : "";
 }
 
 TEST(RecoveryCopy, RefusesEveryTextCutShort) {

