@@ -134,6 +134,16 @@ TEST(XalCam, CheckPrintsTheFindingsAndFailsOnlyOnAnError) {
               "error: Scenario 0 (camp10.scn), loss: goes to scenario 2, which does not exist.\n");
 }
 
+TEST(XalCam, CheckLooksForTheFilesTheCampaignNamesInTheGameGiven) {
+    test::TempFolder folder;
+    folder.Write("game/scenario/camp1.cam", BuildCampaignFile(test::DistinctCampaign(1)));
+    const Outcome checked = RunTool(folder, "check --game game game/scenario/camp1.cam");
+    EXPECT_EQ(checked.status, 0) << checked.err;
+    EXPECT_NE(checked.out.find("warning: Scenario 0 (camp10.scn): its scenario file "
+                               "\"camp10.scn\" is not in the campaign's folder.\n"),
+              std::string::npos);
+}
+
 TEST(XalCam, BuildRefusesWhatACampaignFileCannotHoldNamingTheField) {
     test::TempFolder folder;
     const std::pair<std::function<void(nlohmann::json&)>, std::string> cases[] = {
