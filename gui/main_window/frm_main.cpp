@@ -18,6 +18,7 @@
 #endif
 #include "core/base/error.h"
 #include "core/base/read_limits.h"
+#include "core/campaign_check/campaign_check.h"
 #include "core/platform/file_system.h"
 #include "core/platform/prompts.h"
 #include "core/report/campaign_report.h"
@@ -41,6 +42,19 @@ std::optional<std::string> DroppedCampaign(const QMimeData* data) {
     if (!url.isLocalFile() || !url.fileName().endsWith(".cam", Qt::CaseInsensitive))
         return std::nullopt;
     return FileSystemPath(QDir::toNativeSeparators(url.toLocalFile()));
+}
+
+// Whether a change may give a field shown a file that is there or not: another campaign, its
+// folder, its scenarios or the shown one, or a file name.
+bool MovesFiles(const DocumentChange& change, bool another) {
+    constexpr Field kFileNames[] = {Field::CampaignVictoryMOV, Field::CampaignDefeatMOV,
+                                    Field::CampaignTXT,        Field::ScenarioFile,
+                                    Field::ScenarioTXT,        Field::ScenarioMOV,
+                                    Field::OutcomeTXT,         Field::OutcomeMOV};
+    return another ||
+           change.Has(Change::kReplaced | Change::kScenarioList | Change::kFile |
+                      Change::kRestored) ||
+           (change.Has(Change::kField) && std::ranges::count(kFileNames, change.field) > 0);
 }
 
 }  // namespace
@@ -94,6 +108,7 @@ QString frmMain::WindowTitle() {
 void frmMain::DocumentChanged(const DocumentChange& change) {
     const bool another = shown_.Follow(change, document_.Campaign()->NrOfScenarios());
     fraMain->Draw(change, another);
+    if (MovesFiles(change, another)) MarkMissingFiles();
     if (change.Has(Change::kReplaced | Change::kFile | Change::kUnsaved | Change::kHistory))
         UpdateCommandStates();
 }
@@ -101,7 +116,20 @@ void frmMain::DocumentChanged(const DocumentChange& change) {
 void frmMain::ShowScenario(int scenarioNr) {
     const int count = document_.Campaign()->NrOfScenarios();
     if (scenarioNr < 0 || scenarioNr >= count) return;
-    fraMain->ShowScenario(scenarioNr, shown_.Choose(scenarioNr, count));
+    const bool another = shown_.Choose(scenarioNr, count);
+    fraMain->ShowScenario(scenarioNr, another);
+    if (another) MarkMissingFiles();
+}
+
+void frmMain::MarkMissingFiles() {
+    const bool looked = document_.IsOpen() && !settings_.GameFolder.empty();
+    fraMain->MarkFiles(looked ? CheckGameFiles(*document_.Campaign(), settings_.GameFolder)
+                              : std::vector<Finding>{});
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) MarkMissingFiles();
 }
 
 void frmMain::UpdateCommandStates() {
@@ -277,6 +305,7 @@ void frmMain::mnuOptions_Click() {
     if (!options.Result()) return;
     settings_ = *options.Result();
     UpdateCommandStates();
+    MarkMissingFiles();
 }
 
 void frmMain::mnuAbout_Click() {

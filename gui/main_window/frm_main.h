@@ -56,6 +56,8 @@ class frmMain : public QMainWindow, public MainCommands {
     CampaignPanel* fraMain = nullptr;
 
   protected:
+    // Coming back to the window, as after writing a text file, looks for the files again.
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // A campaign file dropped on the window opens as Open would open it.
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -64,6 +66,8 @@ class frmMain : public QMainWindow, public MainCommands {
   private:
     // The one place that draws a change of the document.
     void DocumentChanged(const DocumentChange& change);
+    // Marks the shown fields whose files the game folder lacks; no marks without one.
+    void MarkMissingFiles();
     // Every command's state and the campaign frame's caption and visibility.
     void UpdateCommandStates();
     void ConnectCommands();
