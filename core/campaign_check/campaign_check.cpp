@@ -176,10 +176,9 @@ std::vector<Finding> CheckCampaign(const Campaign& campaign) {
 
 std::vector<Finding> CheckCampaign(const Campaign& campaign, const std::string& gameFolder) {
     std::vector<Finding> findings = CheckCampaign(campaign);
-    if (gameFolder.empty()) return findings;
     const std::vector<Finding> files = CheckGameFiles(campaign, gameFolder);
     findings.insert(findings.end(), files.begin(), files.end());
-    // Into the order of the findings: each file's after what else its scenario or outcome has.
+    // In the order promised: a file's finding after the others of its scenario or outcome.
     std::ranges::stable_sort(findings, {}, [](const Finding& finding) {
         return std::pair(finding.scenario, finding.outcome);
     });
