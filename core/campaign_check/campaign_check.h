@@ -16,10 +16,10 @@ enum class Severity { Error, Warning };
 
 struct Finding {
     Severity severity = Severity::Warning;
-    std::optional<int> scenario;  // the scenario number, when it concerns one
-    std::optional<int> outcome;   // 0 brilliant victory to 3 loss, when it concerns one
-    std::string text;             // a plain sentence, in the campaign's code page
-    std::optional<Field> field;   // the field it concerns, when one
+    std::optional<int> scenario;   // the scenario number, when it concerns one
+    std::optional<int> outcome;    // 0 brilliant victory to 3 loss, when it concerns one
+    std::string text;              // a plain sentence, in the campaign's code page
+    std::optional<Field> field{};  // the field it concerns, when one
 
     bool operator==(const Finding&) const = default;
 };
