@@ -136,8 +136,8 @@ TEST(XalCam, CheckPrintsTheFindingsAndFailsOnlyOnAnError) {
 
 TEST(XalCam, CheckLooksForTheFilesTheCampaignNamesInTheGameGiven) {
     test::TempFolder folder;
-    folder.Write("game/scenario/camp1.cam", BuildCampaignFile(test::DistinctCampaign(1)));
-    const Outcome checked = RunTool(folder, "check --game game game/scenario/camp1.cam");
+    folder.Write("camp1.cam", BuildCampaignFile(test::DistinctCampaign(1)));  // folder: ""
+    const Outcome checked = RunTool(folder, "check --game . camp1.cam");
     EXPECT_EQ(checked.status, 0) << checked.err;
     EXPECT_NE(checked.out.find("warning: Scenario 0 (camp10.scn): its scenario file "
                                "\"camp10.scn\" is not in the campaign's folder.\n"),
