@@ -44,16 +44,14 @@ std::optional<std::string> DroppedCampaign(const QMimeData* data) {
     return FileSystemPath(QDir::toNativeSeparators(url.toLocalFile()));
 }
 
-// Whether a change may give a field shown a file that is there or not: another campaign, its
-// folder, its scenarios or the shown one, or a file name.
+// Whether a change may give a field shown a file that is there or not: another file of the
+// campaign (another campaign, too), other scenarios, an undo or redo, or a file name.
 bool MovesFiles(const DocumentChange& change, bool another) {
     constexpr Field kFileNames[] = {Field::CampaignVictoryMOV, Field::CampaignDefeatMOV,
                                     Field::CampaignTXT,        Field::ScenarioFile,
                                     Field::ScenarioTXT,        Field::ScenarioMOV,
                                     Field::OutcomeTXT,         Field::OutcomeMOV};
-    return another ||
-           change.Has(Change::kReplaced | Change::kScenarioList | Change::kFile |
-                      Change::kRestored) ||
+    return another || change.Has(Change::kFile | Change::kScenarioList | Change::kRestored) ||
            (change.Has(Change::kField) && std::ranges::count(kFileNames, change.field) > 0);
 }
 
@@ -122,9 +120,10 @@ void frmMain::ShowScenario(int scenarioNr) {
 }
 
 void frmMain::MarkMissingFiles() {
-    const bool looked = document_.IsOpen() && !settings_.GameFolder.empty();
-    fraMain->MarkFiles(looked ? CheckGameFiles(*document_.Campaign(), settings_.GameFolder)
-                              : std::vector<Finding>{});
+    // Without a game folder, nothing is looked for.
+    fraMain->MarkFiles(document_.IsOpen()
+                           ? CheckGameFiles(*document_.Campaign(), settings_.GameFolder)
+                           : std::vector<Finding>{});
 }
 
 void frmMain::changeEvent(QEvent* event) {
