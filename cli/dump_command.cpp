@@ -12,6 +12,7 @@ Campaign ReadCampaignFile(const std::string& file) {
     const CampaignPlace place = CampaignPlaceOf(file);
     campaign.SetCampaignName(place.name);
     campaign.SetCampaignFolder(place.folder);
+    campaign.SetCampaignFile(file);
     ParseCampaign(ReadWholeFile(file, platform::read_limit::kCampaignFile), campaign);
     return campaign;
 }

@@ -32,11 +32,12 @@ void AddMapCommand(CLI::App& app, int& status) {
     auto output = std::make_shared<std::string>();
     command->add_option("FILE", *input, "The campaign file (.cam)")->required();
     command->add_option("-o,--output", *output, "The picture to write (.svg or .png)")->required();
-    command->callback([input, output, &status] {
+    auto game = AddGameOption(*command);
+    command->callback([input, output, game, &status] {
         CampaignGraph graph;
         status = RunReportingErrors(*input, [&] {
             const Campaign campaign = ReadCampaignFile(*input);
-            graph = MapOfCampaign(campaign, CheckCampaign(campaign));
+            graph = MapOfCampaign(campaign, CheckCampaign(campaign, game()));
         });
         if (status == 0) status = RunReportingErrors(*output, [&] { Render(graph, *output); });
     });

@@ -25,6 +25,23 @@ std::optional<unsigned char> FromUnicode(char32_t character) {
     return std::nullopt;
 }
 
+unsigned char ToSmallLetter(unsigned char byte) {
+    constexpr unsigned char kMultiplicationSign = 0xD7;
+    if ((byte >= 'A' && byte <= 'Z') ||
+        (byte >= 0xC0 && byte <= 0xDE && byte != kMultiplicationSign))
+        return static_cast<unsigned char>(byte + 0x20);
+    switch (byte) {
+        case 0x8A:  // Š, Œ, Ž: their small letters are 0x10 further on
+        case 0x8C:
+        case 0x8E:
+            return static_cast<unsigned char>(byte + 0x10);
+        case 0x9F:  // Ÿ
+            return 0xFF;
+        default:
+            return byte;
+    }
+}
+
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);

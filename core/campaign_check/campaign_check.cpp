@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "core/campaign_check/campaign_check.h"
 
+#include <algorithm>
 #include <deque>
 
 #include "core/base/conversions.h"
+#include "core/campaign_check/finding_words.h"
 #include "core/model/campaign_limits.h"
 #include "core/model/editing_rules.h"
 #include "core/model/outcomes.h"
@@ -23,16 +25,20 @@ class Checker {
         const std::vector<bool> ending = LeadingToTheEnd();
         for (std::size_t i = 0; i < scenarios_.size(); ++i) {
             const int nr = static_cast<int>(i);
-            const std::string who = ScenarioWords(i);
+            const std::string who = ScenarioWords(i, *scenarios_[i]);
             if (!reached[i])
                 Add(Severity::Warning, nr, {}, who + " cannot be reached from scenario 0.");
             if (!ending[i])
                 Add(Severity::Warning, nr, {},
                     "From " + Lower(who) + " no path leads to the end of the campaign.");
-            CheckName(nr, {}, who + ", its scenario file", scenarios_[i]->ScenarioName());
-            CheckName(nr, {}, who + ", its text file", scenarios_[i]->ScenarioTXT());
-            CheckName(nr, {}, who + ", its movie", scenarios_[i]->ScenarioMOV());
-            CheckPrestige(nr, {}, who + ", its maximum prestige", scenarios_[i]->Prestige());
+            CheckName(nr, {}, Field::ScenarioFile, who + ", its scenario file",
+                      scenarios_[i]->ScenarioName());
+            CheckName(nr, {}, Field::ScenarioTXT, who + ", its text file",
+                      scenarios_[i]->ScenarioTXT());
+            CheckName(nr, {}, Field::ScenarioMOV, who + ", its movie",
+                      scenarios_[i]->ScenarioMOV());
+            CheckPrestige(nr, {}, Field::ScenarioPrestige, who + ", its maximum prestige",
+                          scenarios_[i]->Prestige());
             CheckOutcomes(i);
         }
         return std::move(findings_);
@@ -40,24 +46,29 @@ class Checker {
 
   private:
     void Add(Severity severity, std::optional<int> scenario, std::optional<int> outcome,
-             std::string text) {
-        findings_.push_back({severity, scenario, outcome, std::move(text)});
+             std::string text, std::optional<Field> field = {}) {
+        findings_.push_back({severity, scenario, outcome, std::move(text), field});
     }
 
     void CheckCampaignFields() {
         const std::size_t count = scenarios_.size();
         if (count == 0)
             Add(Severity::Error, {}, {},
-                "The campaign has no scenarios; a campaign file needs at least one.");
+                "The campaign has no scenarios; a campaign file needs at least one.",
+                Field::ScenarioCount);
         if (count > limits::kFileScenarios)
             Add(Severity::Error, {}, {},
                 "The campaign has " + DecimalText(static_cast<long long>(count)) +
                     " scenarios; a campaign file holds at most " +
-                    DecimalText(limits::kFileScenarios) + ".");
-        CheckName({}, {}, "The campaign's text file", campaign_.CampaignTXT());
-        CheckName({}, {}, "The campaign's victory movie", campaign_.VictoryMOV());
-        CheckName({}, {}, "The campaign's defeat movie", campaign_.DefeatMOV());
-        CheckPrestige({}, {}, "The campaign's start prestige", campaign_.Prestige());
+                    DecimalText(limits::kFileScenarios) + ".",
+                Field::ScenarioCount);
+        CheckName({}, {}, Field::CampaignTXT, "The campaign's text file", campaign_.CampaignTXT());
+        CheckName({}, {}, Field::CampaignVictoryMOV, "The campaign's victory movie",
+                  campaign_.VictoryMOV());
+        CheckName({}, {}, Field::CampaignDefeatMOV, "The campaign's defeat movie",
+                  campaign_.DefeatMOV());
+        CheckPrestige({}, {}, Field::CampaignPrestige, "The campaign's start prestige",
+                      campaign_.Prestige());
     }
 
     void CheckOutcomes(std::size_t i) {
@@ -66,34 +77,38 @@ class Checker {
         const long outcomes = std::min<long>(kOutcomeCount, scenario.Victories()->Count());
         for (int k = 0; k < outcomes; ++k) {
             const Victory& outcome = *scenario.Victories()->Item(k + 1);
-            const std::string what = ScenarioWords(i) + ", " + kOutcomes[k].word;
+            const std::string what = ScenarioWords(i, scenario) + ", " + kOutcomes[k].word;
             if (!LeadsToAScenario(outcome.OnEndGoTo()) &&
                 outcome.OnEndGoTo() != Victory::EndOfCampaign)
                 Add(Severity::Error, nr, k,
                     what + ": goes to scenario " + DecimalText(outcome.OnEndGoTo()) +
-                        ", which does not exist.");
-            CheckName(nr, k, what + ", its text file", outcome.VictoryTXT());
-            CheckName(nr, k, what + ", its movie", outcome.VictoryMOV());
-            CheckPrestige(nr, k, what + ", its prestige reward", outcome.Prestige());
+                        ", which does not exist.",
+                    Field::OutcomeGoTo);
+            CheckName(nr, k, Field::OutcomeTXT, what + ", its text file", outcome.VictoryTXT());
+            CheckName(nr, k, Field::OutcomeMOV, what + ", its movie", outcome.VictoryMOV());
+            CheckPrestige(nr, k, Field::OutcomePrestige, what + ", its prestige reward",
+                          outcome.Prestige());
         }
     }
 
-    void CheckName(std::optional<int> scenario, std::optional<int> outcome, const std::string& what,
-                   const std::string& name) {
+    void CheckName(std::optional<int> scenario, std::optional<int> outcome, Field field,
+                   const std::string& what, const std::string& name) {
         if (FitsFileNameField(name)) return;
         Add(Severity::Warning, scenario, outcome,
             what + " \"" + name + "\" is " + DecimalText(static_cast<long long>(name.size())) +
                 " characters long; the campaign file keeps only the first " +
-                DecimalText(limits::kFileNameField) + ".");
+                DecimalText(limits::kFileNameField) + ".",
+            field);
     }
 
-    void CheckPrestige(std::optional<int> scenario, std::optional<int> outcome,
+    void CheckPrestige(std::optional<int> scenario, std::optional<int> outcome, Field field,
                        const std::string& what, Long prestige) {
         if (prestige >= 0 && prestige <= limits::kFilePrestige) return;
         Add(Severity::Error, scenario, outcome,
             what + " " + DecimalText(prestige) +
                 (prestige < 0 ? " is below 0" : " is above " + DecimalText(limits::kFilePrestige)) +
-                ", which the campaign file cannot hold.");
+                ", which the campaign file cannot hold.",
+            field);
     }
 
     bool LeadsToAScenario(Byte goTo) const { return goTo < scenarios_.size(); }
@@ -143,10 +158,6 @@ class Checker {
         return links;
     }
 
-    std::string ScenarioWords(std::size_t i) const {
-        return "Scenario " + DecimalText(static_cast<long long>(i)) + " (" +
-               scenarios_[i]->ScenarioName() + ")";
-    }
     static std::string Lower(std::string words) {
         words[0] = static_cast<char>(words[0] - 'A' + 'a');
         return words;
@@ -161,6 +172,17 @@ class Checker {
 
 std::vector<Finding> CheckCampaign(const Campaign& campaign) {
     return Checker(campaign).Run();
+}
+
+std::vector<Finding> CheckCampaign(const Campaign& campaign, const std::string& gameFolder) {
+    std::vector<Finding> findings = CheckCampaign(campaign);
+    const std::vector<Finding> files = CheckGameFiles(campaign, gameFolder);
+    findings.insert(findings.end(), files.begin(), files.end());
+    // In the order promised: a file's finding after the others of its scenario or outcome.
+    std::ranges::stable_sort(findings, {}, [](const Finding& finding) {
+        return std::pair(finding.scenario, finding.outcome);
+    });
+    return findings;
 }
 
 std::string FindingLine(const Finding& finding) {

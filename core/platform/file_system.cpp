@@ -190,6 +190,26 @@ std::string FileInFolder(const std::string& folder, const std::string& name) {
     return match.empty() ? asNamed : folder + match;
 }
 
+std::optional<std::vector<std::string>> FileNamesIn(const std::string& folder, bool andBelow) {
+    namespace fs = std::filesystem;
+    const fs::path path = FsPath(folder.empty() ? "." : folder);
+    std::vector<std::string> names;
+    std::error_code ec;
+    auto collect = [&](auto entries) -> std::optional<std::vector<std::string>> {
+        if (ec) return std::nullopt;
+        for (const auto end = decltype(entries)(); !ec && entries != end; entries.increment(ec)) {
+            std::error_code typeError;
+            if (entries->is_regular_file(typeError))
+                names.push_back(FromFsPath(entries->path().filename()));
+        }
+        return std::move(names);
+    };
+    if (andBelow)
+        return collect(fs::recursive_directory_iterator(
+            path, fs::directory_options::skip_permission_denied, ec));
+    return collect(fs::directory_iterator(path, ec));
+}
+
 std::string FileConcerns(const std::string& path) {
     return "File: " + path;
 }

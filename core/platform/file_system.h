@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace xal::platform {
 
@@ -57,6 +59,12 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes);
 // name differs only in the case of its letters A to Z is taken (Windows itself matches
 // every letter in any case); only when none does is the name used as it stands.
 std::string FileInFolder(const std::string& folder, const std::string& name);
+
+// The names of the files (links to files too) in a folder, and with `andBelow` in every
+// folder under it, as the program's text, read in one pass over the folder; an empty
+// folder is the current one. Nothing when the folder cannot be read; a folder under it
+// that cannot be read is passed over.
+std::optional<std::vector<std::string>> FileNamesIn(const std::string& folder, bool andBelow);
 
 // What a failure concerning the file says of it: "File: " and the path; for a failed
 // save, a further line that nothing was saved and what became of the file.

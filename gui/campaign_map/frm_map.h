@@ -13,6 +13,7 @@
 #include "core/campaign_document/campaign_document.h"
 #include "core/campaign_map/campaign_graph.h"
 #include "core/campaign_map/map_places.h"
+#include "core/settings/settings.h"
 #include "gui/campaign_map/box_menu.h"
 #include "gui/campaign_map/layout_process.h"
 #include "gui/campaign_map/map_scene.h"
@@ -33,7 +34,9 @@ class frmMap : public QWidget {
     Q_OBJECT
 
   public:
-    frmMap(CampaignDocument& document, ScenarioActions actions, QWidget* parent = nullptr);
+    // The check looks for the campaign's files in the settings' game folder.
+    frmMap(CampaignDocument& document, const SettingsRecord& settings, ScenarioActions actions,
+           QWidget* parent = nullptr);
 
     // Checks the document's campaign and draws its map, when the map or the findings differ
     // from those drawn; a map of another shape is laid out first, in the background.
@@ -70,6 +73,7 @@ class frmMap : public QWidget {
     void lstFindings_ItemClick(QListWidgetItem* item);
 
     CampaignDocument& document_;
+    const SettingsRecord& settings_;
     ScenarioActions actions_;
     bool scheduled_ = false;
     CampaignGraph graph_;  // drawn

@@ -114,4 +114,9 @@ void CampaignPanel::ShowScenario(int scenarioNr, bool another) {
     if (another) scenario_->DrawAll();
 }
 
+void CampaignPanel::MarkFiles(const std::vector<Finding>& findings) {
+    binding_.MarkFiles(findings);
+    scenario_->MarkFiles(findings);
+}
+
 }  // namespace xal::gui

@@ -30,6 +30,8 @@ class CampaignPanel : public CaptionFrame {
     // Shows the scenario the user chose in the list or the map; `another` when it was not
     // shown before.
     void ShowScenario(int scenarioNr, bool another);
+    // Marks every file-name box shown, the shown scenario's too, that findings concern.
+    void MarkFiles(const std::vector<Finding>& findings);
 
     ScenarioPanel* Scenario() const { return scenario_; }
 

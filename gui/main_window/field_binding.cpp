@@ -2,6 +2,8 @@
 #include "gui/main_window/field_binding.h"
 
 #include <QComboBox>
+#include <QStyle>
+#include <algorithm>
 
 #include "core/model/campaign_limits.h"
 #include "core/model/editing_rules.h"
@@ -111,6 +113,29 @@ void FieldBinding::Put(QLineEdit* box, const QString& name) {
         if (binding.box == box) Store(binding);
     document_.CloseStep();
     document_.SetUnsavedChanges(true);
+}
+
+void FieldBinding::MarkFiles(const std::vector<Finding>& findings) {
+    const FieldPlace place = place_();
+    for (Binding& binding : bindings_) {
+        const auto concerns = [&](const Finding& finding) {
+            const FieldPlace at{static_cast<Byte>(finding.scenario.value_or(0)),
+                                static_cast<Byte>(finding.outcome.value_or(0))};
+            return finding.field == binding.field &&
+                   PlaceOf(binding.field, at) == PlaceOf(binding.field, place);
+        };
+        const auto found = std::ranges::find_if(findings, concerns);
+        if (!IsFileName(binding.rule) || (found == findings.end() && !binding.fileMark)) continue;
+        if (!binding.fileMark) {
+            auto* box = static_cast<QLineEdit*>(binding.box);
+            binding.fileMark =
+                box->addAction(box->style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                               QLineEdit::TrailingPosition);
+            binding.fileMark->setText("Warning");
+        }
+        binding.fileMark->setToolTip(found == findings.end() ? QString() : ToQString(found->text));
+        binding.fileMark->setVisible(found != findings.end());
+    }
 }
 
 void FieldBinding::DrawAll() {

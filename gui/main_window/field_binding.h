@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/campaign_check/campaign_check.h"
 #include "core/campaign_document/campaign_document.h"
 
 namespace xal::gui {
@@ -20,6 +21,7 @@ struct Binding {
     Field field;
     QWidget* box;
     Rule rule;
+    QAction* fileMark = nullptr;  // a file-name box's warning, made when first needed
 };
 
 // The boxes of one part bound to the document's fields at the part's place. What the user
@@ -38,6 +40,10 @@ class FieldBinding : public QObject {
     // A file name chosen for a box with its button: a step of its own, stored by the box's
     // rule, and a change of the campaign even when the rule refuses it.
     void Put(QLineEdit* box, const QString& name);
+
+    // Marks each file-name box that a finding concerns at the part's place with a warning
+    // picture inside its right end, whose tool tip is the finding; the others lose theirs.
+    void MarkFiles(const std::vector<Finding>& findings);
 
   private:
     void Store(const Binding& binding);

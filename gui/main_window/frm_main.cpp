@@ -19,6 +19,7 @@
 #endif
 #include "core/base/error.h"
 #include "core/base/read_limits.h"
+#include "core/campaign_check/campaign_check.h"
 #include "core/platform/file_system.h"
 #include "core/platform/prompts.h"
 #include "core/report/campaign_report.h"
@@ -42,6 +43,17 @@ std::optional<std::string> DroppedCampaign(const QMimeData* data) {
     if (!url.isLocalFile() || !url.fileName().endsWith(".cam", Qt::CaseInsensitive))
         return std::nullopt;
     return FileSystemPath(QDir::toNativeSeparators(url.toLocalFile()));
+}
+
+// Whether a change may give a field shown a file that is there or not: another file of the
+// campaign (another campaign, too), other scenarios, an undo or redo, or a file name.
+bool MovesFiles(const DocumentChange& change, bool another) {
+    constexpr Field kFileNames[] = {Field::CampaignVictoryMOV, Field::CampaignDefeatMOV,
+                                    Field::CampaignTXT,        Field::ScenarioFile,
+                                    Field::ScenarioTXT,        Field::ScenarioMOV,
+                                    Field::OutcomeTXT,         Field::OutcomeMOV};
+    return another || change.Has(Change::kFile | Change::kScenarioList | Change::kRestored) ||
+           (change.Has(Change::kField) && std::ranges::count(kFileNames, change.field) > 0);
 }
 
 }  // namespace
@@ -95,6 +107,7 @@ QString frmMain::WindowTitle() {
 void frmMain::DocumentChanged(const DocumentChange& change) {
     const bool another = shown_.Follow(change, document_.Campaign()->NrOfScenarios());
     fraMain->Draw(change, another);
+    if (MovesFiles(change, another)) MarkMissingFiles();
     if (change.Has(Change::kReplaced | Change::kFile | Change::kUnsaved | Change::kHistory))
         UpdateCommandStates();
     if (another) MarkShownOnMap();
@@ -103,7 +116,9 @@ void frmMain::DocumentChanged(const DocumentChange& change) {
 void frmMain::ShowScenario(int scenarioNr) {
     const int count = document_.Campaign()->NrOfScenarios();
     if (scenarioNr < 0 || scenarioNr >= count) return;
-    fraMain->ShowScenario(scenarioNr, shown_.Choose(scenarioNr, count));
+    const bool another = shown_.Choose(scenarioNr, count);
+    fraMain->ShowScenario(scenarioNr, another);
+    if (another) MarkMissingFiles();
     MarkShownOnMap();
 }
 
@@ -111,6 +126,18 @@ void frmMain::MarkShownOnMap() {
 #ifdef XAL_CAMPAIGN_MAP
     if (frmMap_) frmMap_->MarkShown(shown_.Number());
 #endif
+}
+
+void frmMain::MarkMissingFiles() {
+    // Without a game folder, nothing is looked for.
+    fraMain->MarkFiles(document_.IsOpen()
+                           ? CheckGameFiles(*document_.Campaign(), settings_.GameFolder)
+                           : std::vector<Finding>{});
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) MarkMissingFiles();
 }
 
 void frmMain::UpdateCommandStates() {
@@ -304,6 +331,7 @@ void frmMain::mnuOptions_Click() {
     if (!options.Result()) return;
     settings_ = *options.Result();
     UpdateCommandStates();
+    MarkMissingFiles();
 }
 
 void frmMain::mnuAbout_Click() {

@@ -59,6 +59,8 @@ class frmMain : public QMainWindow, public MainCommands {
     CampaignPanel* fraMain = nullptr;
 
   protected:
+    // Coming back to the window, as after writing a text file, looks for the files again.
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // A campaign file dropped on the window opens as Open would open it.
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -69,6 +71,8 @@ class frmMain : public QMainWindow, public MainCommands {
     void DocumentChanged(const DocumentChange& change);
     // The map marks the scenario shown, when it is open.
     void MarkShownOnMap();
+    // Marks the shown fields whose files the game folder lacks; no marks without one.
+    void MarkMissingFiles();
     // Every command's state and the campaign frame's caption and visibility.
     void UpdateCommandStates();
     void ConnectCommands();

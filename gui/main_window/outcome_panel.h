@@ -22,6 +22,7 @@ class OutcomePanel : public CaptionFrame {
 
     void DrawAll() { binding_.DrawAll(); }
     void Draw(Field field) { binding_.Draw(field); }
+    void MarkFiles(const std::vector<Finding>& findings) { binding_.MarkFiles(findings); }
 
   private:
     FieldBinding binding_;

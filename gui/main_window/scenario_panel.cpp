@@ -105,6 +105,11 @@ void ScenarioPanel::DrawAll() {
     for (OutcomePanel* outcome : outcomes_) outcome->DrawAll();
 }
 
+void ScenarioPanel::MarkFiles(const std::vector<Finding>& findings) {
+    binding_.MarkFiles(findings);
+    for (OutcomePanel* outcome : outcomes_) outcome->MarkFiles(findings);
+}
+
 void ScenarioPanel::ShowGoToChoices(int count) {
     // A campaign of hundreds of scenarios makes its choices once, not at each edit.
     if (goToChoices_ && goToChoices_->rowCount() == count + 1) return;

@@ -23,6 +23,8 @@ class ScenarioPanel : public CaptionFrame {
     // `another` scenario is shown now.
     void Draw(const DocumentChange& change, bool another);
     void DrawAll();
+    // Marks the file-name boxes of the shown scenario and its outcomes that findings concern.
+    void MarkFiles(const std::vector<Finding>& findings);
 
     // The button that starts the external scenario editor, which only the settings enable.
     QPushButton* EditScenarioButton() const { return editScenario_; }

@@ -114,7 +114,7 @@ TEST(XalCam, ReportWritesTheSummaryBesideTheCampaignWithTheConfiguredCountryName
     EXPECT_EQ(folder.Names().size(), 6u) << "--stdout writes no file, reading writes no settings";
 }
 
-TEST(XalCam, CheckPrintsTheFindingsAndFailsOnlyOnAnError) {
+TEST(XalCam, CheckPrintsTheFindingsWithTheGameGivenAndFailsOnlyOnAnError) {
     test::TempFolder folder;
     Campaign campaign = test::DistinctCampaign(2);
     test::SetLinks(campaign, {{1, 1, 1, 1}, {1, 1, 1, 1}});
@@ -122,6 +122,11 @@ TEST(XalCam, CheckPrintsTheFindingsAndFailsOnlyOnAnError) {
     Outcome loop = RunTool(folder, "check loop.cam");
     EXPECT_EQ(loop.status, 0) << "warnings only";
     EXPECT_EQ(loop.out.rfind("warning: From scenario 0 (camp10.scn) no path leads", 0), 0u);
+    // With a game, the files it names are looked for, in the current folder ("") too.
+    EXPECT_NE(RunTool(folder, "check --game . loop.cam")
+                  .out.find("warning: Scenario 0 (camp10.scn): its scenario file \"camp10.scn\" "
+                            "is not in the campaign's folder.\n"),
+              std::string::npos);
     test::SetLinks(campaign, {{1, 1, 1, 2}, {254, 254, 254, 254}});
     folder.Write("dangling.cam", BuildCampaignFile(campaign));
     Outcome dangling = RunTool(folder, "check dangling.cam");

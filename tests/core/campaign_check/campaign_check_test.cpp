@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/campaign_check/campaign_check.h"
+#include "core/campaign_document/campaign_field.h"
 #include "core/new_campaign/campaign_generation.h"
+#include "support/temp_folder.h"
 
 namespace xal {
 namespace {
@@ -83,6 +85,92 @@ TEST(CheckCampaign, WhatTheFileCannotHoldIsAnError) {
                   "is above 65535, which the campaign file cannot hold.",
                   "error: Scenario 1 (camp01.scn), its maximum prestige 65536 is above 65535, "
                   "which the campaign file cannot hold."}));
+}
+
+// A file name of the campaign and the file the game holds of it (none: "").
+struct GameFileRow {
+    Field field;
+    FieldPlace place;
+    std::string name;
+    std::string onDisk;
+};
+
+const GameFileRow kGameFiles[] = {
+    {Field::CampaignTXT, {}, "intro.txt", "Game/scenario/intro.txt"},
+    {Field::CampaignVictoryMOV, {}, "win.mov", "Game/Movies/Deep/win.mov"},
+    {Field::CampaignDefeatMOV, {}, "lose.mov", ""},
+    {Field::ScenarioFile, {0, 0}, "camp00.scn", "Game/scenario/CAMP00.SCN"},
+    {Field::ScenarioTXT, {0, 0}, "\xe9t\xe9.txt", "Game/scenario/\u00c9t\u00e9.txt"},
+    {Field::OutcomeTXT, {0, 1}, "dir.txt", "Game/scenario/dir.txt/not_a_text.txt"},
+    {Field::ScenarioFile, {1, 0}, "camp01.scn", "Game/scenario/camp01.scn"},
+    {Field::ScenarioTXT, {1, 0}, "game.txt", "Game/game.txt"},
+    {Field::ScenarioMOV, {1, 0}, "m.mov", "Game/scenario/m.mov"},
+    {Field::OutcomeMOV, {1, 0}, "bv.mov", "Game/Movies/BV.MOV"},
+    {Field::OutcomeTXT, {1, 3}, "l1.txt", ""},
+};
+
+// The campaign of the rows, in Game/scenario/ of `root`; its other file names are empty,
+// which name no file.
+Campaign GameFilesCampaign(const test::TempFolder& root) {
+    Campaign campaign = StraightThrough(2);
+    campaign.SetCampaignFolder(root.File("Game/scenario/"));
+    for (Byte s = 0; s < 2; ++s)
+        for (Byte k = 0; k < 4; ++k) SetTextOf(campaign, Field::OutcomeTXT, {s, k}, "");
+    for (const GameFileRow& row : kGameFiles) {
+        SetTextOf(campaign, row.field, row.place, row.name);
+        if (!row.onDisk.empty()) root.Write(row.onDisk, "");
+    }
+    return campaign;
+}
+
+TEST(CheckGameFiles, NamesEachFileThatIsNotWhereTheGameLooksOrOnlyInOtherCapitals) {
+    test::TempFolder root;
+    Campaign campaign = GameFilesCampaign(root);
+    const std::vector<Finding> found = CheckGameFiles(campaign, root.File("Game/"));
+    EXPECT_EQ(LinesOf(found),
+              (std::vector<std::string>{
+                  "warning: The campaign's defeat movie \"lose.mov\" is neither in the campaign's "
+                  "folder nor under the game's folder.",
+                  "warning: Scenario 0 (camp00.scn): its scenario file \"camp00.scn\" is there "
+                  "only as \"CAMP00.SCN\".",
+                  "warning: Scenario 0 (camp00.scn): its text file \"\xe9t\xe9.txt\" is there only "
+                  "as \"\xc9t\xe9.txt\".",
+                  "warning: Scenario 0 (camp00.scn), victory: its text file \"dir.txt\" is not in "
+                  "the campaign's folder.",
+                  "warning: Scenario 1 (camp01.scn): its text file \"game.txt\" is not in the "
+                  "campaign's folder.",
+                  "warning: Scenario 1 (camp01.scn), brilliant victory: its movie \"bv.mov\" is "
+                  "there only as \"BV.MOV\".",
+                  "warning: Scenario 1 (camp01.scn), loss: its text file \"l1.txt\" is not in the "
+                  "campaign's folder."}));
+    for (const Finding& finding : found) {  // each on the field that names its file
+        const FieldPlace place{static_cast<Byte>(finding.scenario.value_or(0)),
+                               static_cast<Byte>(finding.outcome.value_or(0))};
+        EXPECT_NE(finding.text.find('"' + TextOf(campaign, finding.field.value(), place) + '"'),
+                  std::string::npos);
+    }
+
+    // Among the campaign's own findings, in scenario order; without a game, none.
+    campaign.ScenarioAt(1)->SetPrestige(70000);
+    const std::vector<Finding> checked = CheckCampaign(campaign, root.File("Game/"));
+    ASSERT_EQ(checked.size(), found.size() + 1);
+    EXPECT_EQ(checked[4].field, Field::ScenarioPrestige) << "first of scenario 1's findings";
+    EXPECT_EQ(CheckCampaign(campaign, ""), CheckCampaign(campaign));
+}
+
+TEST(CheckGameFiles, LooksOnlyWhereItCanRead) {
+    test::TempFolder root;
+    Campaign campaign = GameFilesCampaign(root);
+    campaign.SetCampaignFolder("");  // never saved: only movies can be looked for
+    const std::vector<Finding> movies = CheckGameFiles(campaign, root.File("Game/"));
+    ASSERT_EQ(movies.size(), 2u);
+    EXPECT_EQ(movies[0].text,
+              "The campaign's defeat movie \"lose.mov\" is not under the game's folder.");
+    campaign.SetCampaignFolder(root.File("Gone/"));
+    EXPECT_EQ(CheckGameFiles(campaign, root.File("Game/")).size(), 1u) << "that it is unread";
+    campaign.SetCampaignFolder(root.File("Game/scenario/"));
+    EXPECT_EQ(CheckGameFiles(campaign, root.File("Gone/")).size(), 6u)
+        << "that the game's folder is unread, and the five files that are not movies";
 }
 
 }  // namespace

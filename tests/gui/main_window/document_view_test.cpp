@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include <QAccessible>
+#include <QToolButton>
+
 #include "core/report/campaign_report.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
@@ -64,6 +67,23 @@ TEST_F(DocumentViewTest, OutOfRangeValuesAreShownAsTheyAreAndTheReportNamesTheCo
     ClickToolbar("REPORT");
     EXPECT_EQ(campaigns.Read("odd_REPORT.txt"),
               CampaignReportText(*document.Campaign(), "Country 7"));
+}
+
+TEST_F(DocumentViewTest, AFieldWhoseFileTheGameLacksIsMarkedUntilTheFileIsThere) {
+    Opened(test::DistinctCampaign(2));
+    auto* mark = Find("txtVictoryTXT_3")->findChild<QToolButton*>();
+    ASSERT_NE(mark, nullptr);
+    EXPECT_TRUE(mark->isVisible());
+    const QString finding =
+        "Scenario 0 (camp10.scn), loss: its text file \"t0_3.txt\" is not in "
+        "the campaign's folder.";
+    EXPECT_EQ(mark->toolTip(), finding);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(mark)->text(QAccessible::Description), finding);
+    campaigns.Write("t0_3.txt", "");
+    ClickScenario(1);
+    EXPECT_TRUE(mark->toolTip().startsWith("Scenario 1 (camp11.scn), loss")) << "the shown one's";
+    ClickScenario(0);
+    EXPECT_FALSE(mark->isVisible());
 }
 
 TEST_F(DocumentViewTest, PickingFromTheListsStoresTheChoiceForTheShownScenario) {
