@@ -63,11 +63,6 @@ frmMain::frmMain(CampaignDocument& document, SettingsRecord& settings, QWidget* 
     client->setFixedSize(11895 / kTwipsPerPixel, 7335 / kTwipsPerPixel);
     setCentralWidget(client);
     BuildCommands(this, client);
-    fraMain = new CampaignPanel(
-        document_, shown_, files_, [this](int scenarioNr) { ShowScenario(scenarioNr); }, client);
-    fraMain->hide();
-    for (FieldBox* box : fraMain->findChildren<FieldBox*>())
-        box->UseCampaignHistory(mnuUndo, mnuRedo);
 
     // A fixed window: no maximize box, minimize box present.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -91,9 +86,21 @@ QString frmMain::WindowTitle() {
         .arg(version::Minor, 2, 10, QChar('0'));
 }
 
+CampaignPanel& frmMain::Panel() {
+    if (!fraMain) {
+        fraMain = new CampaignPanel(
+            document_, shown_, files_, [this](int scenarioNr) { ShowScenario(scenarioNr); },
+            centralWidget());
+        for (FieldBox* box : fraMain->findChildren<FieldBox*>())
+            box->UseCampaignHistory(mnuUndo, mnuRedo);
+        fraMain->AddCountries(countries_);
+    }
+    return *fraMain;
+}
+
 void frmMain::DocumentChanged(const DocumentChange& change) {
     const bool another = shown_.Follow(change, document_.Campaign()->NrOfScenarios());
-    fraMain->Draw(change, another);
+    Panel().Draw(change, another);
     if (change.Has(Change::kReplaced | Change::kFile | Change::kUnsaved | Change::kHistory))
         UpdateCommandStates();
 }
@@ -101,24 +108,24 @@ void frmMain::DocumentChanged(const DocumentChange& change) {
 void frmMain::ShowScenario(int scenarioNr) {
     const int count = document_.Campaign()->NrOfScenarios();
     if (scenarioNr < 0 || scenarioNr >= count) return;
-    fraMain->ShowScenario(scenarioNr, shown_.Choose(scenarioNr, count));
+    Panel().ShowScenario(scenarioNr, shown_.Choose(scenarioNr, count));
 }
 
 void frmMain::UpdateCommandStates() {
-    const bool open = document_.IsOpen();
-    if (open) fraMain->SetCaption(Utf8ToQString(document_.Campaign()->CampaignName()) + ".cam");
-    fraMain->setVisible(open);
     ShowCommandStates(document_, settings_);
-    fraMain->Scenario()->EditScenarioButton()->setEnabled(!settings_.ScenarioEditorPath.empty());
+    if (!document_.IsOpen()) return;
+    CampaignPanel& panel = Panel();
+    panel.SetCaption(Utf8ToQString(document_.Campaign()->CampaignName()) + ".cam");
+    panel.show();
+    panel.Scenario()->EditScenarioButton()->setEnabled(!settings_.ScenarioEditorPath.empty());
 }
 
 void frmMain::LoadCountries() {
     try {
-        const std::vector<std::string> names = CountryNames(
+        countries_ = CountryNames(
             ReadWholeFile(platform::FileInFolder(settings_.GameFolder, kCountryListFile),
                           platform::read_limit::kTextFile));
-        fraMain->AddCountries(names);
-        if (names.size() < kCountryCount) Raise(ErrorNumber::InvalidArgument);
+        if (countries_.size() < kCountryCount) Raise(ErrorNumber::InvalidArgument);
     } catch (const RunTimeError&) {
         platform::ShowMessage(
             "Cannot find the Xandor's Legion folder.\r\nPlease select the correct folder in "
@@ -249,7 +256,7 @@ void frmMain::mnuReport_Click() {
     try {
         const Campaign& campaign = *document_.Campaign();
         const std::string path =
-            WriteCampaignReport(campaign, fraMain->CountryName(campaign.Country()));
+            WriteCampaignReport(campaign, Panel().CountryName(campaign.Country()));
         platform::ShowMessage("A summary report for this campaign has been saved to:\r\n" + path,
                               platform::MessageButtons::Ok, platform::MessageIcon::Information,
                               version::FileDescription);

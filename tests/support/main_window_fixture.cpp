@@ -32,7 +32,7 @@ void Retype(QLineEdit* box, const QString& text) {
 void ExpectCommandState(gui::frmMain& window, CommandState state) {
     const bool shown = state != CommandState::NoCampaign;
     const bool changed = state == CommandState::Changed;
-    EXPECT_EQ(window.fraMain->isVisible(), shown);
+    EXPECT_EQ(window.fraMain && window.fraMain->isVisible(), shown);
     EXPECT_EQ(window.mnuSave->isEnabled(), changed);
     EXPECT_EQ(window.ToolbarButton("SAVE")->isEnabled(), changed);
     EXPECT_EQ(window.mnuSaveAs->isEnabled(), shown);
