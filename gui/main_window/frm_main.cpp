@@ -76,11 +76,6 @@ frmMain::frmMain(CampaignDocument& document, SettingsRecord& settings, QWidget* 
     client->setFixedSize(11895 / kTwipsPerPixel, 7335 / kTwipsPerPixel);
     setCentralWidget(client);
     BuildCommands(this, client);
-    fraMain = new CampaignPanel(
-        document_, shown_, files_, [this](int scenarioNr) { ShowScenario(scenarioNr); }, client);
-    fraMain->hide();
-    for (FieldBox* box : fraMain->findChildren<FieldBox*>())
-        box->UseCampaignHistory(mnuUndo, mnuRedo);
 
     // A fixed window: no maximize box, minimize box present.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -104,9 +99,21 @@ QString frmMain::WindowTitle() {
         .arg(version::Minor, 2, 10, QChar('0'));
 }
 
+CampaignPanel& frmMain::Panel() {
+    if (!fraMain) {
+        fraMain = new CampaignPanel(
+            document_, shown_, files_, [this](int scenarioNr) { ShowScenario(scenarioNr); },
+            centralWidget());
+        for (FieldBox* box : fraMain->findChildren<FieldBox*>())
+            box->UseCampaignHistory(mnuUndo, mnuRedo);
+        fraMain->AddCountries(countries_);
+    }
+    return *fraMain;
+}
+
 void frmMain::DocumentChanged(const DocumentChange& change) {
     const bool another = shown_.Follow(change, document_.Campaign()->NrOfScenarios());
-    fraMain->Draw(change, another);
+    Panel().Draw(change, another);
     if (MovesFiles(change, another)) MarkMissingFiles();
     if (change.Has(Change::kReplaced | Change::kFile | Change::kUnsaved | Change::kHistory))
         UpdateCommandStates();
@@ -117,7 +124,7 @@ void frmMain::ShowScenario(int scenarioNr) {
     const int count = document_.Campaign()->NrOfScenarios();
     if (scenarioNr < 0 || scenarioNr >= count) return;
     const bool another = shown_.Choose(scenarioNr, count);
-    fraMain->ShowScenario(scenarioNr, another);
+    Panel().ShowScenario(scenarioNr, another);
     if (another) MarkMissingFiles();
     MarkShownOnMap();
 }
@@ -129,7 +136,8 @@ void frmMain::MarkShownOnMap() {
 }
 
 void frmMain::MarkMissingFiles() {
-    // Without a game folder, nothing is looked for.
+    // Without a game folder, nothing is looked for; before a campaign, nothing is shown.
+    if (!fraMain) return;
     fraMain->MarkFiles(document_.IsOpen()
                            ? CheckGameFiles(*document_.Campaign(), settings_.GameFolder)
                            : std::vector<Finding>{});
@@ -141,20 +149,20 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::UpdateCommandStates() {
-    const bool open = document_.IsOpen();
-    if (open) fraMain->SetCaption(Utf8ToQString(document_.Campaign()->CampaignName()) + ".cam");
-    fraMain->setVisible(open);
     ShowCommandStates(document_, settings_);
-    fraMain->Scenario()->EditScenarioButton()->setEnabled(!settings_.ScenarioEditorPath.empty());
+    if (!document_.IsOpen()) return;
+    CampaignPanel& panel = Panel();
+    panel.SetCaption(Utf8ToQString(document_.Campaign()->CampaignName()) + ".cam");
+    panel.show();
+    panel.Scenario()->EditScenarioButton()->setEnabled(!settings_.ScenarioEditorPath.empty());
 }
 
 void frmMain::LoadCountries() {
     try {
-        const std::vector<std::string> names = CountryNames(
+        countries_ = CountryNames(
             ReadWholeFile(platform::FileInFolder(settings_.GameFolder, kCountryListFile),
                           platform::read_limit::kTextFile));
-        fraMain->AddCountries(names);
-        if (names.size() < kCountryCount) Raise(ErrorNumber::InvalidArgument);
+        if (countries_.size() < kCountryCount) Raise(ErrorNumber::InvalidArgument);
     } catch (const RunTimeError&) {
         platform::ShowMessage(
             "Cannot find the Xandor's Legion folder.\r\nPlease select the correct folder in "
@@ -285,7 +293,7 @@ void frmMain::mnuReport_Click() {
     try {
         const Campaign& campaign = *document_.Campaign();
         const std::string path =
-            WriteCampaignReport(campaign, fraMain->CountryName(campaign.Country()));
+            WriteCampaignReport(campaign, Panel().CountryName(campaign.Country()));
         platform::ShowMessage("A summary report for this campaign has been saved to:\r\n" + path,
                               platform::MessageButtons::Ok, platform::MessageIcon::Information,
                               version::FileDescription);
@@ -298,7 +306,7 @@ void frmMain::mnuReport_Click() {
 void frmMain::mnuMap_Click() {
 #ifdef XAL_CAMPAIGN_MAP
     if (!frmMap_)
-        frmMap_ = new frmMap(document_,
+        frmMap_ = new frmMap(document_, settings_,
                              {[this](Byte scenarioNr) { ShowScenario(scenarioNr); },
                               [this](Byte scenarioNr, ScenarioCommand command) {
                                   RunScenarioCommand(scenarioNr, command);
@@ -321,7 +329,7 @@ void frmMain::RunScenarioCommand(Byte scenarioNr, ScenarioCommand command) {
                          : command == ScenarioCommand::Down ? "cmdDown"
                          : command == ScenarioCommand::Add  ? "cmdAdd"
                                                             : "cmdDelete";
-    fraMain->findChild<QPushButton*>(button)->click();
+    Panel().findChild<QPushButton*>(button)->click();
 }
 #endif
 

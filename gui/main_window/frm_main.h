@@ -5,6 +5,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/campaign_document/campaign_document.h"
 #include "core/campaign_document/shown_scenario.h"
@@ -55,7 +56,8 @@ class frmMain : public QMainWindow, public MainCommands {
     // Shows the scenario the user chose in the list or on the map, selected in the list.
     void ShowScenario(int scenarioNr);
 
-    // The campaign's frame, with every field of the campaign and of the shown scenario.
+    // The campaign's frame, with every field of the campaign and of the shown scenario;
+    // made when the first campaign is shown, null until then.
     CampaignPanel* fraMain = nullptr;
 
   protected:
@@ -67,6 +69,8 @@ class frmMain : public QMainWindow, public MainCommands {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    // The campaign's frame, made when it is first wanted.
+    CampaignPanel& Panel();
     // The one place that draws a change of the document.
     void DocumentChanged(const DocumentChange& change);
     // The map marks the scenario shown, when it is open.
@@ -98,6 +102,7 @@ class frmMain : public QMainWindow, public MainCommands {
     frmMap* frmMap_ = nullptr;
     CampaignRecovery* recovery_ = nullptr;
     CampaignDocument::Subscription listening_;
+    std::vector<std::string> countries_;  // the game's, for the campaign's frame
 };
 
 }  // namespace xal::gui

@@ -10,14 +10,20 @@ namespace xal::gui {
 ucEdit::ucEdit(QWidget* parent) : QWidget(parent) {
     imEdit = new QLabel(this);
     imEdit->setObjectName("imEdit");
-    imEdit->setPixmap(Picture("edit_text").pixmap(16));
-    imEdit->adjustSize();
+    imEdit->resize(kPictureSize, kPictureSize);
     setFixedSize(imEdit->size());
-    DlgForm = new frmEdit(this);
-    connect(DlgForm, &frmEdit::Finished, this, &ucEdit::DlgForm_Finished);
+}
+
+void ucEdit::showEvent(QShowEvent* event) {
+    if (imEdit->pixmap().isNull()) imEdit->setPixmap(Picture("edit_text").pixmap(kPictureSize));
+    QWidget::showEvent(event);
 }
 
 void ucEdit::ShowDlg() {
+    if (!DlgForm) {
+        DlgForm = new frmEdit(this);
+        connect(DlgForm, &frmEdit::Finished, this, &ucEdit::DlgForm_Finished);
+    }
     DlgForm->setWindowTitle(ToQString(DlgCaption));
     DlgForm->txtEdit->setText(ToQString(DlgText));
     DlgForm->cmdSave->setText(ToQString(OKButtonCaption));

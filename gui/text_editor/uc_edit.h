@@ -31,11 +31,17 @@ class ucEdit : public QWidget {
     // Shows the dialog modally and returns when it has closed.
     void ShowDlg();
 
+    // The dialog, made when it is first shown.
     frmEdit* DlgForm = nullptr;
+
+  protected:
+    // The control's picture is read when the control is first shown.
+    void showEvent(QShowEvent* event) override;
 
   private:
     void DlgForm_Finished(const QString& strEdit, bool booResult);
 
+    static constexpr int kPictureSize = 16;
     QLabel* imEdit = nullptr;
 };
 

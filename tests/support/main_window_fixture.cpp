@@ -32,7 +32,7 @@ void Retype(QLineEdit* box, const QString& text) {
 void ExpectCommandState(gui::frmMain& window, CommandState state) {
     // The toolbar's buttons are these commands themselves.
     const bool shown = state != CommandState::NoCampaign;
-    EXPECT_EQ(window.fraMain->isVisible(), shown);
+    EXPECT_EQ(window.fraMain && window.fraMain->isVisible(), shown);
     EXPECT_EQ(window.mnuSave->isEnabled(), state == CommandState::Changed);
 #ifdef XAL_CAMPAIGN_MAP
     EXPECT_EQ(window.mnuMap->isEnabled(), shown);

@@ -19,11 +19,13 @@ namespace {
 
 class MapWindowTest : public test::MainWindowTest {
   protected:
-    // Opens a campaign of three scenarios, 0 to 1 to 2 to the end, and its map.
+    // Opens a campaign of three scenarios, 0 to 1 to 2 to the end, and its map, which
+    // looks at the links alone: no game folder to look for files in.
     gui::frmMap& OpenedMap() {
         Campaign campaign = test::DistinctCampaign(3);
         test::SetLinks(campaign, {{1, 1, 1, 1}, {2, 2, 2, 2}, {254, 254, 254, 254}});
         Open(campaign);
+        settings.GameFolder.clear();
         ClickToolbar("MAP");
         gui::frmMap& map = *Window().findChild<gui::frmMap*>("frmMap");
         WaitForDrawing(map);

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 
 #include "gui/about/frm_about.h"
@@ -20,8 +21,10 @@
 #include "gui/new_campaign/frm_new.h"
 #include "gui/options/frm_options.h"
 #include "gui/text_editor/frm_edit.h"
+#include "gui/widgets/pictures.h"
 #include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
+#include "support/test_application.h"
 
 namespace xal {
 namespace {
@@ -116,6 +119,34 @@ TEST_F(AccessibleNamesTest, FramesFollowTheirCaptionsListsSayTheirEntryAndTheCou
         QAccessible::queryAccessibleInterface(Find("txtCampaignPrestige"))->state();
     EXPECT_TRUE(prestige.editable);
     EXPECT_FALSE(prestige.readOnly);
+}
+
+// A picture reads each of its files only when a size it serves is first drawn, yet draws at
+// every size and in every mode as Qt's own icon of all its files does.
+TEST(Pictures, DrawAsAnIconOfAllTheirFiles) {
+    test::EnsureApplication();
+    for (const char* name : {"new", "program"}) {
+        QIcon files;
+        for (const int side : {16, 24, 32, 48, 64})
+            files.addFile(QString(":/pictures/%1/%2.png").arg(side).arg(name), QSize(side, side));
+        const QIcon picture = gui::Picture(name);
+        EXPECT_EQ(picture.availableSizes(), files.availableSizes());
+        auto painted = [](const QIcon& icon, int side, QIcon::Mode mode) {
+            QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            icon.paint(&painter, image.rect(), Qt::AlignCenter, mode);
+            return image;
+        };
+        for (const int side : {16, 20, 24, 40, 64, 80})
+            for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+                SCOPED_TRACE(QString("%1 %2 %3").arg(name).arg(side).arg(mode).toStdString());
+                EXPECT_EQ(picture.actualSize(QSize(side, side), mode),
+                          files.actualSize(QSize(side, side), mode));
+                EXPECT_EQ(picture.pixmap(side, mode).toImage(), files.pixmap(side, mode).toImage());
+                EXPECT_EQ(painted(picture, side, mode), painted(files, side, mode));
+            }
+    }
 }
 
 }  // namespace

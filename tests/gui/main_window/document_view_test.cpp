@@ -70,7 +70,7 @@ TEST_F(DocumentViewTest, OutOfRangeValuesAreShownAsTheyAreAndTheReportNamesTheCo
 }
 
 TEST_F(DocumentViewTest, AFieldWhoseFileTheGameLacksIsMarkedUntilTheFileIsThere) {
-    Opened(test::DistinctCampaign(2));
+    Open(test::DistinctCampaign(2));
     auto* mark = Find("txtVictoryTXT_3")->findChild<QToolButton*>();
     ASSERT_NE(mark, nullptr);
     EXPECT_TRUE(mark->isVisible());

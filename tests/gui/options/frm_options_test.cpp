@@ -6,6 +6,7 @@
 #endif
 
 #include "core/registry/registry.h"
+#include "support/campaign_fixtures.h"
 #include "support/main_window_fixture.h"
 
 namespace xal {
@@ -80,6 +81,7 @@ TEST_F(OptionsDialogTest, TheIncrementGuardAndAnIncrementStoredOutOfRange) {
 }
 
 TEST_F(OptionsDialogTest, TheEditorPathEnablesTheScenarioEditorButtonOnOkOnly) {
+    OpenThroughToolbar(WriteCampaign("camp1.cam", test::DistinctCampaign(1)));
     RunOptions([](gui::frmOptions& options) {
         test::Retype(options.txtRHXaLScenarioEditor, "");
         QTest::mouseClick(options.cmdCancel, Qt::LeftButton);
