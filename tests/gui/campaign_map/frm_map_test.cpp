@@ -144,6 +144,7 @@ TEST_F(MapWindowTest, KeysMoveBetweenBoxesShowTheScenarioAndCloseTheWindow) {
               "Scenario 2, camp12.scn. Brilliant victory, victory, tactical victory and loss lead "
               "to END.");
     EXPECT_TRUE(box->state().focused);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(&view)->child(1)->state().focused);
     QTest::keyClick(&view, Qt::Key_Escape);
     EXPECT_FALSE(map.isVisible());
 }
