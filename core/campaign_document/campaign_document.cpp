@@ -57,16 +57,6 @@ EditStep FieldStep(Field field, FieldPlace place) {
             caption + " " + DecimalText(place.scenario)};
 }
 
-// "victory", "victory and loss", "brilliant victory, victory and loss".
-std::string OutcomeWords(const std::vector<int>& outcomes) {
-    std::string words;
-    for (std::size_t k = 0; k < outcomes.size(); ++k) {
-        if (k > 0) words += k + 1 == outcomes.size() ? " and " : ", ";
-        words += kOutcomes[outcomes[k]].word;
-    }
-    return words;
-}
-
 // The contents of `contents` with the file that `campaign` lives in.
 void RestoreContents(Campaign& campaign, Campaign contents) {
     contents.SetCampaignName(campaign.CampaignName());
@@ -237,8 +227,8 @@ void CampaignDocument::SendOutcomes(Byte scenario, const std::vector<int>& outco
         Raise(ErrorNumber::SubscriptOutOfRange);
     const std::string target =
         goTo == limits::kEndOfCampaign ? "END" : "scenario " + DecimalText(goTo);
-    const std::string caption =
-        "Send scenario " + DecimalText(scenario) + "'s " + OutcomeWords(outcomes) + " to " + target;
+    const std::string caption = "Send scenario " + DecimalText(scenario) + "'s " +
+                                OutcomeWordList(outcomes) + " to " + target;
     // One field changes or several: the window redraws the scenario's go-to lists either way.
     DocumentChange what{.parts = Change::kField,
                         .field = Field::OutcomeGoTo,

@@ -87,12 +87,7 @@ std::string BoxDescription(const CampaignGraph& graph, std::size_t node) {
     std::string ways;
     for (const MapEdge& edge : graph.edges) {
         if (edge.from != node) continue;
-        std::string outcomes;
-        for (std::size_t k = 0; k < edge.outcomes.size(); ++k) {
-            if (k > 0) outcomes += k + 1 == edge.outcomes.size() ? " and " : ", ";
-            outcomes += kOutcomes[static_cast<std::size_t>(edge.outcomes[k])].word;
-        }
-        ways += (ways.empty() ? " " : ". ") + Capitalised(outcomes) +
+        ways += (ways.empty() ? " " : ". ") + Capitalised(OutcomeWordList(edge.outcomes)) +
                 (edge.outcomes.size() == 1 ? " leads to " : " lead to ") +
                 TargetName(graph.nodes[edge.to]);
     }

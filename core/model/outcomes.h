@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace xal {
 
@@ -23,5 +25,16 @@ inline constexpr std::array<OutcomeNames, kOutcomeCount> kOutcomes{{
     {"Tactical victory", "tactical victory", "tactical victory", "TV"},
     {"Loss", "loss", "defeat", "L"},
 }};
+
+// The outcomes' words as one list: "victory", "victory and loss", "brilliant victory,
+// victory and loss".
+inline std::string OutcomeWordList(const std::vector<int>& outcomes) {
+    std::string words;
+    for (std::size_t k = 0; k < outcomes.size(); ++k) {
+        if (k > 0) words += k + 1 == outcomes.size() ? " and " : ", ";
+        words += kOutcomes[static_cast<std::size_t>(outcomes[k])].word;
+    }
+    return words;
+}
 
 }  // namespace xal
