@@ -108,7 +108,7 @@ GVC_t* Context() {
     return context;
 }
 
-LaidOutGraph::LaidOutGraph(const CampaignGraph& graph) {
+MapGraph::MapGraph(const CampaignGraph& graph) {
     graph_ = agopen(C("campaign"), Agdirected, nullptr);
     Declare(graph_);
     for (const MapNode& mapNode : graph.nodes) {
@@ -136,16 +136,20 @@ LaidOutGraph::LaidOutGraph(const CampaignGraph& graph) {
         }
         edges_.push_back(edge);
     }
-    if (gvLayout(Context(), graph_, "dot") != 0) {
-        agclose(graph_);
+}
+
+MapGraph::~MapGraph() {
+    agclose(graph_);
+}
+
+LaidOutGraph::LaidOutGraph(const CampaignGraph& graph) : MapGraph(graph) {
+    if (gvLayout(Context(), Graph(), "dot") != 0)
         Raise(ErrorNumber::InvalidArgument,
               "Graphviz cannot lay out the campaign map: its dot layout is not installed.");
-    }
 }
 
 LaidOutGraph::~LaidOutGraph() {
-    gvFreeLayout(Context(), graph_);
-    agclose(graph_);
+    gvFreeLayout(Context(), Graph());
 }
 
 }  // namespace xal::map_graphviz
