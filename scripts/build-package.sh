@@ -5,6 +5,8 @@
 source "$(dirname "$0")/common.sh"
 
 xal_install "${XAL_BUILD_PACKAGES[@]}"
+# The campaign map's Graphviz, built once per machine and built into the programs.
+bash "$XAL_ROOT/scripts/build-graphviz.sh" linux64
 
 build="${1:-$XAL_ROOT/build-package}"
 # The flags a Debian package is built with, every hardening feature among them. CMake
@@ -13,11 +15,20 @@ eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
 export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
 # Build type None: the flags are Debian's alone, as a Debian package's build has them.
 cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=None -DXAL_BUILD_TESTS=OFF \
-  -DXAL_BUILD_BENCHMARKS=OFF >/dev/null
+  -DXAL_BUILD_BENCHMARKS=OFF -DXAL_GRAPHVIZ_STATIC_PREFIX="$(xal_linux_graphviz)" >/dev/null
 cmake --build "$build" -j "$(xal_jobs)"
 rm -f "$build"/*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 package="$(ls "$build"/*.deb)"
+# CPack writes no Built-Using field: it is added here, naming the Graphviz source package
+# that is built into the programs.
+unpacked="$build/unpacked-package"
+rm -rf "$unpacked"
+dpkg-deb --raw-extract "$package" "$unpacked"
+sed -i "/^Description:/i Built-Using: graphviz (= $(cat "$(xal_linux_graphviz)/debian-source-version"))" \
+  "$unpacked/DEBIAN/control"
+dpkg-deb --root-owner-group --build "$unpacked" "$package" >/dev/null
+rm -rf "$unpacked"
 echo "Built $package"
 
 if command -v lintian >/dev/null; then

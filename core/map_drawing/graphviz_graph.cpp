@@ -12,9 +12,13 @@
 #ifdef XAL_GRAPHVIZ_STATIC_PLUGINS
 #include <graphviz/gvplugin.h>
 
-// A static Graphviz loads no plugins: the dot layout and the core renderers are linked in.
+// A static Graphviz loads no plugins: the dot layout and the core renderers are built in,
+// and on Linux the pango plugin, whose pango measures the labels and whose cairo draws PNG.
 extern "C" gvplugin_library_t gvplugin_dot_layout_LTX_library;
 extern "C" gvplugin_library_t gvplugin_core_LTX_library;
+#ifdef XAL_GRAPHVIZ_PANGO_PLUGIN
+extern "C" gvplugin_library_t gvplugin_pango_LTX_library;
+#endif
 #endif
 
 namespace xal::map_graphviz {
@@ -97,14 +101,20 @@ void MarkNode(Agnode_t* node, const MapNode& mapNode) {
 }  // namespace
 
 GVC_t* Context() {
-    static GVC_t* const context = [] {
-        GVC_t* made = gvContext();
 #ifdef XAL_GRAPHVIZ_STATIC_PLUGINS
-        gvAddLibrary(made, &gvplugin_dot_layout_LTX_library);
-        gvAddLibrary(made, &gvplugin_core_LTX_library);
+    // Given to the context as it is made, as libtool would preload them, so that it
+    // chooses its text layout among them.
+    static const lt_symlist_t builtIn[] = {
+        {"gvplugin_dot_layout_LTX_library", &gvplugin_dot_layout_LTX_library},
+        {"gvplugin_core_LTX_library", &gvplugin_core_LTX_library},
+#ifdef XAL_GRAPHVIZ_PANGO_PLUGIN
+        {"gvplugin_pango_LTX_library", &gvplugin_pango_LTX_library},
 #endif
-        return made;
-    }();
+        {nullptr, nullptr}};
+    static GVC_t* const context = gvContextPlugins(builtIn, 0);
+#else
+    static GVC_t* const context = gvContext();
+#endif
     return context;
 }
 
