@@ -31,12 +31,14 @@ MapLayout WellFormedLayout(const Campaign& campaign) {
     return layout;
 }
 
-TEST(MapLayout, AScenarioStandsAboveTheScenariosItLeadsTo) {
-    Campaign campaign = test::DistinctCampaign(3);
-    test::SetLinks(campaign, {{1, 1, 2, 254}, {2, 2, 2, 77}, {254, 254, 254, 0}});
+TEST(MapLayout, ABoxStandsBelowTheScenarioThatLeadsToItAndAChainRunsStraightDown) {
+    Campaign campaign = test::DistinctCampaign(4);
+    test::SetLinks(campaign,
+                   {{1, 1, 2, 254}, {2, 2, 2, 77}, {3, 3, 3, 254}, {254, 254, 254, 254}});
     const MapLayout layout = WellFormedLayout(campaign);
-    ASSERT_EQ(layout.nodes.size(), 5u);
-    for (int i = 0; i < 3; ++i) EXPECT_LT(layout.nodes[i].centre.y, layout.nodes[i + 1].centre.y);
+    for (const MapEdge& edge : MapOfCampaign(campaign, {}).edges)
+        EXPECT_LT(layout.nodes[edge.from].centre.y, layout.nodes[edge.to].centre.y);
+    EXPECT_EQ(layout.nodes[2].centre.x, layout.nodes[3].centre.x) << "its END box beside";
 }
 
 TEST(MapLayout, TwoWaysBetweenTwoScenariosAreTwoArrowsLabelledApart) {
