@@ -94,14 +94,10 @@ void Declare(Agraph_t* graph, std::size_t scenarios) {
     agattr(graph, AGNODE, C("fillcolor"), C("white"));
     agattr(graph, AGNODE, C("peripheries"), C("1"));
     agattr(graph, AGNODE, C("margin"), C("0.1,0.04"));
-    agattr(graph, AGNODE, C("group"), C(""));
     agattr(graph, AGEDGE, C("arrowsize"), C("0.7"));
 }
 
 void MarkNode(Agnode_t* node, const MapNode& mapNode) {
-    // The scenarios are one group, whose lines dot keeps straight: a chain runs straight
-    // down, and the END boxes stand beside it.
-    if (mapNode.kind == MapNode::Kind::Scenario) Set(node, "group", "scenarios");
     if (mapNode.kind == MapNode::Kind::End) {
         Set(node, "peripheries", "2");
     } else if (mapNode.kind == MapNode::Kind::Dangling) {
@@ -150,14 +146,22 @@ MapGraph::MapGraph(const CampaignGraph& graph) {
     for (const MapEdge& mapEdge : graph.edges) links.insert({mapEdge.from, mapEdge.to});
     for (const MapEdge& mapEdge : graph.edges) {
         Agedge_t* edge = agedge(graph_, nodes_[mapEdge.from], nodes_[mapEdge.to], nullptr, 1);
-        // A no-break space either side keeps the label off the line it stands beside.
-        Set(edge, "xlabel", GraphvizLabel("\xa0" + mapEdge.label + "\xa0"));
+        // A no-break space either side keeps the label off the line it stands beside. A
+        // loop's label stands where the loop leaves its box: dot would put an xlabel on the
+        // loop's bend, across the line.
+        Set(edge, mapEdge.from == mapEdge.to ? "taillabel" : "xlabel",
+            GraphvizLabel("\xa0" + mapEdge.label + "\xa0"));
         // Merged, the two ways between two scenarios would be one line with an arrow at
         // either end and a label lost; the way back leaves and enters at the boxes' sides.
         if (mapEdge.from > mapEdge.to && links.contains({mapEdge.to, mapEdge.from})) {
             Set(edge, "tailport", "e");
             Set(edge, "headport", "e");
         }
+        // The chain of scenarios runs straight down: an arrow to the next scenario weighs
+        // twice the others, so that the END boxes and the branches step aside.
+        if (mapEdge.to == mapEdge.from + 1 &&
+            graph.nodes[mapEdge.to].kind == MapNode::Kind::Scenario)
+            Set(edge, "weight", "2");
         if (mapEdge.dangling) {
             Set(edge, "style", "dashed");
             Set(edge, "color", kErrorHue);
