@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the Debian package with Debian's hardening flags in the folder given (build-package
-# by default) and, when lintian is installed, checks it: any error or warning fails.
+# by default), with the campaign map's Graphviz built in, and checks that it is and, when
+# lintian is installed, what lintian says: any error or warning fails.
 source "$(dirname "$0")/common.sh"
 
 xal_install "${XAL_BUILD_PACKAGES[@]}"
@@ -30,6 +31,12 @@ sed -i "/^Description:/i Built-Using: graphviz (= $(cat "$(xal_linux_graphviz)/d
 dpkg-deb --root-owner-group --build "$unpacked" "$package" >/dev/null
 rm -rf "$unpacked"
 echo "Built $package"
+# Graphviz is built in: the package names its source and needs no Graphviz of Debian's.
+fields="$(dpkg-deb --field "$package" Depends Built-Using)"
+if ! grep -q "^Built-Using: graphviz (= " <<<"$fields" || grep -qE "libgvc|libcgraph" <<<"$fields"; then
+  printf 'The package does not have Graphviz built in:\n%s\n' "$fields" >&2
+  exit 1
+fi
 
 if command -v lintian >/dev/null; then
   lintian --fail-on error,warning --info "$package"

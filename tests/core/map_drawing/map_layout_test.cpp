@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/campaign_map/campaign_graph.h"
 #include "core/map_drawing/map_layout.h"
 #include "support/campaign_fixtures.h"
@@ -46,6 +48,22 @@ TEST(MapLayout, TwoWaysBetweenTwoScenariosAreTwoArrowsLabelledApart) {
     const MapLayout layout = WellFormedLayout(campaign);
     ASSERT_EQ(layout.edges.size(), 4u);
     EXPECT_NE(layout.edges[0].labelCentre, layout.edges[2].labelCentre);
+    const EdgePlace& loop = layout.edges[1];
+    EXPECT_LT(loop.labelCentre->y, std::ranges::min(loop.curve, {}, &MapPoint::y).y)
+        << "above the loop, not on it";
+}
+
+TEST(MapLayout, LinesBendAroundBoxesButRunStraightBeyondTheScenariosAFileHolds) {
+    for (int scenarios : {50, 51}) {
+        Campaign campaign = test::DistinctCampaign(scenarios);
+        test::CampaignLinks links;
+        for (int n = 1; n < scenarios; ++n) links.push_back({n, n, n, n});
+        links[0][3] = scenarios - 1;  // down past all the others
+        links.push_back({254, 254, 254, 254});
+        test::SetLinks(campaign, links);
+        const MapLayout layout = LayOutCampaign(MapOfCampaign(campaign, {}));
+        EXPECT_EQ(layout.edges[1].curve.size() == 4, scenarios == 51) << scenarios;
+    }
 }
 
 }  // namespace
