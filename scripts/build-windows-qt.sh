@@ -5,10 +5,10 @@
 # windows and offscreen platforms and the Windows styles), and installs it into the
 # cache, once per machine: a second run finds it and does nothing. The editor's Windows
 # build and package use it (scripts/package-windows.sh), with the Graphviz that
-# scripts/build-windows-graphviz.sh builds first for the campaign map.
+# scripts/build-graphviz.sh builds first for the campaign map.
 source "$(dirname "$0")/common.sh"
 
-bash "$XAL_ROOT/scripts/build-windows-graphviz.sh"
+bash "$XAL_ROOT/scripts/build-graphviz.sh" win64
 
 cache="$(xal_cache)"
 prefix="$(xal_windows_qt)"

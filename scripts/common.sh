@@ -5,10 +5,13 @@ set -euo pipefail
 XAL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export XAL_ROOT
 
-# Packages every build needs.
+# Packages every build needs. The campaign map's Graphviz is built into the programs
+# (scripts/build-graphviz.sh), linked against the system's cairo and pango.
 XAL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev librsvg2-bin libgl-dev libgtest-dev libgmock-dev
-  libcli11-dev nlohmann-json3-dev libbenchmark-dev libgraphviz-dev
+  libcli11-dev nlohmann-json3-dev libbenchmark-dev libcairo2-dev libpango1.0-dev
   desktop-file-utils appstream libxml2-utils groff-base shared-mime-info dpkg-dev)
+# And what building that Graphviz from Debian's source package needs, for any target.
+XAL_GRAPHVIZ_BUILD_PACKAGES=(cmake make dpkg-dev patch bison flex perl gawk)
 
 xal_install() {
   local missing=()
@@ -24,11 +27,13 @@ xal_install() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Where scripts/build-windows-qt.sh keeps what it builds for Windows, once per machine:
-# Qt, and Graphviz for the campaign map.
+# Where the set-up scripts keep what they build once per machine: Qt for Windows
+# (scripts/build-windows-qt.sh), and Graphviz for the campaign map, for Windows and for
+# this machine (scripts/build-graphviz.sh).
 xal_cache() { echo "${XDG_CACHE_HOME:-$HOME/.cache}/xal-campaign-edit"; }
 xal_windows_qt() { echo "$(xal_cache)/qt6-win64"; }
 xal_windows_graphviz() { echo "$(xal_cache)/graphviz-win64"; }
+xal_linux_graphviz() { echo "$(xal_cache)/graphviz-linux64"; }
 
 # apt-get source needs source lines: the machine's own Debian lines, as deb-src.
 xal_add_source_lines() {

@@ -6,7 +6,11 @@ source "$(dirname "$0")/common.sh"
 xal_install "${XAL_BUILD_PACKAGES[@]}"
 
 build="$XAL_ROOT/build"
-cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXAL_BUILD_TESTS=OFF
+# The campaign map's Graphviz, built once per machine.
+bash "$XAL_ROOT/scripts/build-graphviz.sh" linux64
+
+cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXAL_BUILD_TESTS=OFF \
+  -DXAL_GRAPHVIZ_STATIC_PREFIX="$(xal_linux_graphviz)"
 cmake --build "$build" -j "$(xal_jobs)"
 
 # With no game installed, point the settings at the demo game folder, as the game's own

@@ -8,7 +8,11 @@ source "$(dirname "$0")/common.sh"
 xal_install "${XAL_BUILD_PACKAGES[@]}" lintian xvfb xdotool x11-utils
 
 build="$XAL_ROOT/build-tests"
-cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The campaign map's Graphviz, built once per machine.
+bash "$XAL_ROOT/scripts/build-graphviz.sh" linux64
+
+cmake -S "$XAL_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DXAL_GRAPHVIZ_STATIC_PREFIX="$(xal_linux_graphviz)"
 cmake --build "$build" -j "$(xal_jobs)"
 
 # Every step below stops the run at its first failure; each one that passes adds to the

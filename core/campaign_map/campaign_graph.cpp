@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/campaign_map/campaign_graph.h"
 
+#include <algorithm>
 #include <map>
 
 #include "core/base/conversions.h"
@@ -48,8 +49,19 @@ CampaignGraph MapOfCampaign(const Campaign& campaign, const std::vector<Finding>
         }
     }
 
-    const std::size_t end = graph.nodes.size();
-    graph.nodes.push_back({MapNode::Kind::End, Victory::EndOfCampaign, {}, "END/SCORE", "end", {}});
+    // Each scenario whose outcomes end the campaign has an END box of its own, which stands
+    // below it: one END box for all would draw lines from all over the map to one place.
+    std::vector<std::size_t> endOf(scenarioCount);
+    for (std::size_t nr = 0; nr < scenarioCount; ++nr) {
+        if (std::ranges::find(goTos[nr], Victory::EndOfCampaign) == goTos[nr].end()) continue;
+        endOf[nr] = graph.nodes.size();
+        graph.nodes.push_back({MapNode::Kind::End,
+                               Victory::EndOfCampaign,
+                               {},
+                               "END/SCORE",
+                               "end" + DecimalText(static_cast<int>(nr)),
+                               {}});
+    }
     std::map<Byte, std::size_t> dangling;
     for (const auto& links : goTos)
         for (Byte goTo : links)
@@ -66,7 +78,7 @@ CampaignGraph MapOfCampaign(const Campaign& campaign, const std::vector<Finding>
         for (int k = 0; k < static_cast<int>(goTos[from].size()); ++k) {
             const Byte goTo = goTos[from][static_cast<std::size_t>(k)];
             const bool isDangling = dangling.contains(goTo);
-            const std::size_t to = goTo == Victory::EndOfCampaign ? end
+            const std::size_t to = goTo == Victory::EndOfCampaign ? endOf[from]
                                    : isDangling                   ? dangling.at(goTo)
                                                                   : goTo;
             auto shared = graph.edges.begin() + static_cast<long>(firstEdge);

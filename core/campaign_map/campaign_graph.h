@@ -10,8 +10,8 @@
 
 namespace xal {
 
-// A box of the campaign map: a scenario, the end of the campaign, or a go-to value that
-// names no scenario.
+// A box of the campaign map: a scenario, the end of the campaign after one scenario, or a
+// go-to value that names no scenario.
 struct MapNode {
     enum class Kind { Scenario, End, Dangling };
 
@@ -19,7 +19,7 @@ struct MapNode {
     int number = 0;     // the scenario number, or the go-to value for End and Dangling
     std::string name;   // the scenario file name (Windows-1252); empty for the others
     std::string label;  // the box's lines, "\n" between them
-    std::string id;     // unique among the map's nodes: "s3", "end", "x77"
+    std::string id;     // unique among the map's nodes: "s3", "end3" (scenario 3's), "x77"
     std::optional<Severity> problem;  // the worst finding that names this scenario
 
     bool operator==(const MapNode&) const = default;
@@ -36,9 +36,10 @@ struct MapEdge {
     bool operator==(const MapEdge&) const = default;
 };
 
-// The campaign as a graph: the scenarios in order, then the end of the campaign, then
-// the go-to values that name no scenario in ascending order; the edges by source scenario
-// and, within one, in the order of their first outcome.
+// The campaign as a graph: the scenarios in order, then an end of the campaign for each
+// scenario with an outcome that ends it, in the scenarios' order, then the go-to values
+// that name no scenario in ascending order; the edges by source scenario and, within one,
+// in the order of their first outcome.
 struct CampaignGraph {
     std::vector<MapNode> nodes;
     std::vector<MapEdge> edges;

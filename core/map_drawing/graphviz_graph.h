@@ -13,14 +13,14 @@ namespace xal::map_graphviz {
 // is not thread-safe: the map is laid out and drawn on one thread only.
 GVC_t* Context();
 
-// A campaign map as a Graphviz graph, laid out by dot: its nodes and edges in the order of
-// the map's own. The graph and its layout are freed with it.
-class LaidOutGraph {
+// A campaign map as a Graphviz graph with the attributes dot lays it out by: its nodes and
+// edges in the order of the map's own. The graph is freed with it.
+class MapGraph {
   public:
-    explicit LaidOutGraph(const CampaignGraph& graph);
-    ~LaidOutGraph();
-    LaidOutGraph(const LaidOutGraph&) = delete;
-    LaidOutGraph& operator=(const LaidOutGraph&) = delete;
+    explicit MapGraph(const CampaignGraph& graph);
+    ~MapGraph();
+    MapGraph(const MapGraph&) = delete;
+    MapGraph& operator=(const MapGraph&) = delete;
 
     Agraph_t* Graph() const { return graph_; }
     Agnode_t* Node(std::size_t position) const { return nodes_[position]; }
@@ -30,6 +30,13 @@ class LaidOutGraph {
     Agraph_t* graph_ = nullptr;
     std::vector<Agnode_t*> nodes_;
     std::vector<Agedge_t*> edges_;
+};
+
+// The map's graph laid out by dot; the layout is freed with it.
+class LaidOutGraph : public MapGraph {
+  public:
+    explicit LaidOutGraph(const CampaignGraph& graph);
+    ~LaidOutGraph();
 };
 
 }  // namespace xal::map_graphviz

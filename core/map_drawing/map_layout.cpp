@@ -42,8 +42,9 @@ MapLayout LayOutCampaign(const CampaignGraph& graph) {
                 if (piece.eflag) line.arrowTip = place(piece.ep);
             }
         }
-        if (const textlabel_t* label = ED_xlabel(edge); label && label->set)
-            line.labelCentre = place(label->pos);
+        // A loop's label is its tail's (graphviz_graph.cpp).
+        const textlabel_t* label = ED_xlabel(edge) ? ED_xlabel(edge) : ED_tail_label(edge);
+        if (label && label->set) line.labelCentre = place(label->pos);
     }
     return layout;
 }

@@ -20,21 +20,21 @@ std::vector<std::string> Ids(const CampaignGraph& graph) {
     return ids;
 }
 
-TEST(CampaignGraph, NodesAreTheScenariosTheEndAndTheGoTosThatNameNoScenario) {
+TEST(CampaignGraph, NodesAreTheScenariosTheEndsOfThoseThatEndAndTheGoTosThatNameNoScenario) {
     const std::vector<Finding> findings = {
         {Severity::Warning, {}, {}, "campaign-wide"}, {Severity::Warning, 0, {}, "a warning"},
         {Severity::Error, 0, 1, "an error"},          {Severity::Warning, 0, {}, "a warning"},
         {Severity::Warning, 2, {}, "a warning"},      {Severity::Error, 9, {}, "out of range"}};
     const CampaignGraph graph = MapOfCampaign(Branching(), findings);
-    EXPECT_EQ(Ids(graph), (std::vector<std::string>{"s0", "s1", "s2", "end", "x77"}));
+    EXPECT_EQ(Ids(graph), (std::vector<std::string>{"s0", "s1", "s2", "end0", "end2", "x77"}));
     EXPECT_EQ(graph.nodes[1].label, "1\ncamp11.scn");
-    EXPECT_EQ(graph.nodes[3].label, "END/SCORE");
-    EXPECT_EQ(graph.nodes[4].label, "77\n(no scenario)");
+    EXPECT_EQ(graph.nodes[4], (MapNode{MapNode::Kind::End, 254, {}, "END/SCORE", "end2", {}}));
+    EXPECT_EQ(graph.nodes[5].label, "77\n(no scenario)");
     // A scenario shows the worst finding that names it.
     EXPECT_EQ(graph.nodes[0].problem, Severity::Error);
     EXPECT_EQ(graph.nodes[1].problem, std::nullopt);
     EXPECT_EQ(graph.nodes[2].problem, Severity::Warning);
-    EXPECT_EQ(graph.nodes[3].problem, std::nullopt) << "the end of the campaign";
+    EXPECT_EQ(graph.nodes[3].problem, std::nullopt) << "the end after scenario 0";
 }
 
 TEST(CampaignGraph, OutcomesWithTheSameTargetShareOneEdgeLabelledInOutcomeOrder) {
@@ -42,7 +42,7 @@ TEST(CampaignGraph, OutcomesWithTheSameTargetShareOneEdgeLabelledInOutcomeOrder)
     const std::vector<MapEdge> expected = {
         {0, 1, {0, 1}, "BV, V", false}, {0, 2, {2}, "TV", false},
         {0, 3, {3}, "L", false},        {1, 2, {0, 1, 2}, "BV, V, TV", false},
-        {1, 4, {3}, "L", true},         {2, 3, {0, 1, 2, 3}, "BV, V, TV, L", false}};
+        {1, 5, {3}, "L", true},         {2, 4, {0, 1, 2, 3}, "BV, V, TV, L", false}};
     EXPECT_EQ(graph.edges, expected);
 }
 
@@ -50,7 +50,7 @@ TEST(CampaignGraph, LinksBackToItselfAndToOneMissingScenarioAreEdgesLikeAnyOther
     Campaign campaign = test::DistinctCampaign(2);
     test::SetLinks(campaign, {{1, 0, 3, 0}, {9, 1, 3, 254}});
     const CampaignGraph graph = MapOfCampaign(campaign, {});
-    EXPECT_EQ(Ids(graph), (std::vector<std::string>{"s0", "s1", "end", "x3", "x9"}));
+    EXPECT_EQ(Ids(graph), (std::vector<std::string>{"s0", "s1", "end1", "x3", "x9"}));
     const std::vector<MapEdge> expected = {{0, 1, {0}, "BV", false}, {0, 0, {1, 3}, "V, L", false},
                                            {0, 3, {2}, "TV", true},  {1, 4, {0}, "BV", true},
                                            {1, 1, {1}, "V", false},  {1, 3, {2}, "TV", true},

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/campaign_map/campaign_graph.h"
 #include "core/map_drawing/map_layout.h"
 #include "support/campaign_fixtures.h"
@@ -31,20 +33,37 @@ MapLayout WellFormedLayout(const Campaign& campaign) {
     return layout;
 }
 
-TEST(MapLayout, AScenarioStandsAboveTheScenariosItLeadsTo) {
-    Campaign campaign = test::DistinctCampaign(3);
-    test::SetLinks(campaign, {{1, 1, 2, 254}, {2, 2, 2, 77}, {254, 254, 254, 0}});
+TEST(MapLayout, ABoxStandsBelowTheScenarioThatLeadsToItAndAChainRunsStraightDown) {
+    Campaign campaign = test::DistinctCampaign(4);
+    test::SetLinks(campaign, {{1, 1, 2, 254}, {2, 2, 2, 77}, {3, 3, 3, 254}, {254, 254, 254, 254}});
     const MapLayout layout = WellFormedLayout(campaign);
-    ASSERT_EQ(layout.nodes.size(), 5u);
-    for (int i = 0; i < 3; ++i) EXPECT_LT(layout.nodes[i].centre.y, layout.nodes[i + 1].centre.y);
+    for (const MapEdge& edge : MapOfCampaign(campaign, {}).edges)
+        EXPECT_LT(layout.nodes[edge.from].centre.y, layout.nodes[edge.to].centre.y);
+    EXPECT_EQ(layout.nodes[2].centre.x, layout.nodes[3].centre.x) << "its END box beside";
 }
 
 TEST(MapLayout, TwoWaysBetweenTwoScenariosAreTwoArrowsLabelledApart) {
     Campaign campaign = test::DistinctCampaign(2);
-    test::SetLinks(campaign, {{1, 1, 1, 1}, {0, 0, 254, 254}});
+    test::SetLinks(campaign, {{1, 1, 1, 0}, {0, 0, 254, 254}});  // and a loop
     const MapLayout layout = WellFormedLayout(campaign);
-    ASSERT_EQ(layout.edges.size(), 3u);
-    EXPECT_NE(layout.edges[0].labelCentre, layout.edges[1].labelCentre);
+    ASSERT_EQ(layout.edges.size(), 4u);
+    EXPECT_NE(layout.edges[0].labelCentre, layout.edges[2].labelCentre);
+    const EdgePlace& loop = layout.edges[1];
+    EXPECT_LT(loop.labelCentre->y, std::ranges::min(loop.curve, {}, &MapPoint::y).y)
+        << "above the loop, not on it";
+}
+
+TEST(MapLayout, LinesBendAroundBoxesButRunStraightBeyondTheScenariosAFileHolds) {
+    for (int scenarios : {50, 51}) {
+        Campaign campaign = test::DistinctCampaign(scenarios);
+        test::CampaignLinks links;
+        for (int n = 1; n < scenarios; ++n) links.push_back({n, n, n, n});
+        links[0][3] = scenarios - 1;  // down past all the others
+        links.push_back({254, 254, 254, 254});
+        test::SetLinks(campaign, links);
+        const MapLayout layout = LayOutCampaign(MapOfCampaign(campaign, {}));
+        EXPECT_EQ(layout.edges[1].curve.size() == 4, scenarios == 51) << scenarios;
+    }
 }
 
 }  // namespace
