@@ -16,7 +16,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # Test discovery and CTest run the Windows programs through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/run-under-wine.sh)
 
 # Debian's header-only CLI11 and nlohmann-json serve the Windows build as they are. Their
 # folder is searched after the compiler's own, so the Windows headers always win.
