@@ -23,6 +23,23 @@ std::string RunTimeError::Report() const {
     return report;
 }
 
+RunTimeError ReadErrorReport(const std::string& report) {
+    // Lines may end in LF, CR LF or, through a text-mode stream on Windows, CR CR LF.
+    std::string text;
+    for (const char c : report)
+        if (c != '\r') text += c;
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    const std::size_t lineEnd = text.find('\n');
+    const std::string first = text.substr(0, lineEnd);
+    if (lineEnd == std::string::npos || first.empty() || first.size() > 5 ||
+        first.find_first_not_of("0123456789") != std::string::npos)
+        return RunTimeError(ErrorNumber::InternalError, text);
+    std::string description;
+    for (const char c : text.substr(lineEnd + 1))
+        description += c == '\n' ? "\r\n" : std::string(1, c);
+    return RunTimeError(std::stoi(first), description);
+}
+
 std::string StandardDescription(int number) {
     switch (number) {
         case ErrorNumber::InvalidArgument:

@@ -48,6 +48,10 @@ class RunTimeError : public std::runtime_error {
     std::string concerns_;
 };
 
+// The error another of the project's programs printed with Report(): its number, and the
+// lines after it as its description. Any other text is an internal error of that text.
+RunTimeError ReadErrorReport(const std::string& report);
+
 // Runs a step; a failure of it is raised again concerning `concerns`, unless it already
 // names what it concerns.
 template <typename Step>

@@ -17,15 +17,14 @@ constexpr const char* kProgramName = "xal-map-layout.exe";
 constexpr const char* kProgramName = "xal-map-layout";
 #endif
 
-// What the program said when it failed, else why it did not run.
-QString FailureOf(QProcess& process) {
-    const QString said = QString::fromUtf8(process.readAllStandardError()).trimmed();
-    if (!said.isEmpty()) return said;
-    return QString::fromStdString(
-        RunTimeError(ErrorNumber::FileNotFound,
-                     "The map's layout program did not run: " + process.errorString().toStdString(),
-                     "File: " + process.program().toStdString())
-            .Report());
+// The error the program reported when it failed, else why it did not run.
+RunTimeError FailureOf(QProcess& process) {
+    const std::string said = process.readAllStandardError().trimmed().toStdString();
+    if (!said.empty()) return ReadErrorReport(said);
+    return RunTimeError(
+        ErrorNumber::FileNotFound,
+        "The map's layout program did not run: " + process.errorString().toStdString(),
+        "File: " + process.program().toStdString());
 }
 
 }  // namespace
@@ -34,6 +33,10 @@ LayoutProcess::LayoutProcess(QObject* parent) : QObject(parent) {}
 
 LayoutProcess::~LayoutProcess() {
     Abandon();
+    if (next_) {
+        next_->kill();
+        next_->waitForFinished(-1);
+    }
 }
 
 QString LayoutProcess::Program() {
@@ -54,15 +57,23 @@ void LayoutProcess::Abandon() {
     process_.reset();
 }
 
+void LayoutProcess::StartNext() {
+    next_ = std::make_unique<QProcess>();
+    next_->start(Program(), {});
+}
+
 void LayoutProcess::Start(const CampaignGraph& graph) {
     Abandon();
+    // One that could not start, or has ended, is started again to tell why.
+    if (!next_ || next_->state() == QProcess::NotRunning) StartNext();
     graph_ = graph;
-    process_ = std::make_unique<QProcess>();
+    process_ = std::move(next_);
     connect(process_.get(), &QProcess::finished, this, [this] { Finished(); });
     connect(process_.get(), &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) Finished();
     });
-    process_->start(Program(), {});
+    StartNext();
+    if (process_->state() == QProcess::NotRunning) return Finished();  // failed at once
     process_->write(QByteArray::fromStdString(GraphText(graph)));
     process_->closeWriteChannel();
 }
@@ -76,7 +87,7 @@ void LayoutProcess::Finished() {
     process->disconnect(this);
     if (process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0 ||
         process->error() == QProcess::FailedToStart) {
-        emit failed(FailureOf(*process));
+        emit failed(QString::fromStdString(FailureOf(*process).Report()));
         return;
     }
     try {
@@ -97,7 +108,7 @@ std::string LayoutProcess::Draw(const CampaignGraph& graph, const std::string& f
     process.closeWriteChannel();
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0)
-        Raise(ErrorNumber::InvalidArgument, FailureOf(process).toStdString());
+        throw FailureOf(process);
     return process.readAllStandardOutput().toStdString();
 }
 
