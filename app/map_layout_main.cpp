@@ -3,8 +3,9 @@
 // writes, on its standard output, where Graphviz's dot puts its boxes and arrows, or with
 // "--draw svg" or "--draw png" the map drawn as that picture. The editor runs it for
 // each layout, so that a layout an edit has made stale can be stopped at once and
-// Graphviz's memory goes with it. A failure is told on standard error, and the exit
-// status is 1.
+// Graphviz's memory goes with it. It starts the program before it has a graph to give:
+// Graphviz and the fonts it measures labels with are made ready before the graph is read.
+// A failure is told on standard error, and the exit status is 1.
 #include <cstdio>
 #include <iostream>
 #include <iterator>
@@ -31,6 +32,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
+        if (draw.empty()) {
+            xal::CampaignGraph ready;
+            ready.nodes.push_back({xal::MapNode::Kind::Scenario, 0, "", "0", "s0", std::nullopt});
+            xal::LayOutCampaign(ready);
+        }
         const std::string input{std::istreambuf_iterator<char>(std::cin), {}};
         const xal::CampaignGraph graph = xal::ReadGraphText(input);
         const std::string output = draw.empty() ? xal::LayoutText(xal::LayOutCampaign(graph))
