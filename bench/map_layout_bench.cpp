@@ -25,41 +25,22 @@
 #include <fstream>
 #include <functional>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/bench_campaigns.h"
 #include "core/campaign_check/campaign_check.h"
 #include "core/campaign_map/campaign_graph.h"
 #include "core/map_drawing/graphviz_graph.h"
 #include "core/map_drawing/map_layout.h"
-#include "core/new_campaign/campaign_generation.h"
 
 namespace {
 
 constexpr int kRuns = 5;
 constexpr int kLayoutsForMemory = 100;
 
-enum class Links { Chain, LossEnds, Random };
-
 xal::CampaignGraph MadeMap(Links links, int scenarios) {
-    xal::NewCampaignInput input;
-    input.NrOfScenariosText = std::to_string(scenarios);
-    input.LossEndsCampaign = links == Links::LossEnds;
-    xal::Campaign campaign = xal::GenerateCampaign(input, xal::SettingsRecord{});
-    if (links == Links::Random) {
-        std::mt19937 random(2026);
-        // Any scenario, or the end of the campaign as often as one scenario.
-        std::uniform_int_distribution<int> goTo(0, scenarios);
-        for (int n = 0; n < scenarios; ++n)
-            for (int k = 1; k <= 4; ++k) {
-                const int to = goTo(random);
-                campaign.ScenarioAt(static_cast<xal::Byte>(n))
-                    ->Victories()
-                    ->Item(k)
-                    ->SetOnEndGoTo(static_cast<xal::Byte>(to == scenarios ? 254 : to));
-            }
-    }
+    const xal::Campaign campaign = MadeCampaign(links, scenarios);
     return xal::MapOfCampaign(campaign, xal::CheckCampaign(campaign));
 }
 
@@ -163,13 +144,13 @@ int main(int argc, char** argv) {
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 60;
     const std::filesystem::path dotFile = std::filesystem::temp_directory_path() /
                                           ("map_layout_bench_" + std::to_string(getpid()) + ".gv");
-    const std::pair<Links, const char*> kinds[] = {
-        {Links::Chain, "chain"}, {Links::LossEnds, "loss ends"}, {Links::Random, "random"}};
+    const Links kinds[] = {Links::Chain, Links::LossEnds, Links::Random};
 
     std::printf("%-10s %9s %22s %22s\n%-10s %9s %22s %22s\n", "links", "scenarios",
                 "LayOutCampaign ms", dot.empty() ? "" : "dot program ms", "", "",
                 "wall / processor", dot.empty() ? "" : "wall / processor");
-    for (const auto& [links, name] : kinds) {
+    for (const Links links : kinds) {
+        const char* name = NameOf(links);
         for (int scenarios : {10, 50, 100, 250}) {
             const xal::CampaignGraph graph = MadeMap(links, scenarios);
             const auto inProcess =
@@ -185,7 +166,8 @@ int main(int argc, char** argv) {
 
     std::printf("\n%-10s %9s %22s\n%-10s %9s %22s\n", "links", "scenarios", "resident memory MB",
                 "", "", "after 1 / 100 layouts");
-    for (const auto& [links, name] : kinds) {
+    for (const Links links : kinds) {
+        const char* name = NameOf(links);
         const int scenarios = links == Links::Random ? 50 : 250;
         const xal::CampaignGraph graph = MadeMap(links, scenarios);
         std::printf(
