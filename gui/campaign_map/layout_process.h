@@ -14,7 +14,9 @@ namespace xal::gui {
 
 // Runs the map's layout program (dot, in a program of its own) for one graph at a time,
 // in the background. A new layout stops the one under way: an edit makes it stale, and
-// nothing waits for it. Its memory goes with its process.
+// nothing waits for it. Its memory goes with its process. The next layout's program is
+// started as soon as one is needed or ended, and waits for its graph: its start (loading
+// Graphviz and the fonts) is not waited for when the next edit comes.
 class LayoutProcess : public QObject {
     Q_OBJECT
 
@@ -41,9 +43,11 @@ class LayoutProcess : public QObject {
 
   private:
     void Finished();
+    void StartNext();
 
     std::unique_ptr<QProcess> process_;
-    CampaignGraph graph_;  // the one being laid out
+    std::unique_ptr<QProcess> next_;  // started, waiting for its graph
+    CampaignGraph graph_;             // the one being laid out
 };
 
 }  // namespace xal::gui
