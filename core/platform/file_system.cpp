@@ -174,14 +174,19 @@ bool SameLettersIgnoringCase(const std::string& a, const std::string& b) {
 
 std::string FileInFolder(const std::string& folder, const std::string& name) {
     const std::string asNamed = folder + name;
+    if (name.empty() || name.find_first_of("/\\") != std::string::npos) return asNamed;
     std::error_code ec;
-    if (name.empty() || name.find_first_of("/\\") != std::string::npos ||
-        std::filesystem::exists(FsPath(asNamed), ec))
-        return asNamed;
+#ifndef _WIN32
+    // Names differ in case here: a file of exactly that name is the one. On Windows a file
+    // of that name in any case exists, and it is taken as the folder spells it, so that
+    // saving it keeps its spelling.
+    if (std::filesystem::exists(FsPath(asNamed), ec)) return asNamed;
+#endif
     std::string match;
     for (std::filesystem::directory_iterator entry(FsPath(folder), ec), end; !ec && entry != end;
          entry.increment(ec)) {
         const std::string candidate = FromFsPath(entry->path().filename());
+        if (candidate == name) return asNamed;
         // Of several matches the first in byte order, so the choice does not depend on
         // the order the folder lists them in.
         if (SameLettersIgnoringCase(candidate, name) && (match.empty() || candidate < match))

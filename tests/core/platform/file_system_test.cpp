@@ -170,9 +170,9 @@ TEST(FileSystem, RefusesWhatItMayNotReadOrWriteAndLeavesEverythingAsItWas) {
 
     // A failed save names the file and says what became of it.
     const std::string missing = folder.File("missing/a.cam");
-    EXPECT_EQ(test::ReportOf([&] { ReplaceFileContents(missing, "x"); }),
-              "76\r\nPath not found\r\nFile: " + missing +
-                  "\r\nNothing was saved: no file was created.");
+    EXPECT_EQ(
+        test::ReportOf([&] { ReplaceFileContents(missing, "x"); }),
+        "76\r\nPath not found\r\nFile: " + missing + "\r\nNothing was saved: no file was created.");
 }
 
 TEST(ReadFileBytes, ReadsUpToTheBoundAndTellsAMissingFile) {
@@ -191,18 +191,20 @@ TEST(ReadFileBytes, ReadsUpToTheBoundAndTellsAMissingFile) {
 #endif
 }
 
-#ifndef _WIN32
 TEST(FileInFolder, TakesAnExactMatchElseTheFirstInAnyCaseElseTheNameAsItIs) {
     test::TempFolder folder;
     folder.Write("camp1.txt", "");
     const std::string base = folder.File("");
-    EXPECT_EQ(FileInFolder(base, "CAMP1.TXT"), base + "camp1.txt");
+    EXPECT_EQ(FileInFolder(base, "CAMP1.TXT"), base + "camp1.txt") << "as the folder spells it";
     EXPECT_EQ(FileInFolder(base + "missing/", "a.txt"), base + "missing/a.txt");
+#ifndef _WIN32
     folder.Write("CAMP1.TXT", "");
     EXPECT_EQ(FileInFolder(base, "CAMP1.TXT"), base + "CAMP1.TXT");
     EXPECT_EQ(FileInFolder(base, "Camp1.txt"), base + "CAMP1.TXT") << "the first in order";
+#endif
 }
 
+#ifndef _WIN32
 TEST(ReplaceFileContents, WritesTheFinalTargetOfLinksKeepingTheLinksModeAndOwner) {
     test::TempFolder folder;
     const fs::path target = folder.Path() / "real" / "target.cam";
