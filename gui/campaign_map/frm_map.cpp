@@ -167,6 +167,13 @@ void frmMap::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+// A closed map lays nothing out; it is refreshed when shown again.
+void frmMap::hideEvent(QHideEvent* event) {
+    layingOut_.Stop();
+    lblLayingOut->hide();
+    QWidget::hideEvent(event);
+}
+
 void frmMap::EdgeDropped(std::size_t edge, std::size_t box) {
     const MapEdge& dragged = graph_.edges[edge];
     const MapNode& target = graph_.nodes[box];

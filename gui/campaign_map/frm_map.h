@@ -63,6 +63,7 @@ class frmMap : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void EdgeDropped(std::size_t edge, std::size_t box);

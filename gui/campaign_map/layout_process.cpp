@@ -27,16 +27,19 @@ RunTimeError FailureOf(QProcess& process) {
         "File: " + process.program().toStdString());
 }
 
+void Kill(std::unique_ptr<QProcess>& process) {
+    if (!process) return;
+    process->kill();
+    process->waitForFinished(-1);  // a killed process ends at once: reap it
+    process.reset();
+}
+
 }  // namespace
 
 LayoutProcess::LayoutProcess(QObject* parent) : QObject(parent) {}
 
 LayoutProcess::~LayoutProcess() {
-    Abandon();
-    if (next_) {
-        next_->kill();
-        next_->waitForFinished(-1);
-    }
+    Stop();
 }
 
 QString LayoutProcess::Program() {
@@ -50,11 +53,13 @@ QString LayoutProcess::Program() {
 }
 
 void LayoutProcess::Abandon() {
-    if (!process_) return;
-    process_->disconnect(this);
-    process_->kill();
-    process_->waitForFinished(-1);  // a killed process ends at once: reap it
-    process_.reset();
+    if (process_) process_->disconnect(this);
+    Kill(process_);
+}
+
+void LayoutProcess::Stop() {
+    Abandon();
+    Kill(next_);
 }
 
 void LayoutProcess::StartNext() {

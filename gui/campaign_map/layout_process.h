@@ -27,6 +27,8 @@ class LayoutProcess : public QObject {
     void Start(const CampaignGraph& graph);
     // Stops the layout under way, if any, which then tells nothing.
     void Abandon();
+    // Stops it and the program waiting for the next layout: the map is closed.
+    void Stop();
     bool IsRunning() const;
 
     // The program: XAL_MAP_LAYOUT when set, else beside the editor, else in the editor's
