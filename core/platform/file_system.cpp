@@ -186,7 +186,6 @@ std::string FileInFolder(const std::string& folder, const std::string& name) {
     for (std::filesystem::directory_iterator entry(FsPath(folder), ec), end; !ec && entry != end;
          entry.increment(ec)) {
         const std::string candidate = FromFsPath(entry->path().filename());
-        if (candidate == name) return asNamed;
         // Of several matches the first in byte order, so the choice does not depend on
         // the order the folder lists them in.
         if (SameLettersIgnoringCase(candidate, name) && (match.empty() || candidate < match))
