@@ -56,21 +56,24 @@ TEST(MapLayout, TwoWaysBetweenTwoScenariosAreTwoArrowsLabelledApart) {
 TEST(MapLayout, LinesBendAroundBoxesButRunStraightBeyondAFilesScenariosOrTwoArrowsEach) {
     struct Case {
         int scenarios;
-        bool branching;  // each outcome elsewhere: about four arrows per scenario
+        int arrowsEach;  // from each scenario
         bool straight;
     };
-    for (const Case c : {Case{50, false, false}, Case{51, false, true}, Case{50, true, true}}) {
+    for (const Case c :
+         {Case{50, 1, false}, Case{51, 1, true}, Case{50, 2, false}, Case{50, 3, true}}) {
         Campaign campaign = test::DistinctCampaign(c.scenarios);
         test::CampaignLinks links;
         for (int n = 1; n < c.scenarios; ++n)
-            links.push_back(c.branching
-                                ? std::array{n, (n + 1) % c.scenarios, (n + 2) % c.scenarios, 254}
-                                : std::array{n, n, n, n});
+            links.push_back(c.arrowsEach == 1   ? std::array{n, n, n, n}
+                            : c.arrowsEach == 2 ? std::array{n, n, n, 254}
+                                                : std::array{n, n, (n + 1) % c.scenarios, 254});
         links[0][3] = c.scenarios - 1;  // down past all the others
-        links.push_back({254, 254, 254, 254});
+        // Two arrows from the last too: exactly two per scenario.
+        links.push_back(c.arrowsEach == 2 ? std::array{0, 0, 0, 254}
+                                          : std::array{254, 254, 254, 254});
         test::SetLinks(campaign, links);
         const MapLayout layout = LayOutCampaign(MapOfCampaign(campaign, {}));
-        EXPECT_EQ(layout.edges[1].curve.size() == 4, c.straight) << c.scenarios;
+        EXPECT_EQ(layout.edges[1].curve.size() == 4, c.straight) << c.scenarios << c.arrowsEach;
     }
 }
 
