@@ -116,20 +116,25 @@ void MarkNode(Agnode_t* node, const MapNode& mapNode) {
 }  // namespace
 
 GVC_t* Context() {
+    static GVC_t* const context = [] {
+        // Graphviz prints no messages of its own: a failure is told as the program's
+        // error, which they would stand before.
+        agseterr(AGMAX);
 #ifdef XAL_GRAPHVIZ_STATIC_PLUGINS
-    // Given to the context as it is made, as libtool would preload them, so that it
-    // chooses its text layout among them.
-    static const lt_symlist_t builtIn[] = {
-        {"gvplugin_dot_layout_LTX_library", &gvplugin_dot_layout_LTX_library},
-        {"gvplugin_core_LTX_library", &gvplugin_core_LTX_library},
+        // Given to the context as it is made, as libtool would preload them, so that it
+        // chooses its text layout among them.
+        static const lt_symlist_t builtIn[] = {
+            {"gvplugin_dot_layout_LTX_library", &gvplugin_dot_layout_LTX_library},
+            {"gvplugin_core_LTX_library", &gvplugin_core_LTX_library},
 #ifdef XAL_GRAPHVIZ_PANGO_PLUGIN
-        {"gvplugin_pango_LTX_library", &gvplugin_pango_LTX_library},
+            {"gvplugin_pango_LTX_library", &gvplugin_pango_LTX_library},
 #endif
-        {nullptr, nullptr}};
-    static GVC_t* const context = gvContextPlugins(builtIn, 0);
+            {nullptr, nullptr}};
+        return gvContextPlugins(builtIn, 0);
 #else
-    static GVC_t* const context = gvContext();
+        return gvContext();
 #endif
+    }();
     return context;
 }
 

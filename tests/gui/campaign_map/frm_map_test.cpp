@@ -162,5 +162,26 @@ TEST_F(MapWindowTest, SavesThePictureTheToolDrawsAndTellsANameOfNoPicture) {
     prompts.VerifyDone();
 }
 
+TEST(LayoutProcess, ADrawingThatFailsTellsTheProgramsOwnErrorOrThatTheProgramDidNotRun) {
+    CampaignGraph graph;
+    graph.nodes.push_back({MapNode::Kind::Scenario, 0, "a.scn", "0\na.scn", "s0", std::nullopt});
+    auto failure = [&graph] {
+        try {
+            gui::LayoutProcess::Draw(graph, "nonsense");
+        } catch (const RunTimeError& error) {
+            return error;
+        }
+        return RunTimeError(0, "drawn");
+    };
+    EXPECT_EQ(failure().Report(),
+              "5\r\nGraphviz cannot draw nonsense pictures: its renderer is not installed.");
+    const QByteArray program = qgetenv("XAL_MAP_LAYOUT");
+    qputenv("XAL_MAP_LAYOUT", program + "-missing");
+    const RunTimeError missing = failure();
+    qputenv("XAL_MAP_LAYOUT", program);
+    EXPECT_EQ(missing.Number(), ErrorNumber::FileNotFound);
+    EXPECT_EQ(missing.Concerns(), "File: " + program.toStdString() + "-missing");
+}
+
 }  // namespace
 }  // namespace xal
