@@ -25,6 +25,8 @@ std::optional<unsigned char> FromUnicode(char32_t character) {
     return std::nullopt;
 }
 
+namespace {
+
 unsigned char ToSmallLetter(unsigned char byte) {
     constexpr unsigned char kMultiplicationSign = 0xD7;
     if ((byte >= 'A' && byte <= 'Z') ||
@@ -40,6 +42,13 @@ unsigned char ToSmallLetter(unsigned char byte) {
         default:
             return byte;
     }
+}
+
+}  // namespace
+
+std::string SmallLetters(std::string text) {
+    for (char& c : text) c = static_cast<char>(ToSmallLetter(static_cast<unsigned char>(c)));
+    return text;
 }
 
 void AppendUtf8(std::string& out, char32_t c) {

@@ -21,10 +21,10 @@ std::string ToUtf8(const std::string& bytes);
 // a character the code page cannot hold.
 std::optional<std::string> FromUtf8(const std::string& utf8);
 
-// The small letter of a capital, as Windows matches file names in any capitals: A to Z,
-// the capitals of the upper half (but the multiplication sign) and Š, Œ, Ž, Ÿ. Any other
-// byte comes back unchanged.
-unsigned char ToSmallLetter(unsigned char byte);
+// The text with its capitals made small letters, as Windows matches file names in any
+// capitals: A to Z, the capitals of the upper half (but the multiplication sign) and Š,
+// Œ, Ž, Ÿ. Any other byte stays as it is.
+std::string SmallLetters(std::string text);
 
 // Appends a character to a UTF-8 string.
 void AppendUtf8(std::string& out, char32_t character);

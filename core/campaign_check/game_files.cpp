@@ -12,13 +12,6 @@
 namespace xal {
 namespace {
 
-// A name with its capitals made small letters, as Windows matches file names.
-std::string SmallLetters(std::string name) {
-    for (char& c : name)
-        c = static_cast<char>(windows1252::ToSmallLetter(static_cast<unsigned char>(c)));
-    return name;
-}
-
 // The files of a folder as a campaign names them, in its code page, found in any capitals.
 class FolderFiles {
   public:
@@ -28,14 +21,14 @@ class FolderFiles {
         // A name the code page cannot hold is no name a campaign can give.
         for (const std::string& name : *names)
             if (const std::optional<std::string> held = windows1252::FromUtf8(name))
-                spellings_[SmallLetters(*held)].insert(*held);
+                spellings_[windows1252::SmallLetters(*held)].insert(*held);
     }
 
     bool Readable() const { return readable_; }
 
     // How the folder spells a name in any capitals, in byte order; none when it lacks it.
     const std::set<std::string>* Spellings(const std::string& name) const {
-        const auto found = spellings_.find(SmallLetters(name));
+        const auto found = spellings_.find(windows1252::SmallLetters(name));
         return found == spellings_.end() ? nullptr : &found->second;
     }
 
@@ -43,11 +36,6 @@ class FolderFiles {
     bool readable_;
     std::map<std::string, std::set<std::string>> spellings_;
 };
-
-bool IsMovie(Field field) {
-    return field == Field::CampaignVictoryMOV || field == Field::CampaignDefeatMOV ||
-           field == Field::ScenarioMOV || field == Field::OutcomeMOV;
-}
 
 class FileCheck {
   public:
@@ -102,7 +90,7 @@ class FileCheck {
         if (name.empty()) return;
         std::vector<const FolderFiles*> folders;
         if (campaignFolder_) folders.push_back(&*campaignFolder_);
-        if (IsMovie(field)) folders.push_back(&game_);
+        if (IsMovieField(field)) folders.push_back(&game_);
         std::optional<std::string> otherCapitals;
         for (const FolderFiles* folder : folders) {
             if (!folder->Readable()) return;
@@ -112,7 +100,7 @@ class FileCheck {
             if (!otherCapitals) otherCapitals = *spellings->begin();
         }
         if (folders.empty()) return;
-        const std::string missing = !IsMovie(field) ? "is not in the campaign's folder"
+        const std::string missing = !IsMovieField(field) ? "is not in the campaign's folder"
                                     : campaignFolder_
                                         ? "is neither in the campaign's folder nor under the "
                                           "game's folder"

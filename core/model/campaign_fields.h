@@ -23,6 +23,16 @@ enum class Field {
     OutcomeGoTo,
 };
 
+// Whether a field names a file, and whether that file is a movie.
+constexpr bool IsMovieField(Field field) {
+    return field == Field::CampaignVictoryMOV || field == Field::CampaignDefeatMOV ||
+           field == Field::ScenarioMOV || field == Field::OutcomeMOV;
+}
+constexpr bool IsFileNameField(Field field) {
+    return IsMovieField(field) || field == Field::CampaignTXT || field == Field::ScenarioFile ||
+           field == Field::ScenarioTXT || field == Field::OutcomeTXT;
+}
+
 // Whose value a field is: the campaign's, a scenario's or an outcome's.
 enum class FieldLevel { Campaign, Scenario, Outcome };
 

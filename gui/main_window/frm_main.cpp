@@ -48,12 +48,8 @@ std::optional<std::string> DroppedCampaign(const QMimeData* data) {
 // Whether a change may give a field shown a file that is there or not: another file of the
 // campaign (another campaign, too), other scenarios, an undo or redo, or a file name.
 bool MovesFiles(const DocumentChange& change, bool another) {
-    constexpr Field kFileNames[] = {Field::CampaignVictoryMOV, Field::CampaignDefeatMOV,
-                                    Field::CampaignTXT,        Field::ScenarioFile,
-                                    Field::ScenarioTXT,        Field::ScenarioMOV,
-                                    Field::OutcomeTXT,         Field::OutcomeMOV};
     return another || change.Has(Change::kFile | Change::kScenarioList | Change::kRestored) ||
-           (change.Has(Change::kField) && std::ranges::count(kFileNames, change.field) > 0);
+           (change.Has(Change::kField) && IsFileNameField(change.field));
 }
 
 }  // namespace
