@@ -84,6 +84,9 @@ TEST_F(DocumentViewTest, AFieldWhoseFileTheGameLacksIsMarkedUntilTheFileIsThere)
     EXPECT_TRUE(mark->toolTip().startsWith("Scenario 1 (camp11.scn), loss")) << "the shown one's";
     ClickScenario(0);
     EXPECT_FALSE(mark->isVisible());
+    Find("txtVictoryTXT_3")->end(false);
+    QTest::keyClick(Find("txtVictoryTXT_3"), Qt::Key_X);  // a name the folder lacks
+    EXPECT_TRUE(mark->isVisible()) << "typed";
 }
 
 TEST_F(DocumentViewTest, PickingFromTheListsStoresTheChoiceForTheShownScenario) {
