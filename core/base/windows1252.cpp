@@ -76,27 +76,53 @@ std::string ToUtf8(const std::string& bytes) {
     return out;
 }
 
+namespace {
+
+// The UTF-8 character that starts at `i`, with `i` moved past it; nothing, with `i` left
+// alone, when no whole character starts there.
+std::optional<char32_t> NextCharacter(const std::string& utf8, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const int length = lead < 0x80         ? 1
+                       : (lead >> 5) == 6  ? 2
+                       : (lead >> 4) == 14 ? 3
+                       : (lead >> 3) == 30 ? 4
+                                           : 0;
+    if (length == 0 || i + length > utf8.size()) return std::nullopt;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[i + k]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        c = (c << 6) | (next & 0x3F);
+    }
+    i += length;
+    return c;
+}
+
+}  // namespace
+
 std::optional<std::string> FromUtf8(const std::string& utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
-        auto lead = static_cast<unsigned char>(utf8[i]);
-        int length = lead < 0x80         ? 1
-                     : (lead >> 5) == 6  ? 2
-                     : (lead >> 4) == 14 ? 3
-                     : (lead >> 3) == 30 ? 4
-                                         : 0;
-        if (length == 0 || i + length > utf8.size()) return std::nullopt;
-        char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            auto next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            c = (c << 6) | (next & 0x3F);
-        }
-        auto byte = FromUnicode(c);
+        const std::optional<char32_t> c = NextCharacter(utf8, i);
+        const std::optional<unsigned char> byte = c ? FromUnicode(*c) : std::nullopt;
         if (!byte) return std::nullopt;
         out += static_cast<char>(*byte);
-        i += length;
+    }
+    return out;
+}
+
+std::string SmallLettersOfUtf8(const std::string& utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::optional<char32_t> c = NextCharacter(utf8, i);
+        if (!c) {
+            out += utf8[i++];
+            continue;
+        }
+        const std::optional<unsigned char> byte = FromUnicode(*c);
+        AppendUtf8(out, byte ? ToUnicode(ToSmallLetter(*byte)) : *c);
     }
     return out;
 }

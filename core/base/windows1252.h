@@ -26,6 +26,10 @@ std::optional<std::string> FromUtf8(const std::string& utf8);
 // Œ, Ž, Ÿ. Any other byte stays as it is.
 std::string SmallLetters(std::string text);
 
+// The same for UTF-8 text: each character the code page holds is made small as above; any
+// other character, and any byte that starts no character, stays as it is.
+std::string SmallLettersOfUtf8(const std::string& utf8);
+
 // Appends a character to a UTF-8 string.
 void AppendUtf8(std::string& out, char32_t character);
 

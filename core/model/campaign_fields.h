@@ -23,11 +23,12 @@ enum class Field {
     OutcomeGoTo,
 };
 
-// Whether a field names a file, and whether that file is a movie.
+// Whether a field names a movie file.
 constexpr bool IsMovieField(Field field) {
     return field == Field::CampaignVictoryMOV || field == Field::CampaignDefeatMOV ||
            field == Field::ScenarioMOV || field == Field::OutcomeMOV;
 }
+// Whether a field names a file: a movie, a text file or the scenario file.
 constexpr bool IsFileNameField(Field field) {
     return IsMovieField(field) || field == Field::CampaignTXT || field == Field::ScenarioFile ||
            field == Field::ScenarioTXT || field == Field::OutcomeTXT;

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "core/base/error.h"
+#include "core/base/windows1252.h"
 #include "core/platform/file_system_internals.h"
 
 #ifdef _WIN32
@@ -161,17 +162,6 @@ bool IsSavingFileOf(const std::string& candidate, const std::string& name) {
 
 }  // namespace internals
 
-namespace {
-
-bool SameLettersIgnoringCase(const std::string& a, const std::string& b) {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [&](unsigned char x, unsigned char y) { return lower(x) == lower(y); });
-}
-
-}  // namespace
-
 std::string FileInFolder(const std::string& folder, const std::string& name) {
     const std::string asNamed = folder + name;
     if (name.empty() || name.find_first_of("/\\") != std::string::npos) return asNamed;
@@ -182,13 +172,15 @@ std::string FileInFolder(const std::string& folder, const std::string& name) {
     // saving it keeps its spelling.
     if (std::filesystem::exists(FsPath(asNamed), ec)) return asNamed;
 #endif
+    const std::string folded = windows1252::SmallLettersOfUtf8(name);
     std::string match;
     for (std::filesystem::directory_iterator entry(FsPath(folder), ec), end; !ec && entry != end;
          entry.increment(ec)) {
         const std::string candidate = FromFsPath(entry->path().filename());
         // Of several matches the first in byte order, so the choice does not depend on
         // the order the folder lists them in.
-        if (SameLettersIgnoringCase(candidate, name) && (match.empty() || candidate < match))
+        if (windows1252::SmallLettersOfUtf8(candidate) == folded &&
+            (match.empty() || candidate < match))
             match = candidate;
     }
     return match.empty() ? asNamed : folder + match;

@@ -56,9 +56,9 @@ void ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 // The path of the file `name` in `folder` (which ends in a separator). Campaigns name
 // their files in any case, so when no file has exactly that name, an existing file whose
-// name differs only in the case of its letters A to Z is taken, as the folder spells it
-// (Windows itself matches every letter in any case); only when none does is the name used
-// as it stands.
+// name differs only in the capitals of its letters is taken, as the folder spells it: the
+// letters of the campaign's code page (windows1252::SmallLettersOfUtf8), as the check
+// against the game matches them. Only when none does is the name used as it stands.
 std::string FileInFolder(const std::string& folder, const std::string& name);
 
 // The names of the files (links to files too) in a folder, and with `andBelow` in every

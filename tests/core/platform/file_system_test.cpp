@@ -194,8 +194,10 @@ TEST(ReadFileBytes, ReadsUpToTheBoundAndTellsAMissingFile) {
 TEST(FileInFolder, TakesAnExactMatchElseTheFirstInAnyCaseElseTheNameAsItIs) {
     test::TempFolder folder;
     folder.Write("camp1.txt", "");
+    folder.Write("Été.txt", "");
     const std::string base = folder.File("");
     EXPECT_EQ(FileInFolder(base, "CAMP1.TXT"), base + "camp1.txt") << "as the folder spells it";
+    EXPECT_EQ(FileInFolder(base, "ÉTÉ.TXT"), base + "Été.txt") << "the code page's capitals";
     EXPECT_EQ(FileInFolder(base + "missing/", "a.txt"), base + "missing/a.txt");
 #ifndef _WIN32
     folder.Write("CAMP1.TXT", "");
