@@ -3,12 +3,14 @@
 # start real editors in Xvfb.
 
 # Starts Xvfb on a free display of this run alone and exports DISPLAY; the caller stops it
-# with xal_stop_x_server.
+# with xal_stop_x_server. The server must not reset when its last client leaves: on a
+# loaded machine, an editor started just after the readiness check (itself a client) could
+# not connect while the server was resetting.
 xal_start_x_server() {
   local number
   for number in $(shuf -i 50-450 -n 20); do
     [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] && continue
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
     XAL_XVFB_PID=$!
     export DISPLAY=":$number"
     poll 100 xdpyinfo >/dev/null 2>&1 && return 0
