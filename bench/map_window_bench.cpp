@@ -44,12 +44,12 @@ double ResidentMegabytes() {
 // A map window on a document of its own, showing the campaign laid out.
 struct MapOnScreen {
     xal::CampaignDocument document;
-    xal::SettingsRecord settings;
+    std::vector<xal::Finding> gameFiles;  // no game
     std::unique_ptr<xal::gui::frmMap> map;
 
     MapOnScreen(Links links, int scenarios) {
         document.Replace(std::make_shared<xal::Campaign>(MadeCampaign(links, scenarios)));
-        map = std::make_unique<xal::gui::frmMap>(document, settings, xal::gui::ScenarioActions{});
+        map = std::make_unique<xal::gui::frmMap>(document, gameFiles, xal::gui::ScenarioActions{});
         map->show();
         map->Refresh();
     }

@@ -175,9 +175,13 @@ std::vector<Finding> CheckCampaign(const Campaign& campaign) {
 }
 
 std::vector<Finding> CheckCampaign(const Campaign& campaign, const std::string& gameFolder) {
+    return CheckCampaign(campaign, CheckGameFiles(campaign, gameFolder));
+}
+
+std::vector<Finding> CheckCampaign(const Campaign& campaign,
+                                   const std::vector<Finding>& gameFiles) {
     std::vector<Finding> findings = CheckCampaign(campaign);
-    const std::vector<Finding> files = CheckGameFiles(campaign, gameFolder);
-    findings.insert(findings.end(), files.begin(), files.end());
+    findings.insert(findings.end(), gameFiles.begin(), gameFiles.end());
     // In the order promised: a file's finding after the others of its scenario or outcome.
     std::ranges::stable_sort(findings, {}, [](const Finding& finding) {
         return std::pair(finding.scenario, finding.outcome);

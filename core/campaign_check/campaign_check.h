@@ -32,6 +32,9 @@ std::vector<Finding> CheckCampaign(const Campaign& campaign);
 // folder names no game, and the campaign alone is checked.
 std::vector<Finding> CheckCampaign(const Campaign& campaign, const std::string& gameFolder);
 
+// The same, with the findings CheckGameFiles made of this campaign before.
+std::vector<Finding> CheckCampaign(const Campaign& campaign, const std::vector<Finding>& gameFiles);
+
 // The files the campaign names, looked for as the game does: the scenario and text files
 // in the campaign's folder, the movies there or anywhere under the game's folder. A file
 // that is not there, or is there only with other capitals (a Windows game finds it, Wine

@@ -29,11 +29,11 @@ bool SameShape(const CampaignGraph& a, const CampaignGraph& b) {
 
 }  // namespace
 
-frmMap::frmMap(CampaignDocument& document, const SettingsRecord& settings, ScenarioActions actions,
-               QWidget* parent)
+frmMap::frmMap(CampaignDocument& document, const std::vector<Finding>& gameFiles,
+               ScenarioActions actions, QWidget* parent)
     : QWidget(parent, Qt::Window),
       document_(document),
-      settings_(settings),
+      gameFiles_(gameFiles),
       actions_(std::move(actions)) {
     setObjectName("frmMap");
     auto* save = new QAction("&Save Picture...", this);
@@ -104,7 +104,7 @@ void frmMap::ScheduleRefresh() {
 void frmMap::Refresh() {
     const Campaign& campaign = *document_.Campaign();
     setWindowTitle("Campaign map - " + Utf8ToQString(campaign.CampaignName()) + ".cam");
-    std::vector<Finding> findings = CheckCampaign(campaign, settings_.GameFolder);
+    std::vector<Finding> findings = CheckCampaign(campaign, gameFiles_);
     wanted_ = MapOfCampaign(campaign, findings);
     if (findings != findings_ || lstFindings->count() == 0) {
         findings_ = std::move(findings);

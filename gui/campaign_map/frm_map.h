@@ -13,7 +13,6 @@
 #include "core/campaign_document/campaign_document.h"
 #include "core/campaign_map/campaign_graph.h"
 #include "core/campaign_map/map_places.h"
-#include "core/settings/settings.h"
 #include "gui/campaign_map/box_menu.h"
 #include "gui/campaign_map/layout_process.h"
 #include "gui/campaign_map/map_scene.h"
@@ -34,9 +33,11 @@ class frmMap : public QWidget {
     Q_OBJECT
 
   public:
-    // The check looks for the campaign's files in the settings' game folder.
-    frmMap(CampaignDocument& document, const SettingsRecord& settings, ScenarioActions actions,
-           QWidget* parent = nullptr);
+    // `gameFiles` are the findings about the campaign's files in the game, which the main
+    // window keeps as it looks for them (CheckGameFiles): the map shows the same, and an
+    // edit that names no other file reads no folder.
+    frmMap(CampaignDocument& document, const std::vector<Finding>& gameFiles,
+           ScenarioActions actions, QWidget* parent = nullptr);
 
     // Checks the document's campaign and draws its map, when the map or the findings differ
     // from those drawn; a map of another shape is laid out first, in the background.
@@ -74,7 +75,7 @@ class frmMap : public QWidget {
     void lstFindings_ItemClick(QListWidgetItem* item);
 
     CampaignDocument& document_;
-    const SettingsRecord& settings_;
+    const std::vector<Finding>& gameFiles_;
     ScenarioActions actions_;
     bool scheduled_ = false;
     CampaignGraph graph_;  // drawn

@@ -134,9 +134,15 @@ void frmMain::MarkShownOnMap() {
 void frmMain::MarkMissingFiles() {
     // Without a game folder, nothing is looked for; before a campaign, nothing is shown.
     if (!fraMain) return;
-    fraMain->MarkFiles(document_.IsOpen()
-                           ? CheckGameFiles(*document_.Campaign(), settings_.GameFolder)
-                           : std::vector<Finding>{});
+    std::vector<Finding> found = document_.IsOpen()
+                                     ? CheckGameFiles(*document_.Campaign(), settings_.GameFolder)
+                                     : std::vector<Finding>{};
+    const bool changed = found != gameFiles_;
+    gameFiles_ = std::move(found);
+    fraMain->MarkFiles(gameFiles_);
+#ifdef XAL_CAMPAIGN_MAP
+    if (changed && frmMap_ && frmMap_->isVisible()) frmMap_->ScheduleRefresh();
+#endif
 }
 
 void frmMain::changeEvent(QEvent* event) {
@@ -302,7 +308,7 @@ void frmMain::mnuReport_Click() {
 void frmMain::mnuMap_Click() {
 #ifdef XAL_CAMPAIGN_MAP
     if (!frmMap_)
-        frmMap_ = new frmMap(document_, settings_,
+        frmMap_ = new frmMap(document_, gameFiles_,
                              {[this](Byte scenarioNr) { ShowScenario(scenarioNr); },
                               [this](Byte scenarioNr, ScenarioCommand command) {
                                   RunScenarioCommand(scenarioNr, command);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/campaign_check/campaign_check.h"
 #include "core/campaign_document/campaign_document.h"
 #include "core/campaign_document/shown_scenario.h"
 #include "core/settings/settings.h"
@@ -75,7 +76,8 @@ class frmMain : public QMainWindow, public MainCommands {
     void DocumentChanged(const DocumentChange& change);
     // The map marks the scenario shown, when it is open.
     void MarkShownOnMap();
-    // Marks the shown fields whose files the game folder lacks; no marks without one.
+    // Looks for the campaign's files in the game and marks the shown fields whose files it
+    // lacks; no marks without a game folder. The map, when open, shows what changed.
     void MarkMissingFiles();
     // Every command's state and the campaign frame's caption and visibility.
     void UpdateCommandStates();
@@ -100,6 +102,7 @@ class frmMain : public QMainWindow, public MainCommands {
     ucEdit* edtMain_;  // the text editor, for the campaign's text files
     FileCommands files_;
     frmMap* frmMap_ = nullptr;
+    std::vector<Finding> gameFiles_;  // the campaign's files in the game, as last looked for
     CampaignRecovery* recovery_ = nullptr;
     CampaignDocument::Subscription listening_;
     std::vector<std::string> countries_;  // the game's, for the campaign's frame

@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSignalSpy>
+#include <algorithm>
+#include <functional>
 
 #include "core/map_drawing/map_render.h"
 #include "gui/campaign_map/frm_map.h"
@@ -20,12 +22,27 @@ namespace {
 class MapWindowTest : public test::MainWindowTest {
   protected:
     // Opens a campaign of three scenarios, 0 to 1 to 2 to the end, and its map, which
-    // looks at the links alone: no game folder to look for files in.
+    // looks at the links alone: no game folder to look for files in, once the main window
+    // has looked again.
     gui::frmMap& OpenedMap() {
         Campaign campaign = test::DistinctCampaign(3);
         test::SetLinks(campaign, {{1, 1, 1, 1}, {2, 2, 2, 2}, {254, 254, 254, 254}});
         Open(campaign);
         settings.GameFolder.clear();
+        ComeBackFromElsewhere([] {});
+        return ShownMap();
+    }
+    // Does `what` as in another program, and comes back to the main window.
+    void ComeBackFromElsewhere(const std::function<void()>& what) {
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+        what();
+        Window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    }
+    gui::frmMap& ShownMap() {
         ClickToolbar("MAP");
         gui::frmMap& map = *Window().findChild<gui::frmMap*>("frmMap");
         WaitForDrawing(map);
@@ -80,6 +97,23 @@ TEST_F(MapWindowTest, AnOpenMapFollowsTheEditsAndAClosedOneCatchesUpWhenOpened) 
     EXPECT_TRUE(map.isVisible()) << "the one map window, shown again";
     WaitForDrawing(map);
     EXPECT_EQ(map.ShownGraph().edges.size(), 4u);
+}
+
+// The map lists the files the game lacks as the main window last looked for them, so both
+// tell the same: here when the designer comes back to the main window.
+TEST_F(MapWindowTest, ListsTheFilesTheGameLacksAsTheMainWindowFoundThem) {
+    Open(test::DistinctCampaign(1));  // its folder holds none of the files it names
+    gui::frmMap& map = ShownMap();
+    auto lacking = [&map] {
+        return std::ranges::count_if(map.ShownFindings(), [](const Finding& finding) {
+            return finding.text.find("is not in") != std::string::npos;
+        });
+    };
+    const auto before = lacking();
+    EXPECT_GT(before, 0);
+    ComeBackFromElsewhere([this] { campaigns.Write("camp10.scn", ""); });
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(lacking(), before - 1);
 }
 
 // The grip of an arrow's head: the item that carries the edge's position, and no text.

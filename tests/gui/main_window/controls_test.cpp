@@ -83,7 +83,8 @@ TEST_F(AccessibleNamesTest, EveryControlOfEveryWindowHasANameOfItsOwn) {
     textEditor.UseLayout(1);
     std::vector<QWidget*> windows{&main, &wizard, &options, &about, &lineEditor, &textEditor};
 #ifdef XAL_CAMPAIGN_MAP
-    gui::frmMap map(document, settings, {[](Byte) {}, [](Byte, gui::ScenarioCommand) {}}, &main);
+    const std::vector<Finding> noFindings;
+    gui::frmMap map(document, noFindings, {[](Byte) {}, [](Byte, gui::ScenarioCommand) {}}, &main);
     windows.push_back(&map);
 #endif
     for (QWidget* window : windows)
