@@ -7,9 +7,10 @@ export XAL_ROOT
 
 # Packages every build needs. The campaign map's Graphviz is built into the programs
 # (scripts/build-graphviz.sh), linked against the system's cairo and pango.
-XAL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev librsvg2-bin libgl-dev libgtest-dev libgmock-dev
-  libcli11-dev nlohmann-json3-dev libbenchmark-dev libcairo2-dev libpango1.0-dev
-  desktop-file-utils appstream libxml2-utils groff-base shared-mime-info dpkg-dev)
+XAL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev librsvg2-bin netpbm
+  libgl-dev libgtest-dev libgmock-dev libcli11-dev nlohmann-json3-dev libbenchmark-dev
+  libcairo2-dev libpango1.0-dev desktop-file-utils appstream libxml2-utils groff-base
+  shared-mime-info dpkg-dev)
 # And what building that Graphviz from Debian's source package needs, for any target.
 XAL_GRAPHVIZ_BUILD_PACKAGES=(cmake make dpkg-dev patch bison flex perl gawk)
 

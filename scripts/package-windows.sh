@@ -14,7 +14,7 @@ if [ ! -f "$qt/.complete" ] || [ ! -f "$graphviz/.complete" ]; then
   echo "No Qt or Graphviz for Windows in $(xal_cache): make them once with bash scripts/build-windows-qt.sh." >&2
   exit 1
 fi
-xal_install cmake make g++-mingw-w64-x86-64-posix librsvg2-bin icoutils libcli11-dev \
+xal_install cmake make g++-mingw-w64-x86-64-posix librsvg2-bin netpbm icoutils libcli11-dev \
   nlohmann-json3-dev qt6-base-dev
 
 build="${1:-$XAL_ROOT/build-windows-editor}"

@@ -4,8 +4,13 @@
 #include <cstdlib>
 
 #include "core/platform/escaped_exception.h"
+#include "gui/widgets/deferred_icon_style.h"
 
 namespace xal::gui {
+
+EditorApplication::EditorApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setStyle(new DeferredIconStyle(style()->name()));
+}
 
 bool EditorApplication::notify(QObject* receiver, QEvent* event) {
     try {

@@ -6,8 +6,8 @@
 namespace xal::gui {
 
 // The program's own picture of this name, built into the program from pictures/NAME.svg,
-// so every platform and desktop shows the same. Each of its rendered sizes is read when it
-// is first drawn, so the pictures of hidden controls cost nothing at start-up; each
+// so every platform and desktop shows the same. Each of its rendered sizes becomes a pixmap
+// when it is first drawn, so the pictures of hidden controls cost nothing at start-up; each
 // picture is made once and shared.
 QIcon Picture(const char* name);
 

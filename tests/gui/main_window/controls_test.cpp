@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 
 #include "gui/about/frm_about.h"
 #ifdef XAL_CAMPAIGN_MAP
@@ -122,14 +123,15 @@ TEST_F(AccessibleNamesTest, FramesFollowTheirCaptionsListsSayTheirEntryAndTheCou
     EXPECT_FALSE(prestige.readOnly);
 }
 
-// A picture reads each of its files only when a size it serves is first drawn, yet draws at
-// every size and in every mode as Qt's own icon of all its files does.
+// A picture, built in as pixels, draws at every size and in every mode as Qt's own icon of
+// all the PNG files the build rendered it to.
 TEST(Pictures, DrawAsAnIconOfAllTheirFiles) {
     test::EnsureApplication();
+    EXPECT_TRUE(gui::Picture("none").pixmap(16).isNull()) << "a picture the build lacks";
     for (const char* name : {"new", "program"}) {
         QIcon files;
         for (const int side : {16, 24, 32, 48, 64})
-            files.addFile(QString(":/pictures/%1/%2.png").arg(side).arg(name), QSize(side, side));
+            files.addFile(QString(XAL_RENDERED_PICTURES "/%1/%2.png").arg(side).arg(name));
         const QIcon picture = gui::Picture(name);
         EXPECT_EQ(picture.availableSizes(), files.availableSizes());
         auto painted = [](const QIcon& icon, int side, QIcon::Mode mode) {
@@ -148,6 +150,22 @@ TEST(Pictures, DrawAsAnIconOfAllTheirFiles) {
                 EXPECT_EQ(painted(picture, side, mode), painted(files, side, mode));
             }
     }
+}
+
+// The editor's style is the one Qt chose, and its toolbar's extension button shows that
+// style's pictures (which it reads when first drawn, a speed no test here can see).
+TEST(Pictures, TheEditorsStyleDrawsThePicturesOfTheStyleQtChose) {
+    test::EnsureApplication();
+    const auto* style = qobject_cast<const QProxyStyle*>(QApplication::style());
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->baseStyle()->name(), "fusion") << "Qt's choice for the offscreen windows";
+    for (const QStyle::StandardPixmap which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+          QStyle::SP_DialogOkButton})
+        for (const int side : {8, 16, 32})
+            EXPECT_EQ(style->standardIcon(which).pixmap(side).toImage(),
+                      style->baseStyle()->standardIcon(which).pixmap(side).toImage())
+                << which << " " << side;
 }
 
 }  // namespace
